@@ -1,0 +1,36 @@
+// Replaces a file only once its new contents are completely on disk.
+#pragma once
+
+#include "Sink.h"
+
+#include <string>
+
+namespace corvane {
+
+// The new contents go to a temporary file beside the target, which commit() renames over
+// it. Until then, and whenever anything fails, the target keeps its old contents and the
+// temporary file is removed. A target that exists but is no regular file (a device such as
+// /dev/null, a pipe) is written in place, since it cannot be replaced by renaming.
+class SaveFile : public Sink {
+public:
+    explicit SaveFile(std::string path);
+    ~SaveFile() override;
+    SaveFile(const SaveFile&) = delete;
+    SaveFile& operator=(const SaveFile&) = delete;
+
+    // Create the temporary file (or open the device); false when that is not possible
+    bool open();
+    bool write(const char* data, std::size_t size) override;
+    // Flush, close and move the new contents into place; false when any step failed
+    bool commit();
+
+private:
+    void discard();
+
+    std::string target_;
+    std::string temp_;  // empty when writing in place
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+}  // namespace corvane
