@@ -1,0 +1,235 @@
+// The walk over the GPX document that collects, classifies and writes the waypoints.
+#include "DisplayNode.h"
+
+#include "CacheRecord.h"
+#include "CsvWriter.h"
+#include "WaypointLine.h"
+#include "WindowToolkit.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace corvane {
+namespace {
+
+struct Walk {
+    CacheRecord& record;
+    WindowToolkit& window;
+    CsvWriter& out;
+};
+
+// The classification key of a text: its first four characters upper-cased. Keys are
+// compared with four-letter literals, so a shorter text matches none of them.
+std::array<char, 4> Key(std::string_view text) {
+    std::array<char, 4> key{};
+    for (std::size_t i = 0; i < key.size() && i < text.size(); ++i) {
+        const char c = text[i];
+        key[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return key;
+}
+
+bool KeyIs(const std::array<char, 4>& key, std::string_view literal) {
+    return std::string_view(key.data(), key.size()) == literal;
+}
+
+// Container texts: the first matching key appends its letter to TypeCode.
+struct ContainerRow {
+    std::string_view key;
+    char letter;
+    std::string_view typeName;  // replaces TypeName when not empty
+};
+
+constexpr ContainerRow kContainerRows[] = {
+    {"MICR", 'I', "Micro"},
+    {"SMAL", 'S', {}},
+    {"REGU", 'R', {}},
+    {"LARG", 'G', {}},
+    {"UNKN", 'U', {}},
+    {"OTHE", 'O', {}},
+    {"NOT ", 'O', {}},
+    {"VIRT", 'V', {}},
+    {"EVEN", 'E', {}},
+    {"LETT", 'L', {}},
+    {"CITO", 'C', {}},
+    {"WEBC", 'W', {}},
+    {"EART", 'A', {}},
+    {"TRIG", 'T', {}},
+};
+constexpr char kOtherContainer = 'X';
+
+// Type texts: the first matching key sets TypeName and TypeCode.
+struct TypeRow {
+    std::string_view key;
+    std::string_view typeName;
+    std::string_view typeCode;
+};
+
+constexpr TypeRow kTypeRows[] = {
+    {"TRAD", "Traditional", "T"},
+    {"MICR", "Micro", "I"},
+    {"MULT", "Multi", "M"},
+    {"UNKN", "Unknown", "U"},
+    {"TEMP", "Unavailable", "D"},
+    {"VIRT", "Virtual", "V"},
+    {"LETT", "Letterbox", "L"},
+    {"EART", "Earthcache", "E"},
+    {"WEBC", "Webcam", "W"},
+};
+constexpr TypeRow kOtherType{{}, "Errrr", "X"};
+
+void ContainerRule(Walk& walk, std::string_view text) {
+    const auto key = Key(text);
+    for (const ContainerRow& row : kContainerRows) {
+        if (!KeyIs(key, row.key)) continue;
+        walk.record.TypeCode += row.letter;
+        if (!row.typeName.empty()) walk.record.TypeName = row.typeName;
+        return;
+    }
+    walk.record.TypeCode += kOtherContainer;
+}
+
+void TypeRule(Walk& walk, std::string_view text) {
+    // Only the cache's first type text counts; log entries carry type texts as well.
+    if (!walk.record.TypeName.empty()) return;
+    const auto key = Key(text);
+    const TypeRow* match = &kOtherType;
+    for (const TypeRow& row : kTypeRows) {
+        if (KeyIs(key, row.key)) {
+            match = &row;
+            break;
+        }
+    }
+    walk.record.TypeName = match->typeName;
+    walk.record.TypeCode = match->typeCode;
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view upperNeedle) {
+    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(), [](char a, char b) {
+               return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
+           }) != text.end();
+}
+
+void NameRule(Walk& walk, std::string_view text) {
+    // The cache name comes first; travel bugs further down carry names of their own.
+    if (!walk.record.CacheName.empty()) return;
+    walk.record.CacheName.assign(text);
+    std::replace(walk.record.CacheName.begin(), walk.record.CacheName.end(), '"', '\'');
+    // The Motorway series has icons of its own, whatever type the listing gives.
+    if (ContainsIgnoringCase(text, "MOTORWAY MAHEM")) {
+        walk.record.TypeName = "Motorway";
+        walk.record.TypeCode = "O";
+    }
+}
+
+void HintRule(Walk& walk, std::string_view text) {
+    std::string& hint = walk.record.Hint;
+    hint.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            hint += ' ';
+            ++i;
+        } else {
+            hint += text[i];
+        }
+    }
+}
+
+void SymRule(Walk& walk, std::string_view text) {
+    if (text == "Geocache Found")
+        walk.record.FoundCode = "F";
+    else if (text == "Geocache")
+        walk.record.FoundCode = "N";
+}
+
+void PlacedByRule(Walk& walk, std::string_view text) {
+    const std::string cacher = walk.window.txtCacher();
+    if (!cacher.empty() && text.find(cacher) != std::string_view::npos) walk.record.FoundCode = "O";
+}
+
+// Text nodes are filed by the name of the element that holds them; the first row whose
+// name matches acts, and text in any other element is passed over.
+struct TextRow {
+    std::string_view parent;
+    void (*action)(Walk&, std::string_view);
+};
+
+constexpr TextRow kTextRows[] = {
+    {"groundspeak:container", ContainerRule},
+    {"groundspeak:type", TypeRule},
+    {"url", [](Walk& w, std::string_view t) { w.record.CacheURL.assign(t); }},
+    {"groundspeak:terrain", [](Walk& w, std::string_view t) { w.record.Terrain.assign(t); }},
+    {"groundspeak:difficulty", [](Walk& w, std::string_view t) { w.record.Difficulty.assign(t); }},
+    {"groundspeak:travelbug", [](Walk& w, std::string_view) { w.record.TravelBug = "Y"; }},
+    {"groundspeak:encoded_hints", HintRule},
+    {"groundspeak:name", NameRule},
+    {"name", [](Walk& w, std::string_view t) { w.record.WaypointCode.assign(t); }},
+    {"sym", SymRule},
+    {"groundspeak:placed_by", PlacedByRule},
+};
+
+void FileText(Walk& walk, std::string_view parent, std::string_view text) {
+    for (const TextRow& row : kTextRows) {
+        if (row.parent == parent) {
+            row.action(walk, text);
+            return;
+        }
+    }
+}
+
+void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
+    CacheRecord& record = walk.record;
+    if (record.FirstWaypoint) {
+        ClearCache(record);
+        record.FirstWaypoint = false;
+    } else {
+        WriteWaypoint(record, walk.window, walk.out);
+        ClearCache(record);
+    }
+    // Position decides, not the attribute's name: GPX writers put lat before lon.
+    const pugi::xml_attribute first = wpt.first_attribute();
+    const pugi::xml_attribute second = first.next_attribute();
+    record.Latitude = first.value();
+    record.Longitude = second.value();
+}
+
+void Visit(Walk& walk, pugi::xml_node node) {
+    switch (node.type()) {
+    case pugi::node_element:
+        if (std::strcmp(node.name(), "wpt") == 0) {
+            StartWaypoint(walk, node);
+        } else if (std::strcmp(node.name(), "groundspeak:travelbug") == 0) {
+            // A travel bug element holds only its name element, so its presence is the sign.
+            walk.record.TravelBug = "Y";
+        }
+        break;
+    case pugi::node_pcdata:
+        FileText(walk, node.parent().name(), node.value());
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
+    Walk walk{record, window, out};
+    // Depth first in document order, each node before its descendants, without recursion:
+    // the depth of a document must not be limited by the depth of the call stack.
+    pugi::xml_node node = Nodes.first_child();
+    while (node) {
+        Visit(walk, node);
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            continue;
+        }
+        while (node != Nodes && !node.next_sibling()) node = node.parent();
+        if (node == Nodes) break;
+        node = node.next_sibling();
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,114 @@
+// The IC01 icon-definition lines at the head of every CSV file.
+#include "IconTable.h"
+
+#include "AddBackslash.h"
+#include "CsvWriter.h"
+#include "WindowToolkit.h"
+
+#include <charconv>
+#include <string>
+
+namespace corvane {
+
+// Number = family base (100 F, 200 N, 300 O, 400 U; 1100 to 1400 the same with a travel
+// bug) plus kind offset. Bitmap = kind stem, state letter, "Bug" for a travel bug.
+const std::array<IconEntry, 80> kIconTable{{
+    {101, "EventF.bmp"},
+    {102, "LetterboxF.bmp"},
+    {104, "MicroF.bmp"},
+    {105, "MulticacheF.bmp"},
+    {106, "TraditionalF.bmp"},
+    {107, "UnknownF.bmp"},
+    {108, "VirtualF.bmp"},
+    {109, "WebcamF.bmp"},
+    {110, "EarthF.bmp"},
+    {120, "MM_F.bmp"},
+    {121, "CitoF.bmp"},
+    {122, "TrigpointF.bmp"},
+    {123, "parking.bmp"},
+    {201, "EventN.bmp"},
+    {202, "LetterboxN.bmp"},
+    {204, "MicroN.bmp"},
+    {205, "MulticacheN.bmp"},
+    {206, "TraditionalN.bmp"},
+    {207, "UnknownN.bmp"},
+    {208, "VirtualN.bmp"},
+    {209, "WebcamN.bmp"},
+    {210, "EarthN.bmp"},
+    {220, "MM_N.bmp"},
+    {221, "CitoN.bmp"},
+    {222, "TrigpointN.bmp"},
+    {301, "EventO.bmp"},
+    {302, "LetterboxO.bmp"},
+    {304, "MicroO.bmp"},
+    {305, "MulticacheO.bmp"},
+    {306, "TraditionalO.bmp"},
+    {307, "UnknownO.bmp"},
+    {308, "VirtualO.bmp"},
+    {309, "WebcamO.bmp"},
+    {310, "EarthO.bmp"},
+    {320, "MM_O.bmp"},
+    {321, "CitoO.bmp"},
+    {401, "EventU.bmp"},
+    {402, "LetterboxU.bmp"},
+    {404, "MicroU.bmp"},
+    {405, "MulticacheU.bmp"},
+    {406, "TraditionalU.bmp"},
+    {407, "UnknownU.bmp"},
+    {408, "VirtualU.bmp"},
+    {409, "WebcamU.bmp"},
+    {410, "EarthU.bmp"},
+    {420, "MM_U.bmp"},
+    {421, "CitoU.bmp"},
+    {422, "TrigpointU.bmp"},
+    {1101, "EventFBug.bmp"},
+    {1102, "LetterboxFBug.bmp"},
+    {1104, "MicroFBug.bmp"},
+    {1105, "MulticacheFBug.bmp"},
+    {1106, "TraditionalFBug.bmp"},
+    {1107, "UnknownFBug.bmp"},
+    {1120, "MM_FBug.bmp"},
+    {1121, "CitoFBug.bmp"},
+    {1201, "EventNBug.bmp"},
+    {1202, "LetterboxNBug.bmp"},
+    {1204, "MicroNBug.bmp"},
+    {1205, "MulticacheNBug.bmp"},
+    {1206, "TraditionalNBug.bmp"},
+    {1207, "UnknownNBug.bmp"},
+    {1220, "MM_NBug.bmp"},
+    {1221, "CitoNBug.bmp"},
+    {1301, "EventOBug.bmp"},
+    {1302, "LetterboxOBug.bmp"},
+    {1304, "MicroOBug.bmp"},
+    {1305, "MulticacheOBug.bmp"},
+    {1306, "TraditionalOBug.bmp"},
+    {1307, "UnknownOBug.bmp"},
+    {1320, "MM_OBug.bmp"},
+    {1321, "CitoOBug.bmp"},
+    {1401, "EventUBug.bmp"},
+    {1402, "LetterboxUBug.bmp"},
+    {1404, "MicroUBug.bmp"},
+    {1405, "MulticacheUBug.bmp"},
+    {1406, "TraditionalUBug.bmp"},
+    {1407, "UnknownUBug.bmp"},
+    {1420, "MM_UBug.bmp"},
+    {1421, "CitoUBug.bmp"},
+}};
+
+void WriteIconTable(WindowToolkit& window, CsvWriter& out) {
+    window.setTxtIcon(AddBackslash(window.txtIcon()));
+    std::string line;
+    for (const IconEntry& icon : kIconTable) {
+        char number[8];
+        const auto end = std::to_chars(number, number + sizeof number, icon.number).ptr;
+        line.assign("IC01 , ");
+        line.append(number, end);
+        line.append(", \"");
+        line.append(window.txtIcon());
+        line.append(icon.bitmap);
+        line.push_back('"');
+        out.PrintLine(line);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,12 @@
+// Message boxes of a conversion, shown through the window.
+#include "Messages.h"
+
+#include <string>
+
+namespace corvane {
+
+int Show(WindowToolkit& window, const Message& message) {
+    return window.MsgBox(std::string(message.prompt), message.style, std::string(message.title));
+}
+
+}  // namespace corvane
