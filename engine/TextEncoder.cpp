@@ -1,0 +1,209 @@
+// Converts the UTF-8 text of the CSV lines into the output code page.
+#include "TextEncoder.h"
+
+#include <iconv.h>
+#include <utf8proc.h>
+
+#include <array>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace corvane {
+
+namespace {
+
+struct LanguageCodePage {
+    std::string_view language;
+    std::string_view codePage;
+};
+
+// Languages whose text the system's 8-bit code page is made for; every other language gets 1252.
+constexpr std::array kLanguageCodePages{
+    LanguageCodePage{"cs", "windows-1250"},
+    LanguageCodePage{"sk", "windows-1250"},
+    LanguageCodePage{"pl", "windows-1250"},
+    LanguageCodePage{"hu", "windows-1250"},
+    LanguageCodePage{"sl", "windows-1250"},
+    LanguageCodePage{"hr", "windows-1250"},
+    LanguageCodePage{"ro", "windows-1250"},
+    LanguageCodePage{"sq", "windows-1250"},
+    LanguageCodePage{"bs", "windows-1250"},
+    LanguageCodePage{"ru", "windows-1251"},
+    LanguageCodePage{"uk", "windows-1251"},
+    LanguageCodePage{"bg", "windows-1251"},
+    LanguageCodePage{"be", "windows-1251"},
+    LanguageCodePage{"mk", "windows-1251"},
+    LanguageCodePage{"sr", "windows-1251"},
+    LanguageCodePage{"el", "windows-1253"},
+    LanguageCodePage{"tr", "windows-1254"},
+    LanguageCodePage{"az", "windows-1254"},
+    LanguageCodePage{"he", "windows-1255"},
+    LanguageCodePage{"ar", "windows-1256"},
+    LanguageCodePage{"fa", "windows-1256"},
+    LanguageCodePage{"ur", "windows-1256"},
+    LanguageCodePage{"lt", "windows-1257"},
+    LanguageCodePage{"lv", "windows-1257"},
+    LanguageCodePage{"et", "windows-1257"},
+    LanguageCodePage{"vi", "windows-1258"},
+};
+
+constexpr std::string_view kFallbackCodePage = "windows-1252";
+
+std::string Lowercase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// Serbian is written in both scripts; its Latin form ("sr_RS@latin", "sr-Latn") uses Central European text.
+bool IsLatinSerbian(std::string_view locale) {
+    const std::string lower = Lowercase(locale);
+    return lower.find("@latin") != std::string::npos || lower.find("latn") != std::string::npos;
+}
+
+}  // namespace
+
+std::string CanonicalCodePage(std::string_view name) {
+    const std::string lower = Lowercase(name);
+    if (lower == "utf-8" || lower == "utf8") return "utf-8";
+
+    std::string_view number = lower;
+    if (number.starts_with("windows-")) {
+        number.remove_prefix(8);
+    } else if (number.starts_with("cp")) {
+        number.remove_prefix(2);
+    } else {
+        return "";
+    }
+    if (number.size() != 4 || !number.starts_with("125") || number[3] < '0' || number[3] > '8') return "";
+    return "windows-" + std::string(number);
+}
+
+std::string CodePageForLocale(std::string_view locale) {
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@-"));
+    const std::string lower = Lowercase(language);
+    if (lower == "sr" && IsLatinSerbian(locale)) return "windows-1250";
+    for (const auto& row : kLanguageCodePages) {
+        if (row.language == lower) return std::string(row.codePage);
+    }
+    return std::string(kFallbackCodePage);
+}
+
+#ifdef _WIN32
+std::string DefaultCodePage() {
+    const UINT acp = GetACP();
+    if (acp == CP_UTF8) return "utf-8";
+    const std::string name = CanonicalCodePage("cp" + std::to_string(acp));
+    return name.empty() ? std::string(kFallbackCodePage) : name;
+}
+#else
+std::string DefaultCodePage() {
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return CodePageForLocale(value);
+    }
+    return std::string(kFallbackCodePage);
+}
+#endif
+
+TextEncoder::TextEncoder(std::string_view codePage) : codePage_(CanonicalCodePage(codePage)) {
+    if (codePage_.empty()) codePage_ = DefaultCodePage();
+    utf8_ = codePage_ == "utf-8";
+    if (utf8_) return;
+
+    // Big-endian UTF-32 needs no byte order mark and reads the same on every machine.
+    iconv_t cd = iconv_open(codePage_.c_str(), "UTF-32BE");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        codePage_ = kFallbackCodePage;
+        cd = iconv_open(codePage_.c_str(), "UTF-32BE");
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_ = cd;
+}
+
+TextEncoder::~TextEncoder() {
+    if (iconv_ != nullptr) iconv_close(static_cast<iconv_t>(iconv_));
+}
+
+void TextEncoder::Encode(std::string_view utf8, std::string& out) {
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(utf8.data());
+    const std::size_t size = utf8.size();
+    std::size_t pos = 0;
+    while (pos < size) {
+        // Nearly all of a geocaching file is ASCII, which every code page shares: copy it in runs.
+        std::size_t run = pos;
+        while (run < size && IsAscii(utf8[run])) ++run;
+        out.append(utf8.data() + pos, run - pos);
+        pos = run;
+        if (pos == size) break;
+
+        utf8proc_int32_t ch = 0;
+        const utf8proc_ssize_t length =
+            utf8proc_iterate(bytes + pos, static_cast<utf8proc_ssize_t>(size - pos), &ch);
+        if (length <= 0) {
+            out += '?';
+            ++pos;
+            continue;
+        }
+        if (utf8_) {
+            out.append(utf8.data() + pos, static_cast<std::size_t>(length));
+        } else {
+            out += EncodeChar(static_cast<char32_t>(ch));
+        }
+        pos += static_cast<std::size_t>(length);
+    }
+}
+
+const std::string& TextEncoder::EncodeChar(char32_t ch) {
+    if (const auto found = cache_.find(ch); found != cache_.end()) return found->second;
+
+    std::string bytes;
+    if (!Convert(ch, bytes)) {
+        // Only the base letter is kept: "č" becomes "c", its caron is dropped.
+        std::array<utf8proc_int32_t, 8> parts{};
+        int boundClass = 0;
+        const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
+                                                               parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
+        const auto base = static_cast<char32_t>(parts[0]);
+        const bool decomposed = count > 0 && static_cast<std::size_t>(count) <= parts.size() && base != ch;
+        if (decomposed && base < 0x80) {
+            bytes.assign(1, static_cast<char>(base));
+        } else if (!decomposed || !Convert(base, bytes)) {
+            bytes = "?";
+        }
+    }
+    return cache_.emplace(ch, std::move(bytes)).first->second;
+}
+
+bool TextEncoder::Convert(char32_t ch, std::string& bytes) {
+    if (iconv_ == nullptr) return false;
+    const auto cd = static_cast<iconv_t>(iconv_);
+
+    std::array<char, 4> in{static_cast<char>(ch >> 24), static_cast<char>(ch >> 16), static_cast<char>(ch >> 8),
+                           static_cast<char>(ch)};
+    std::array<char, 16> out{};
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+
+    // A non-zero count means the converter substituted something of its own; the fallback here is ours.
+    const bool converted = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == 0;
+    // The Vietnamese and Hebrew converters may hold a character back to join it with a following
+    // mark; flushing emits it and returns the converter to its initial state for the next character.
+    const bool flushed = iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    if (!converted || !flushed) {
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        return false;
+    }
+    bytes.assign(out.data(), outPtr);
+    return !bytes.empty();
+}
+
+}  // namespace corvane
