@@ -1,0 +1,158 @@
+// Reading corvane-cli's arguments, driven by one table of options that also writes the help.
+#include "CommandLine.h"
+
+#include "TextEncoder.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace corvane::cli {
+namespace {
+
+struct Option {
+    std::string_view name;       // as typed, without the leading "--"
+    std::string_view valueName;  // shown in the help; "" for an option without a value
+    std::string_view help;
+    // Store the option in the command line; returns a reason when the value is unusable
+    std::string (*apply)(CommandLine& commandLine, std::string_view value);
+};
+
+const std::array<Option, 9> kOptions{{
+    {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
+     [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
+    {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
+     [](CommandLine& c, std::string_view v) { c.name = v; return std::string(); }},
+    {"hints", "", "add each cache's decoded hint to its comment",
+     [](CommandLine& c, std::string_view) { c.hints = true; return std::string(); }},
+    {"link", "KIND", "website: link to the cache's page; cachemate: CacheMate link (default)",
+     [](CommandLine& c, std::string_view v) {
+         if (v != "website" && v != "cachemate")
+             return "--link takes website or cachemate, not '" + std::string(v) + "'";
+         c.linkWebsite = v == "website";
+         return std::string();
+     }},
+    {"encoding", "NAME", "code page of the CSV file: windows-1250 ... windows-1258 or utf-8",
+     [](CommandLine& c, std::string_view v) {
+         c.codePage = CanonicalCodePage(v);
+         if (c.codePage.empty()) return "unknown encoding '" + std::string(v) + "'";
+         return std::string();
+     }},
+    {"force", "", "replace an existing CSV file without asking",
+     [](CommandLine& c, std::string_view) { c.force = true; return std::string(); }},
+    {"quiet", "", "print nothing when the conversion succeeds",
+     [](CommandLine& c, std::string_view) { c.quiet = true; return std::string(); }},
+    {"help", "", "print this help and exit",
+     [](CommandLine& c, std::string_view) { c.action = Action::Help; return std::string(); }},
+    {"version", "", "print the version and exit",
+     [](CommandLine& c, std::string_view) { c.action = Action::Version; return std::string(); }},
+}};
+
+const Option* FindOption(std::string_view name) {
+    auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
+    return it == kOptions.end() ? nullptr : &*it;
+}
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+ParseResult ParseCommandLine(std::span<const std::string> args) {
+    ParseResult result;
+    CommandLine& commandLine = result.commandLine;
+    std::vector<std::string_view> names;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (optionsEnded || arg == kStandardStream || !arg.starts_with('-')) {
+            names.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::size_t equals = arg.find('=');
+        const Option* option = arg.starts_with("--") ? FindOption(arg.substr(2, equals - 2)) : nullptr;
+        if (!option) {
+            result.error = "unknown option '" + std::string(arg.substr(0, equals)) + "'";
+            return result;
+        }
+        std::string_view value;
+        if (option->valueName.empty()) {
+            if (equals != std::string_view::npos) {
+                result.error = "--" + std::string(option->name) + " takes no value";
+                return result;
+            }
+        } else if (equals != std::string_view::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            result.error = "--" + std::string(option->name) + " needs a value";
+            return result;
+        }
+        result.error = option->apply(commandLine, value);
+        // Help and version are answered at once, whatever follows them.
+        if (!result.error.empty() || commandLine.action != Action::Convert) return result;
+    }
+
+    if (names.empty()) {
+        result.error = "no GPX file given";
+    } else if (names.size() > 2) {
+        result.error = "too many file names, starting with '" + std::string(names[2]) + "'";
+    } else {
+        commandLine.gpx = names[0];
+        if (names.size() == 2) {
+            commandLine.csv = names[1];
+        } else if (commandLine.gpx == kStandardStream) {
+            commandLine.csv = kStandardStream;
+        } else if (auto csv = OutputName(commandLine.gpx)) {
+            commandLine.csv = *csv;
+        } else {
+            result.error = "cannot make a CSV file name from '" + commandLine.gpx + "'; please give one";
+        }
+    }
+    return result;
+}
+
+std::optional<std::string> OutputName(std::string_view gpx) {
+    // Characters, not bytes: a name ending in "ü" loses the whole letter.
+    std::size_t end = gpx.size();
+    for (int cut = 0; cut < 3; ++cut) {
+        if (end == 0) return std::nullopt;
+        --end;
+        for (int tail = 0; tail < 3 && end > 0 && IsContinuationByte(gpx[end]); ++tail) --end;
+    }
+    return std::string(gpx.substr(0, end)) + "csv";
+}
+
+std::string UsageText() {
+    std::string text = "Usage: " + std::string(kProgramName) +
+                       " [options] GPX [CSV]\n"
+                       "Convert a GPX file into a Memory Map CSV file.\n"
+                       "\n"
+                       "  GPX  the GPX file to read; - reads standard input\n"
+                       "  CSV  the CSV file to write; - writes standard output. Without it: the GPX\n"
+                       "       name with its last three characters replaced by \"csv\" (a.gpx gives\n"
+                       "       a.csv), or standard output when GPX is -\n"
+                       "\n"
+                       "Options (--option=value works too; -- ends the options):\n";
+    for (const Option& option : kOptions) {
+        std::string left = "  --" + std::string(option.name);
+        if (!option.valueName.empty()) left += " " + std::string(option.valueName);
+        left.resize(std::max<std::size_t>(left.size() + 1, 19), ' ');
+        text += left + std::string(option.help) + "\n";
+    }
+    text +=
+        "\n"
+        "Default encoding: the Windows code page of the language in LC_ALL, LC_CTYPE or LANG; "
+        "windows-1252 for C, POSIX and the rest.\n"
+        "\n"
+        "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
+        "exists and was not replaced; 4 the CSV file could not be written.\n";
+    return text;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,45 @@
+// The arguments of corvane-cli: what they ask for, how they are read, and the help text.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace corvane::cli {
+
+inline constexpr char kProgramName[] = "corvane-cli";
+// The file name that stands for standard input (as GPX) or standard output (as CSV)
+inline constexpr std::string_view kStandardStream = "-";
+
+enum class Action { Convert, Help, Version };
+
+// Everything one invocation asks for; the texts become the window's controls.
+struct CommandLine {
+    Action action = Action::Convert;
+    std::string gpx;                  // "-": standard input
+    std::string csv;                  // "-": standard output; derived from gpx when not given
+    std::string icons = "\\MM Icons\\";
+    std::string name;
+    bool hints = false;
+    bool linkWebsite = false;         // false: the CacheMate link
+    std::string codePage;             // canonical name; empty: the system's default
+    bool force = false;
+    bool quiet = false;
+};
+
+struct ParseResult {
+    CommandLine commandLine;
+    std::string error;  // one-line reason when the arguments are unusable, else ""
+};
+
+// Read the arguments that follow the program name
+ParseResult ParseCommandLine(std::span<const std::string> args);
+
+// The GPX name with its last three characters replaced by "csv"; nothing when it is shorter
+std::optional<std::string> OutputName(std::string_view gpx);
+
+// The text --help prints: synopsis, options, encoding default and exit statuses
+std::string UsageText();
+
+}  // namespace corvane::cli

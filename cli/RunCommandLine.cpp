@@ -1,0 +1,74 @@
+// Runs one conversion through the engine and turns its outcome into output and an exit status.
+#include "RunCommandLine.h"
+
+#include "CacheRecord.h"
+#include "CommandLine.h"
+#include "ConsoleWindow.h"
+#include "LoadDocument.h"
+#include "Messages.h"
+#include "Sink.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace corvane::cli {
+namespace {
+
+int UsageError(const std::string& reason) {
+    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgramName, reason.c_str(), kProgramName);
+    return kExitUsage;
+}
+
+int ExitStatus(RunOutcome outcome) {
+    switch (outcome) {
+    case RunOutcome::Written: return kExitWritten;
+    case RunOutcome::NamesMissing: return kExitUsage;
+    case RunOutcome::LoadFailed: return kExitLoadFailed;
+    case RunOutcome::NotReplaced: return kExitNotReplaced;
+    case RunOutcome::WriteFailed: return kExitWriteFailed;
+    }
+    return kExitWriteFailed;
+}
+
+}  // namespace
+
+int RunCommandLine(std::span<const std::string> args) {
+    ParseResult parsed = ParseCommandLine(args);
+    if (!parsed.error.empty()) return UsageError(parsed.error);
+    const CommandLine& commandLine = parsed.commandLine;
+    if (commandLine.action == Action::Help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return kExitWritten;
+    }
+    if (commandLine.action == Action::Version) {
+        std::printf("%s %s\n", kProgramName, CORVANE_VERSION);
+        return kExitWritten;
+    }
+
+    const bool fromStdin = commandLine.gpx == kStandardStream;
+    const bool toStdout = commandLine.csv == kStandardStream;
+    // Standard input carrying the GPX cannot also carry the answer to a question.
+    const bool terminal = !fromStdin && isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+    ConsoleWindow window(commandLine, stdin, stderr, terminal);
+    DescriptorSink standardOutput(STDOUT_FILENO);
+    RunOptions options;
+    options.codePage = commandLine.codePage;
+    if (fromStdin) options.input = stdin;
+    if (toStdout) options.output = &standardOutput;
+
+    CacheRecord record;
+    RunResult result = LoadDocument(window, record, options);
+    if (result.outcome == RunOutcome::NamesMissing) {
+        std::fprintf(stderr, "Try '%s --help'.\n", kProgramName);
+    } else if (result.outcome == RunOutcome::Written && !commandLine.quiet) {
+        // A CSV on standard output must not have the report mixed into it.
+        std::FILE* report = toStdout ? stderr : stdout;
+        const std::string destination = toStdout ? "standard output" : commandLine.csv;
+        std::fprintf(report, "%.*s\n%zu waypoint%s written to %s\n", static_cast<int>(kMsgComplete.prompt.size()),
+                     kMsgComplete.prompt.data(), result.waypoints, result.waypoints == 1 ? "" : "s",
+                     destination.c_str());
+    }
+    return ExitStatus(result.outcome);
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,32 @@
+// Runs the built corvane-cli as a child process with chosen standard streams and locale.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvane::testing {
+
+struct CliRun {
+    std::vector<std::string> args;  // after the program name
+    std::string input;              // written to standard input, which then ends
+    std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
+    std::string stdoutPath;         // when set, standard output is this file instead of a pipe
+    bool terminal = false;          // standard input and error are a pseudo-terminal; input is typed into it
+};
+
+struct CliResult {
+    int status = -1;  // exit status, or -1 when the child did not exit normally
+    std::string out;  // standard output, unless it went to stdoutPath
+    std::string err;  // standard error (on a terminal: everything the terminal showed)
+};
+
+// Run corvane-cli to its end and collect what it printed
+CliResult RunCli(const CliRun& run);
+
+// Run corvane-cli with these arguments, empty standard input and the C locale
+CliResult RunCli(std::vector<std::string> args);
+
+// True when this machine can give the child a pseudo-terminal
+bool TerminalAvailable();
+
+}  // namespace corvane::testing
