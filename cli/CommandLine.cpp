@@ -10,6 +10,7 @@
 namespace corvane::cli {
 namespace {
 
+// One option: its name, what the help shows for it, and how it is stored.
 struct Option {
     std::string_view name;       // as typed, without the leading "--"
     std::string_view valueName;  // shown in the help; "" for an option without a value
@@ -18,6 +19,7 @@ struct Option {
     std::string (*apply)(CommandLine& commandLine, std::string_view value);
 };
 
+// In the order --help lists them.
 const std::array<Option, 9> kOptions{{
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
@@ -48,11 +50,13 @@ const std::array<Option, 9> kOptions{{
      [](CommandLine& c, std::string_view) { c.action = Action::Version; return std::string(); }},
 }};
 
+// The option called name, or nullptr when there is none
 const Option* FindOption(std::string_view name) {
     auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
     return it == kOptions.end() ? nullptr : &*it;
 }
 
+// True for the second and later bytes of a UTF-8 character
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace

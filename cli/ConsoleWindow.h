@@ -28,6 +28,7 @@ public:
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
 
 private:
+    // Print the question with its [y/N] hint and read one line of answer
     int Ask(const std::string& prompt);
 
     CommandLine commandLine_;

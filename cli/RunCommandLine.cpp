@@ -14,11 +14,13 @@
 namespace corvane::cli {
 namespace {
 
+// Print the reason and where to find help; returns the usage exit status
 int UsageError(const std::string& reason) {
     std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgramName, reason.c_str(), kProgramName);
     return kExitUsage;
 }
 
+// The exit status that tells how the run ended
 int ExitStatus(RunOutcome outcome) {
     switch (outcome) {
     case RunOutcome::Written: return kExitWritten;
