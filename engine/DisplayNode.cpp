@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <cstdint>
 #include <string_view>
 
 namespace corvane {
@@ -19,6 +19,7 @@ struct Walk {
     WindowToolkit& window;
     CsvWriter& out;
 };
+
 
 // The classification key of a text: its first four characters upper-cased. Keys are
 // compared with four-letter literals, so a shorter text matches none of them.
@@ -126,6 +127,10 @@ void NameRule(Walk& walk, std::string_view text) {
 
 void HintRule(Walk& walk, std::string_view text) {
     std::string& hint = walk.record.Hint;
+    if (text.find('\r') == std::string_view::npos) {
+        hint.assign(text);
+        return;
+    }
     hint.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
@@ -170,7 +175,16 @@ constexpr TextRow kTextRows[] = {
     {"groundspeak:placed_by", PlacedByRule},
 };
 
-void FileText(Walk& walk, std::string_view parent, std::string_view text) {
+// Most text of a GPX file (descriptions, logs) is in elements that no row names; a mask of
+// the row names' lengths passes over most of it without comparing names.
+constexpr std::uint64_t kParentLengths = [] {
+    std::uint64_t mask = 0;
+    for (const TextRow& row : kTextRows) mask |= std::uint64_t{1} << row.parent.size();
+    return mask;
+}();
+
+void FileText(Walk& walk, std::string_view parent, const char* text) {
+    if (parent.size() >= 64 || (kParentLengths >> parent.size() & 1) == 0) return;
     for (const TextRow& row : kTextRows) {
         if (row.parent == parent) {
             row.action(walk, text);
@@ -195,41 +209,43 @@ void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
     record.Longitude = second.value();
 }
 
-void Visit(Walk& walk, pugi::xml_node node) {
-    switch (node.type()) {
-    case pugi::node_element:
-        if (std::strcmp(node.name(), "wpt") == 0) {
-            StartWaypoint(walk, node);
-        } else if (std::strcmp(node.name(), "groundspeak:travelbug") == 0) {
-            // A travel bug element holds only its name element, so its presence is the sign.
-            walk.record.TravelBug = "Y";
+// The parser's own traversal visits every node depth first in document order, each node
+// before its descendants, and keeps its place without recursion: the depth of a document
+// is not limited by the depth of the call stack.
+class Walker : public pugi::xml_tree_walker {
+public:
+    explicit Walker(Walk walk) : walk_(walk) {}
+
+    bool for_each(pugi::xml_node& node) override {
+        switch (node.type()) {
+        case pugi::node_element: {
+            const std::string_view name = node.name();
+            if (name == "wpt") {
+                StartWaypoint(walk_, node);
+            } else if (name == "groundspeak:travelbug") {
+                // A travel bug element holds only its name element, so its presence is the sign.
+                walk_.record.TravelBug = "Y";
+            }
+            break;
         }
-        break;
-    case pugi::node_pcdata:
-        FileText(walk, node.parent().name(), node.value());
-        break;
-    default:
-        break;
+        case pugi::node_pcdata:
+            FileText(walk_, node.parent().name(), node.value());
+            break;
+        default:
+            break;
+        }
+        return true;
     }
-}
+
+private:
+    Walk walk_;
+};
 
 }  // namespace
 
 void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
-    Walk walk{record, window, out};
-    // Depth first in document order, each node before its descendants, without recursion:
-    // the depth of a document must not be limited by the depth of the call stack.
-    pugi::xml_node node = Nodes.first_child();
-    while (node) {
-        Visit(walk, node);
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            continue;
-        }
-        while (node != Nodes && !node.next_sibling()) node = node.parent();
-        if (node == Nodes) break;
-        node = node.next_sibling();
-    }
+    Walker walker(Walk{record, window, out});
+    Nodes.traverse(walker);
 }
 
 }  // namespace corvane
