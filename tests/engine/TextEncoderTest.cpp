@@ -55,7 +55,7 @@ TEST(TextEncoderTest, CodePageForLocale) {
 
 #ifndef _WIN32
 // Sets the locale variables for one test and puts the process's own values back afterwards.
-class LocaleEnvironmentTest : public ::testing::Test {
+class TextEncoderLocaleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (std::size_t i = 0; i < std::size(kNames); ++i) {
@@ -78,7 +78,7 @@ protected:
     std::optional<std::string> saved_[std::size(kNames)];
 };
 
-TEST_F(LocaleEnvironmentTest, FirstNonEmptyVariableDecides) {
+TEST_F(TextEncoderLocaleTest, FirstNonEmptyVariableDecides) {
     setenv("LANG", "de_DE.UTF-8", 1);
     setenv("LC_ALL", "cs_CZ.UTF-8", 1);
     EXPECT_EQ(DefaultCodePage(), "windows-1250");
@@ -95,7 +95,7 @@ TEST_F(LocaleEnvironmentTest, FirstNonEmptyVariableDecides) {
     EXPECT_EQ(DefaultCodePage(), "windows-1252");
 }
 
-TEST_F(LocaleEnvironmentTest, EmptyOrUnknownNameUsesTheSystemCodePage) {
+TEST_F(TextEncoderLocaleTest, EmptyOrUnknownNameUsesTheSystemCodePage) {
     setenv("LANG", "pl_PL.UTF-8", 1);
     EXPECT_EQ(TextEncoder().codePage(), "windows-1250");
     EXPECT_EQ(TextEncoder("latin2").codePage(), "windows-1250");
