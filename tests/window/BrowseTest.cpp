@@ -3,6 +3,9 @@
 #include "WindowTestSupport.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -10,6 +13,19 @@ using namespace corvane;
 using namespace corvane::testing;
 
 namespace {
+
+// Drag data onto target and drop it there; true when the drop was taken
+bool Drop(QWidget* target, QMimeData* data)
+{
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
 
 const QString kGpxFilter = QStringLiteral("GPX Files (*.gpx);;All Files (*.*)");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv);;All Files (*.*)");
@@ -135,6 +151,42 @@ private slots:
         QCOMPARE(t.Box("txtGPX")->text(), QStringLiteral("C:\\Caches\\week.gpx"));
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("C:\\Caches\\week.csv"));
         QVERIFY(t.boxes->shown.empty());
+    }
+
+    void droppedFileBecomesTheGpxFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("on the window") << "frmMain";
+        QTest::newRow("on the output box") << "txtMM";
+        QTest::newRow("on a label") << "Label3";
+    }
+
+    void droppedFileBecomesTheGpxFile()
+    {
+        QFETCH(QString, target);
+        TestWindow t;
+        frmMain& w = t.Open();
+        QWidget* on = target == w.objectName() ? &w : w.findChild<QWidget*>(target);
+        QMimeData data;
+        data.setUrls({QUrl(QStringLiteral("https://example.org/a.gpx")),
+                      QUrl::fromLocalFile(QStringLiteral("/data/caches/week.gpx"))});
+        QVERIFY(Drop(on, &data));
+        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators(QStringLiteral("/data/caches/week.gpx")));
+        QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators(QStringLiteral("/data/caches/week.csv")));
+    }
+
+    void droppedTextOrWebLinkIsNoFile()
+    {
+        TestWindow t;
+        t.Open();
+        QMimeData text;
+        text.setText(QStringLiteral("week.csv"));
+        QVERIFY(Drop(t.Box("txtMM"), &text));  // the box takes it as typed text
+        QMimeData web;
+        web.setUrls({QUrl(QStringLiteral("https://example.org/a.gpx"))});
+        QVERIFY(!Drop(t.window.get(), &web));
+        QCOMPARE(t.Box("txtGPX")->text(), QString());
+        QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("week.csv"));
     }
 
     void browsingSavesNothing()
