@@ -108,20 +108,6 @@ private slots:
         QVERIFY(!t.Hint()->isChecked());
     }
 
-    void optionsFormOneGroup()
-    {
-        TestWindow t;
-        t.Open();
-        t.window->show();
-        QTest::mouseClick(t.Option(0), Qt::LeftButton);
-        QVERIFY(t.Option(0)->isChecked());
-        QVERIFY(!t.Option(1)->isChecked());
-        QTest::mouseClick(t.Option(1), Qt::LeftButton);
-        QVERIFY(!t.Option(0)->isChecked());
-        QVERIFY(t.Option(1)->isChecked());
-        QVERIFY(!t.Hint()->isChecked());
-    }
-
     void hintCaptionTogglesTheBox()
     {
         TestWindow t;

@@ -101,15 +101,6 @@ private slots:
         QCOMPARE(txtGPX->text(), QString());
         QCOMPARE(t.Box("txtMM")->text(), QString());
     }
-
-    void otherBoxesDoNotDriveTheOutputName()
-    {
-        TestWindow t;
-        t.Open();
-        t.Box("txtIcon")->setText(QStringLiteral("C:\\Icons\\"));
-        t.Box("txtCacher")->setText(QStringLiteral("Oakleaf"));
-        QCOMPARE(t.Box("txtMM")->text(), QString());
-    }
 };
 
 QTEST_MAIN(OutputNameTest)
