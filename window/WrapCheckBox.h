@@ -13,6 +13,7 @@ public:
     WrapCheckBox(const QString& text, QWidget* parent);
 
 protected:
+    // The box, then the caption wrapped within the rest of the width
     void paintEvent(QPaintEvent* event) override;
     // The whole box, caption included, toggles on a click
     bool hitButton(const QPoint& pos) const override;

@@ -32,23 +32,35 @@ public:
     ~frmMain() override;
 
 protected:
+    // Close and the title bar's close box: saves the settings, never refuses
     void closeEvent(QCloseEvent* event) override;
     // Takes a file dropped anywhere on the window, text boxes included, as the GPX file
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
+    // Closes the window, which saves the settings
     void cmdClose_Click();
+    // Runs one conversion over the controls, with the code page of the "Encoding" setting
     void cmdConvert_Click();
+    // Lets the user choose the GPX file
     void cmdGPX_Click();
+    // Lets the user choose the CSV file
     void cmdMM_Click();
+    // Fills an empty output box from the GPX name; runs for every change of the GPX box
     void txtGPX_Change();
 
 private:
+    // Creates every control at its place, in tab order
     void CreateControls();
+    // Fills the controls from the settings
     void Form_Load();
+    // Copies the controls into the settings and saves them
     void Form_Unload();
+    // Shows cDialog for box with filter and puts the chosen path into box; failures change nothing
     void Browse(QLineEdit* box, const QString& filter);
+    // A push button that Enter and Escape never click
     QPushButton* MakeButton(const QString& text);
+    // Sets a control's place and size, given in twips
     void Place(QWidget* control, int left, int top, int width, int height);
 
     QString settingsFile_;
