@@ -1,6 +1,7 @@
 // Reading corvane-cli's arguments, driven by one table of options that also writes the help.
 #include "CommandLine.h"
 
+#include "OutputName.h"
 #include "TextEncoder.h"
 
 #include <algorithm>
@@ -55,9 +56,6 @@ const Option* FindOption(std::string_view name) {
     auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
     return it == kOptions.end() ? nullptr : &*it;
 }
-
-// True for the second and later bytes of a UTF-8 character
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
 
@@ -119,17 +117,6 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
         }
     }
     return result;
-}
-
-std::optional<std::string> OutputName(std::string_view gpx) {
-    // Characters, not bytes: a name ending in "ü" loses the whole letter.
-    std::size_t end = gpx.size();
-    for (int cut = 0; cut < 3; ++cut) {
-        if (end == 0) return std::nullopt;
-        --end;
-        for (int tail = 0; tail < 3 && end > 0 && IsContinuationByte(gpx[end]); ++tail) --end;
-    }
-    return std::string(gpx.substr(0, end)) + "csv";
 }
 
 std::string UsageText() {

@@ -1,7 +1,6 @@
 // The arguments of corvane-cli: what they ask for, how they are read, and the help text.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,9 +34,6 @@ struct ParseResult {
 
 // Read the arguments that follow the program name
 ParseResult ParseCommandLine(std::span<const std::string> args);
-
-// The GPX name with its last three characters replaced by "csv"; nothing when it is shorter
-std::optional<std::string> OutputName(std::string_view gpx);
 
 // The text --help prints: synopsis, options, encoding default and exit statuses
 std::string UsageText();

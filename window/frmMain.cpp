@@ -245,9 +245,11 @@ void frmMain::cmdMM_Click()
 
 void frmMain::txtGPX_Change()
 {
-    const QString name = OutputName(txtGPX->text(), txtMM->text());
-    if (name != txtMM->text())
-        txtMM->setText(name);
+    // Once the output box holds anything, even blanks, the user's name stands.
+    if (!txtMM->text().isEmpty())
+        return;
+    if (const auto name = OutputName(txtGPX->text().toStdString()))
+        txtMM->setText(QString::fromStdString(*name));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -128,25 +128,5 @@ TEST(CommandLine, RefusesTheseWithAOneLineReason) {
     }
 }
 
-TEST(CommandLine, OutputNameReplacesTheLastThreeCharacters) {
-    const std::vector<std::pair<std::string, std::optional<std::string>>> cases{
-        {"a.gpx", "a.csv"},
-        {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
-        {"C:\\Caches\\week.gpx ", "C:\\Caches\\week.gcsv"},
-        {"/home/me/week", "/home/me/wcsv"},
-        {"abc", "csv"},
-        {"Zürich.gpx", "Zürich.csv"},
-        {"week.güx", "week.csv"},    // characters, not bytes
-        {"a€€€", "acsv"},            // three-byte characters
-        {"a\U0001F600xy", "acsv"},   // a four-byte character
-        {"ab", std::nullopt},
-        {"Mü", std::nullopt},        // three bytes, but two characters
-        {"", std::nullopt},
-    };
-    for (const auto& [gpx, csv] : cases) {
-        EXPECT_EQ(OutputName(gpx), csv) << gpx;
-    }
-}
-
 }  // namespace
 }  // namespace corvane::cli

@@ -1,5 +1,4 @@
-// The output name that follows the GPX name, as a rule and as the window applies it.
-#include "OutputName.h"
+// The output name that follows the GPX name as the window applies it.
 #include "WindowTestSupport.h"
 
 #include <QStandardPaths>
@@ -13,35 +12,6 @@ class OutputNameTest : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void rule_data()
-    {
-        QTest::addColumn<QString>("gpx");
-        QTest::addColumn<QString>("mm");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("gpx file") << "C:\\Caches\\week.gpx" << "" << "C:\\Caches\\week.csv";
-        QTest::newRow("upper case") << "C:\\CACHES\\WEEK.GPX" << "" << "C:\\CACHES\\WEEK.csv";
-        QTest::newRow("other extension") << "C:\\Caches\\week.xml" << "" << "C:\\Caches\\week.csv";
-        QTest::newRow("no extension") << "C:\\Caches\\week" << "" << "C:\\Caches\\wcsv";
-        QTest::newRow("trailing space") << "C:\\Caches\\week.gpx " << "" << "C:\\Caches\\week.gcsv";
-        QTest::newRow("three characters") << "C:\\" << "" << "csv";
-        QTest::newRow("two characters") << "C:" << "" << "";
-        QTest::newRow("empty") << "" << "" << "";
-        QTest::newRow("output filled") << "C:\\Caches\\week.gpx" << "D:\\out.csv" << "D:\\out.csv";
-        QTest::newRow("output of spaces") << "C:\\Caches\\week.gpx" << " " << " ";
-        QTest::newRow("short gpx, output filled") << "C" << "D:\\out.csv" << "D:\\out.csv";
-        QTest::newRow("accents") << "C:\\Cachés\\été.gpx" << "" << "C:\\Cachés\\été.csv";
-        QTest::newRow("characters beyond UTF-16's plane") << "C:\\week\U0001F600\U0001F600\U0001F600" << ""
-                                                          << "C:\\weekcsv";
-    }
-
-    void rule()
-    {
-        QFETCH(QString, gpx);
-        QFETCH(QString, mm);
-        QFETCH(QString, expected);
-        QCOMPARE(OutputName(gpx, mm), expected);
-    }
 
     void programSettingTheGpxBoxFillsTheEmptyOutputBox()
     {
