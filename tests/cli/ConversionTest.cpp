@@ -29,14 +29,6 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
-// Names of the entries of a folder, sorted
-std::vector<std::string> Listing(const std::string& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class Conversion : public ::testing::Test {
 protected:
     TempDir dir;
@@ -154,7 +146,7 @@ TEST_F(Conversion, ExistingCsvWithoutATerminalEndsWithThreeAndIsKept) {
     EXPECT_EQ(result.err, csv + " exists and was not replaced; --force replaces it.\n");
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(ReadFile(csv), "old");
-    EXPECT_EQ(Listing(dir.path("")), (std::vector<std::string>{"oak.gpx", "out.csv"}));
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"oak.gpx", "out.csv"}));
 }
 
 TEST_F(Conversion, ForceReplacesAnExistingCsv) {
@@ -173,7 +165,7 @@ TEST_F(Conversion, CsvThatCannotBeWrittenEndsWithFourAndLeavesNoFile) {
         EXPECT_EQ(result.err, kWriteFailed) << csv;
         EXPECT_EQ(result.out, "") << csv;
     }
-    EXPECT_EQ(Listing(dir.path("")), (std::vector<std::string>{"folder", "oak.gpx"}));
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"folder", "oak.gpx"}));
     EXPECT_TRUE(fs::is_empty(dir.path("folder")));
 }
 
@@ -197,7 +189,7 @@ TEST_F(Conversion, UsageErrorsEndWithOneAndAPointerToHelp) {
         EXPECT_EQ(result.err, c.err);
         EXPECT_EQ(result.out, "");
     }
-    EXPECT_EQ(Listing(dir.path("")), std::vector<std::string>{"oak.gpx"});
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"oak.gpx"});
 }
 
 }  // namespace

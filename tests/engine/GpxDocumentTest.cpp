@@ -33,8 +33,8 @@ TEST(GpxDocument, RefusesFilesThatAreNoSingleXmlDocument) {
 TEST(GpxDocument, RefusesPathsThatAreNoReadableFile) {
     TempDir dir;
     GpxDocument document;
-    EXPECT_FALSE(document.LoadFile(dir.file("missing.gpx")));
-    EXPECT_FALSE(document.LoadFile(dir.file("")));  // the folder itself
+    EXPECT_FALSE(document.LoadFile(dir.path("missing.gpx")));
+    EXPECT_FALSE(document.LoadFile(dir.path("")));  // the folder itself
     EXPECT_FALSE(document.LoadFile(""));
 }
 

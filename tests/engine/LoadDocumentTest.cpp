@@ -32,9 +32,9 @@ struct FileRun {
     CacheRecord record;
 
     FileRun() {
-        WriteFile(dir.file("in.gpx"), kOneCache);
-        window.gpx = dir.file("in.gpx");
-        window.mm = dir.file("out.csv");
+        WriteFile(dir.path("in.gpx"), kOneCache);
+        window.gpx = dir.path("in.gpx");
+        window.mm = dir.path("out.csv");
     }
     RunResult operator()() { return LoadDocument(window, record, RunOptions{"windows-1252", nullptr, nullptr}); }
 };
@@ -46,8 +46,8 @@ bool EndsWith(const std::string& text, std::string_view end) {
 TEST(LoadDocument, EmptyNamesStopBeforeAnythingIsLoaded) {
     for (const auto& [gpx, mm] : {std::pair{"", ""}, {"", "out.csv"}, {"in.gpx", ""}}) {
         FileRun run;
-        run.window.gpx = gpx[0] ? run.dir.file(gpx) : "";
-        run.window.mm = mm[0] ? run.dir.file(mm) : "";
+        run.window.gpx = gpx[0] ? run.dir.path(gpx) : "";
+        run.window.mm = mm[0] ? run.dir.path(mm) : "";
         EXPECT_EQ(run().outcome, RunOutcome::NamesMissing);
         ASSERT_EQ(run.window.shown.size(), 1u);
         EXPECT_EQ(run.window.shown[0].prompt, "Please give me some file names to play with.");
@@ -63,7 +63,7 @@ TEST(LoadDocument, EmptyNamesStopBeforeAnythingIsLoaded) {
 
 TEST(LoadDocument, LoadFailureLeavesTheOutputAlone) {
     FileRun run;
-    run.window.gpx = run.dir.file("missing.gpx");
+    run.window.gpx = run.dir.path("missing.gpx");
     WriteFile(run.window.mm, "keep me");
     EXPECT_EQ(run().outcome, RunOutcome::LoadFailed);
     ASSERT_EQ(run.window.shown.size(), 1u);
@@ -154,10 +154,10 @@ TEST(LoadDocument, FailedWritesKeepTheOldFileAndSayso) {
         std::function<std::string(TempDir&)> prepare;
     };
     const Target targets[] = {
-        {"a missing folder", [](TempDir& d) { return d.file("no/such/folder/out.csv"); }},
+        {"a missing folder", [](TempDir& d) { return d.path("no/such/folder/out.csv"); }},
         {"a folder", [](TempDir& d) {
-             std::filesystem::create_directory(d.file("folder.csv"));
-             return d.file("folder.csv");
+             std::filesystem::create_directory(d.path("folder.csv"));
+             return d.path("folder.csv");
          }},
         {"a full device", [](TempDir&) { return std::string("/dev/full"); }},
     };
@@ -208,7 +208,7 @@ TEST(LoadDocument, DiskFullHalfwayKeepsTheOldFileByteForByte) {
 
 TEST(LoadDocument, ReplacingKeepsPermissionsAndLinks) {
     FileRun run;
-    const std::string real = run.dir.file("real.csv");
+    const std::string real = run.dir.path("real.csv");
     WriteFile(real, "old");
     ::chmod(real.c_str(), 0640);
     std::filesystem::create_symlink(real, run.window.mm);
@@ -223,8 +223,8 @@ TEST(LoadDocument, ReplacingKeepsPermissionsAndLinks) {
 
 TEST(LoadDocument, ReadsFromAStreamAndWritesToASink) {
     testing::TempDir dir;
-    WriteFile(dir.file("in.gpx"), kOneCache);
-    std::FILE* input = std::fopen(dir.file("in.gpx").c_str(), "rb");
+    WriteFile(dir.path("in.gpx"), kOneCache);
+    std::FILE* input = std::fopen(dir.path("in.gpx").c_str(), "rb");
     ASSERT_NE(input, nullptr);
     FakeWindow window;
     window.gpx = "-";

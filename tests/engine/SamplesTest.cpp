@@ -215,14 +215,14 @@ TEST_F(SharedSamples, DamagedFileDoesNotLoadAndWritesNothing) {
 
     // Through a real file: an existing CSV keeps its contents and no temporary file is left.
     TempDir dir;
-    testing::WriteFile(dir.file("out.csv"), "previous run\r\n");
+    testing::WriteFile(dir.path("out.csv"), "previous run\r\n");
     FakeWindow window;
     window.gpx = damaged.string();
-    window.mm = dir.file("out.csv");
+    window.mm = dir.path("out.csv");
     window.answers = {kAnswerYes};
     CacheRecord record;
     EXPECT_EQ(LoadDocument(window, record).outcome, RunOutcome::LoadFailed);
-    EXPECT_EQ(ReadFile(dir.file("out.csv")), "previous run\r\n");
+    EXPECT_EQ(ReadFile(dir.path("out.csv")), "previous run\r\n");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"});
     EXPECT_EQ(window.prompts().size(), 1u) << "no overwrite question for a file that did not load";
 }

@@ -12,7 +12,7 @@ using testing::WriteFile;
 
 TEST(SaveFile, TheTargetChangesOnlyAtCommit) {
     TempDir dir;
-    const std::string target = dir.file("out.csv");
+    const std::string target = dir.path("out.csv");
     WriteFile(target, "old");
     {
         SaveFile file(target);
@@ -27,7 +27,7 @@ TEST(SaveFile, TheTargetChangesOnlyAtCommit) {
 
 TEST(SaveFile, AbandonedSavesLeaveNoTrace) {
     TempDir dir;
-    const std::string target = dir.file("out.csv");
+    const std::string target = dir.path("out.csv");
     WriteFile(target, "old");
     {
         SaveFile file(target);

@@ -1,61 +1,18 @@
-// Temporary folders, file helpers and in-memory conversions for the engine tests.
+// In-memory conversions and CSV lines for the engine tests.
 #pragma once
 
 #include "CacheRecord.h"
 #include "FakeWindow.h"
 #include "LoadDocument.h"
 #include "Sink.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace corvane::testing {
-
-// A fresh folder under the system's temporary directory, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // Path of a file inside the folder
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    // Names of the entries in the folder, sorted
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Lines of a CSV text without their CR LF ends
 inline std::vector<std::string> Lines(const std::string& csv) {
@@ -78,9 +35,9 @@ inline std::vector<std::string> WaypointLines(const std::string& csv) {
 inline std::string ConvertText(std::string_view gpx, FakeWindow& window, CacheRecord& record,
                                const std::string& codePage = "utf-8") {
     TempDir dir;
-    WriteFile(dir.file("in.gpx"), gpx);
-    window.gpx = dir.file("in.gpx");
-    if (window.mm.empty()) window.mm = dir.file("out.csv");
+    WriteFile(dir.path("in.gpx"), gpx);
+    window.gpx = dir.path("in.gpx");
+    if (window.mm.empty()) window.mm = dir.path("out.csv");
     MemorySink sink;
     RunOptions options;
     options.codePage = codePage;

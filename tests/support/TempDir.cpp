@@ -1,6 +1,7 @@
 // Temporary folders made with mkdtemp, so parallel tests never share a name.
 #include "TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -10,7 +11,7 @@
 namespace corvane::testing {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-cli-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");
@@ -28,6 +29,17 @@ std::string TempDir::Write(const std::string& name, const std::string& text) con
     std::string full = path(name);
     std::ofstream(full, std::ios::binary) << text;
     return full;
+}
+
+std::vector<std::string> TempDir::entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ReadFile(const std::string& path) {

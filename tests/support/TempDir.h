@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace corvane::testing {
 
@@ -17,6 +19,8 @@ public:
     std::string path(const std::string& name) const;
     // Create or replace the file name with text; returns its full path
     std::string Write(const std::string& name, const std::string& text) const;
+    // Names of the entries in the folder, sorted
+    std::vector<std::string> entries() const;
 
 private:
     std::filesystem::path dir_;
@@ -24,5 +28,8 @@ private:
 
 // The whole contents of a file, or "" when it cannot be read
 std::string ReadFile(const std::string& path);
+
+// Create or replace the file at path with bytes
+void WriteFile(const std::string& path, std::string_view bytes);
 
 }  // namespace corvane::testing
