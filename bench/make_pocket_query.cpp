@@ -6,12 +6,12 @@
 
 namespace {
 
-const char* const kTypes[] = {"Traditional Cache", "Multi-cache", "Unknown Cache", "Earthcache",
-                              "Virtual Cache",     "Letterbox Hybrid", "Event Cache", "Webcam Cache"};
+const char* const kTypes[] = {"Traditional Cache", "Multi-cache",      "Unknown Cache", "Earthcache",
+                              "Virtual Cache",     "Letterbox Hybrid", "Event Cache",   "Webcam Cache"};
 const char* const kContainers[] = {"Micro", "Small", "Regular", "Large", "Other", "Not chosen", "Virtual"};
 const char* const kLogTypes[] = {"Found it", "Didn't find it", "Write note", "Owner Maintenance"};
-const char* const kWords[] = {"forest", "bridge", "behind", "the",    "old",   "stone", "under", "path",
-                              "look",   "north",  "small",  "bench",  "river", "café",  "Müller", "tree"};
+const char* const kWords[] = {"forest", "bridge", "behind", "the",   "old",   "stone", "under",  "path",
+                              "look",   "north",  "small",  "bench", "river", "café",  "Müller", "tree"};
 
 std::string Words(std::mt19937& random, int count) {
     std::string text;
@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
         text += "      </groundspeak:logs>\r\n      <groundspeak:travelbugs";
         if (random() % 3 == 0) {
             text += ">\r\n        <groundspeak:travelbug id=\"1\" ref=\"TB1\">\r\n          <groundspeak:name>Duck " +
-                    std::to_string(id) + "</groundspeak:name>\r\n        </groundspeak:travelbug>\r\n"
-                                         "      </groundspeak:travelbugs>\r\n";
+                    std::to_string(id) +
+                    "</groundspeak:name>\r\n        </groundspeak:travelbug>\r\n"
+                    "      </groundspeak:travelbugs>\r\n";
         } else {
             text += " />\r\n";
         }

@@ -1,11 +1,11 @@
 // The baseline for conversion speed: read a GPX file once and parse it in place, nothing more.
 #include <pugixml.hpp>
 
-#include <cstdio>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     if (argc != 2) {

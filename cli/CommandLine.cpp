@@ -21,6 +21,7 @@ struct Option {
 };
 
 // In the order --help lists them.
+// clang-format off
 const std::array<Option, 9> kOptions{{
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
@@ -50,6 +51,7 @@ const std::array<Option, 9> kOptions{{
     {"version", "", "print the version and exit",
      [](CommandLine& c, std::string_view) { c.action = Action::Version; return std::string(); }},
 }};
+// clang-format on
 
 // The option called name, or nullptr when there is none
 const Option* FindOption(std::string_view name) {

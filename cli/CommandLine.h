@@ -16,13 +16,13 @@ enum class Action { Convert, Help, Version };
 // Everything one invocation asks for; the texts become the window's controls.
 struct CommandLine {
     Action action = Action::Convert;
-    std::string gpx;                  // "-": standard input
-    std::string csv;                  // "-": standard output; derived from gpx when not given
+    std::string gpx;  // "-": standard input
+    std::string csv;  // "-": standard output; derived from gpx when not given
     std::string icons = "\\MM Icons\\";
     std::string name;
     bool hints = false;
-    bool linkWebsite = false;         // false: the CacheMate link
-    std::string codePage;             // canonical name; empty: the system's default
+    bool linkWebsite = false;  // false: the CacheMate link
+    std::string codePage;      // canonical name; empty: the system's default
     bool force = false;
     bool quiet = false;
 };

@@ -8,8 +8,8 @@
 #include "Messages.h"
 #include "Sink.h"
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 namespace corvane::cli {
 namespace {
@@ -23,11 +23,16 @@ int UsageError(const std::string& reason) {
 // The exit status that tells how the run ended
 int ExitStatus(RunOutcome outcome) {
     switch (outcome) {
-    case RunOutcome::Written: return kExitWritten;
-    case RunOutcome::NamesMissing: return kExitUsage;
-    case RunOutcome::LoadFailed: return kExitLoadFailed;
-    case RunOutcome::NotReplaced: return kExitNotReplaced;
-    case RunOutcome::WriteFailed: return kExitWriteFailed;
+    case RunOutcome::Written:
+        return kExitWritten;
+    case RunOutcome::NamesMissing:
+        return kExitUsage;
+    case RunOutcome::LoadFailed:
+        return kExitLoadFailed;
+    case RunOutcome::NotReplaced:
+        return kExitNotReplaced;
+    case RunOutcome::WriteFailed:
+        return kExitWriteFailed;
     }
     return kExitWriteFailed;
 }

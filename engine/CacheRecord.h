@@ -13,12 +13,12 @@ struct CacheRecord {
     std::string WaypointCode;  // name text, such as a GC code
     std::string Difficulty;
     std::string Terrain;
-    std::string FoundCode;     // "F" found, "N" not found, "O" placed by the user, or ""
-    std::string TypeName;      // type word of the line, such as "Traditional"
-    std::string TravelBug;     // "Y" or "N"
+    std::string FoundCode;  // "F" found, "N" not found, "O" placed by the user, or ""
+    std::string TypeName;   // type word of the line, such as "Traditional"
+    std::string TravelBug;  // "Y" or "N"
     std::string CacheURL;
-    std::string Hint;          // hint text, each CR LF pair turned into one blank
-    std::string TypeCode;      // type letter followed by container letter(s)
+    std::string Hint;            // hint text, each CR LF pair turned into one blank
+    std::string TypeCode;        // type letter followed by container letter(s)
     bool FirstWaypoint = false;  // true while no wpt element of the current run has been met
 };
 

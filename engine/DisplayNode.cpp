@@ -20,7 +20,6 @@ struct Walk {
     CsvWriter& out;
 };
 
-
 // The classification key of a text: its first four characters upper-cased. Keys are
 // compared with four-letter literals, so a shorter text matches none of them.
 std::array<char, 4> Key(std::string_view text) {
@@ -43,6 +42,7 @@ struct ContainerRow {
     std::string_view typeName;  // replaces TypeName when not empty
 };
 
+// clang-format off
 constexpr ContainerRow kContainerRows[] = {
     {"MICR", 'I', "Micro"},
     {"SMAL", 'S', {}},
@@ -59,6 +59,7 @@ constexpr ContainerRow kContainerRows[] = {
     {"EART", 'A', {}},
     {"TRIG", 'T', {}},
 };
+// clang-format on
 constexpr char kOtherContainer = 'X';
 
 // Type texts: the first matching key sets TypeName and TypeCode.
@@ -68,6 +69,7 @@ struct TypeRow {
     std::string_view typeCode;
 };
 
+// clang-format off
 constexpr TypeRow kTypeRows[] = {
     {"TRAD", "Traditional", "T"},
     {"MICR", "Micro", "I"},
@@ -79,6 +81,7 @@ constexpr TypeRow kTypeRows[] = {
     {"EART", "Earthcache", "E"},
     {"WEBC", "Webcam", "W"},
 };
+// clang-format on
 constexpr TypeRow kOtherType{{}, "Errrr", "X"};
 
 void ContainerRule(Walk& walk, std::string_view text) {

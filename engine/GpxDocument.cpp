@@ -3,11 +3,11 @@
 
 #include "InputEncoding.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace corvane {
 namespace {

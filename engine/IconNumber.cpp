@@ -51,6 +51,7 @@ struct Family {
     std::span<const KindTest> tests;
 };
 
+// clang-format off
 constexpr Family kFamilies[] = {
     {'F', false, 100, kListA},
     {'N', false, 200, kListA},
@@ -62,6 +63,7 @@ constexpr Family kFamilies[] = {
     {'O', true, 1300, kListB},
     {'U', true, 1400, kListB},
 };
+// clang-format on
 
 constexpr std::int16_t kNoFamily = 206;
 constexpr std::int16_t kTraditional = 6;
@@ -80,7 +82,8 @@ std::int16_t IconNumber(std::string_view StatusCode) {
         if (family.state != state || family.travelBug != travelBug) continue;
         std::int16_t icon = 0;
         for (const KindTest& test : family.tests)
-            if (At(StatusCode, test.position) == test.letter) icon = static_cast<std::int16_t>(family.base + test.offset);
+            if (At(StatusCode, test.position) == test.letter)
+                icon = static_cast<std::int16_t>(family.base + test.offset);
         return icon != 0 ? icon : static_cast<std::int16_t>(family.base + kTraditional);
     }
     return kNoFamily;

@@ -12,6 +12,7 @@ namespace corvane {
 
 // Number = family base (100 F, 200 N, 300 O, 400 U; 1100 to 1400 the same with a travel
 // bug) plus kind offset. Bitmap = kind stem, state letter, "Bug" for a travel bug.
+// clang-format off
 const std::array<IconEntry, 80> kIconTable{{
     {101, "EventF.bmp"},
     {102, "LetterboxF.bmp"},
@@ -94,6 +95,7 @@ const std::array<IconEntry, 80> kIconTable{{
     {1420, "MM_UBug.bmp"},
     {1421, "CitoUBug.bmp"},
 }};
+// clang-format on
 
 void WriteIconTable(WindowToolkit& window, CsvWriter& out) {
     window.setTxtIcon(AddBackslash(window.txtIcon()));

@@ -21,17 +21,23 @@ constexpr std::array<std::string_view, 4> kByteOrderMarks{
 
 // Declared encodings the parser reads without help; the plain ASCII ones are read as UTF-8.
 constexpr std::array<std::string_view, 14> kParserEncodings{
-    "utf-8",    "utf8",     "utf-16", "utf-16le",   "utf-16be", "utf-32",   "utf-32le",
-    "utf-32be", "iso-8859-1", "latin1", "us-ascii", "ascii",    "ucs-2",    "ucs-4",
+    "utf-8",    "utf8",       "utf-16", "utf-16le", "utf-16be", "utf-32", "utf-32le",
+    "utf-32be", "iso-8859-1", "latin1", "us-ascii", "ascii",    "ucs-2",  "ucs-4",
 };
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // An XML encoding name: a letter, then letters, digits, '.', '_' and '-'. Anything else would
 // reach the converter as options ("//IGNORE") or not name an encoding at all.

@@ -48,8 +48,8 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     }
 
     GpxDocument document;
-    const bool loaded = options.input != nullptr ? document.LoadStream(options.input)
-                                                 : document.LoadFile(window.txtGPX());
+    const bool loaded =
+        options.input != nullptr ? document.LoadStream(options.input) : document.LoadFile(window.txtGPX());
     if (!loaded) {
         Show(window, kMsgLoadFailed);
         result.outcome = RunOutcome::LoadFailed;
@@ -57,8 +57,7 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     }
 
     bool proceed = true;
-    if (options.output == nullptr && OutputExists(window.txtMM()))
-        proceed = Show(window, kMsgOverwrite) == kAnswerYes;
+    if (options.output == nullptr && OutputExists(window.txtMM())) proceed = Show(window, kMsgOverwrite) == kAnswerYes;
 
     if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
@@ -67,8 +66,8 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
         SaveFile file(window.txtMM());
-        const bool written = file.open() && WriteCsv(document, window, record, file, options, result.waypoints) &&
-                             file.commit();
+        const bool written =
+            file.open() && WriteCsv(document, window, record, file, options, result.waypoints) && file.commit();
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 

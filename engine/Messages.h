@@ -16,12 +16,12 @@ struct Message {
 inline constexpr Message kMsgNamesMissing{"Please give me some file names to play with.", kStyleExclamation,
                                           "Conversion"};
 // The load failure is the one box titled "Convertion"; users know it by that title.
-inline constexpr Message kMsgLoadFailed{
-    "I have a problem loading the GPX file, please check it or select another.", kStyleExclamation, "Convertion"};
+inline constexpr Message kMsgLoadFailed{"I have a problem loading the GPX file, please check it or select another.",
+                                        kStyleExclamation, "Convertion"};
 inline constexpr Message kMsgOverwrite{"Overwrite the existing file?", kStyleQuestion, "Conversion"};
 inline constexpr Message kMsgComplete{"Complete!", kStyleInformation, "Conversion"};
-inline constexpr Message kMsgWriteFailed{
-    "I have a problem writing the CSV file, please check it or select another.", kStyleExclamation, "Conversion"};
+inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file, please check it or select another.",
+                                         kStyleExclamation, "Conversion"};
 
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);

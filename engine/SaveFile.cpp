@@ -1,14 +1,14 @@
 // Replaces a file only once its new contents are completely on disk.
 #include "SaveFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -49,7 +49,9 @@ int CreateBeside(const std::string& target, std::string& name) {
 
 SaveFile::SaveFile(std::string path) : target_(ResolvedTarget(path)) {}
 
-SaveFile::~SaveFile() { discard(); }
+SaveFile::~SaveFile() {
+    discard();
+}
 
 bool SaveFile::open() {
     struct stat existing {};

@@ -1,8 +1,8 @@
 // Where the bytes of a CSV file go: a file, standard output or memory.
 #include "Sink.h"
 
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 
 namespace corvane {
 

@@ -22,32 +22,19 @@ struct LanguageCodePage {
 
 // Languages whose text the system's 8-bit code page is made for; every other language gets 1252.
 constexpr std::array kLanguageCodePages{
-    LanguageCodePage{"cs", "windows-1250"},
-    LanguageCodePage{"sk", "windows-1250"},
-    LanguageCodePage{"pl", "windows-1250"},
-    LanguageCodePage{"hu", "windows-1250"},
-    LanguageCodePage{"sl", "windows-1250"},
-    LanguageCodePage{"hr", "windows-1250"},
-    LanguageCodePage{"ro", "windows-1250"},
-    LanguageCodePage{"sq", "windows-1250"},
-    LanguageCodePage{"bs", "windows-1250"},
-    LanguageCodePage{"ru", "windows-1251"},
-    LanguageCodePage{"uk", "windows-1251"},
-    LanguageCodePage{"bg", "windows-1251"},
-    LanguageCodePage{"be", "windows-1251"},
-    LanguageCodePage{"mk", "windows-1251"},
-    LanguageCodePage{"sr", "windows-1251"},
-    LanguageCodePage{"el", "windows-1253"},
-    LanguageCodePage{"tr", "windows-1254"},
-    LanguageCodePage{"az", "windows-1254"},
-    LanguageCodePage{"he", "windows-1255"},
-    LanguageCodePage{"ar", "windows-1256"},
-    LanguageCodePage{"fa", "windows-1256"},
-    LanguageCodePage{"ur", "windows-1256"},
-    LanguageCodePage{"lt", "windows-1257"},
-    LanguageCodePage{"lv", "windows-1257"},
-    LanguageCodePage{"et", "windows-1257"},
-    LanguageCodePage{"vi", "windows-1258"},
+    LanguageCodePage{"cs", "windows-1250"}, LanguageCodePage{"sk", "windows-1250"},
+    LanguageCodePage{"pl", "windows-1250"}, LanguageCodePage{"hu", "windows-1250"},
+    LanguageCodePage{"sl", "windows-1250"}, LanguageCodePage{"hr", "windows-1250"},
+    LanguageCodePage{"ro", "windows-1250"}, LanguageCodePage{"sq", "windows-1250"},
+    LanguageCodePage{"bs", "windows-1250"}, LanguageCodePage{"ru", "windows-1251"},
+    LanguageCodePage{"uk", "windows-1251"}, LanguageCodePage{"bg", "windows-1251"},
+    LanguageCodePage{"be", "windows-1251"}, LanguageCodePage{"mk", "windows-1251"},
+    LanguageCodePage{"sr", "windows-1251"}, LanguageCodePage{"el", "windows-1253"},
+    LanguageCodePage{"tr", "windows-1254"}, LanguageCodePage{"az", "windows-1254"},
+    LanguageCodePage{"he", "windows-1255"}, LanguageCodePage{"ar", "windows-1256"},
+    LanguageCodePage{"fa", "windows-1256"}, LanguageCodePage{"ur", "windows-1256"},
+    LanguageCodePage{"lt", "windows-1257"}, LanguageCodePage{"lv", "windows-1257"},
+    LanguageCodePage{"et", "windows-1257"}, LanguageCodePage{"vi", "windows-1258"},
 };
 
 constexpr std::string_view kFallbackCodePage = "windows-1252";
@@ -60,7 +47,9 @@ std::string Lowercase(std::string_view text) {
     return lower;
 }
 
-bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+bool IsAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
 
 // Serbian is written in both scripts; its Latin form ("sr_RS@latin", "sr-Latn") uses Central European text.
 bool IsLatinSerbian(std::string_view locale) {
@@ -144,8 +133,7 @@ void TextEncoder::Encode(std::string_view utf8, std::string& out) {
         if (pos == size) break;
 
         utf8proc_int32_t ch = 0;
-        const utf8proc_ssize_t length =
-            utf8proc_iterate(bytes + pos, static_cast<utf8proc_ssize_t>(size - pos), &ch);
+        const utf8proc_ssize_t length = utf8proc_iterate(bytes + pos, static_cast<utf8proc_ssize_t>(size - pos), &ch);
         if (length <= 0) {
             out += '?';
             ++pos;

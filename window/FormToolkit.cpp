@@ -7,43 +7,35 @@
 
 namespace corvane {
 
-std::string FormToolkit::txtGPX()
-{
+std::string FormToolkit::txtGPX() {
     return controls_.txtGPX->text().toStdString();
 }
 
-std::string FormToolkit::txtMM()
-{
+std::string FormToolkit::txtMM() {
     return controls_.txtMM->text().toStdString();
 }
 
-std::string FormToolkit::txtIcon()
-{
+std::string FormToolkit::txtIcon() {
     return controls_.txtIcon->text().toStdString();
 }
 
-void FormToolkit::setTxtIcon(const std::string& text)
-{
+void FormToolkit::setTxtIcon(const std::string& text) {
     controls_.txtIcon->setText(QString::fromStdString(text));
 }
 
-std::string FormToolkit::txtCacher()
-{
+std::string FormToolkit::txtCacher() {
     return controls_.txtCacher->text().toStdString();
 }
 
-int FormToolkit::chkHint()
-{
+int FormToolkit::chkHint() {
     return controls_.chkHint->isChecked() ? 1 : 0;
 }
 
-bool FormToolkit::optURL0()
-{
+bool FormToolkit::optURL0() {
     return controls_.optURL0->isChecked();
 }
 
-int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title)
-{
+int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title) {
     return boxes_.MsgBox(QString::fromStdString(prompt), style, QString::fromStdString(title));
 }
 

@@ -12,22 +12,24 @@ constexpr int kButtonsMask = 0x07;
 constexpr int kYesNo = 4;
 constexpr int kIconMask = 0x70;
 
-QMessageBox::Icon IconOf(int style)
-{
+QMessageBox::Icon IconOf(int style) {
     switch (style & kIconMask) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title,
-                                            QWidget* parent)
-{
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
     const QMessageBox::StandardButtons buttons =
         (style & kButtonsMask) == kYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     auto box = std::make_unique<QMessageBox>(IconOf(style), title, prompt, buttons, parent);
@@ -35,17 +37,18 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, co
     return box;
 }
 
-int AnswerCode(QMessageBox::StandardButton button)
-{
+int AnswerCode(QMessageBox::StandardButton button) {
     switch (button) {
-    case QMessageBox::Yes: return kAnswerYes;
-    case QMessageBox::No: return kAnswerNo;
-    default: return kAnswerOK;
+    case QMessageBox::Yes:
+        return kAnswerYes;
+    case QMessageBox::No:
+        return kAnswerNo;
+    default:
+        return kAnswerOK;
     }
 }
 
-int QtMessageBoxes::MsgBox(const QString& prompt, int style, const QString& title)
-{
+int QtMessageBoxes::MsgBox(const QString& prompt, int style, const QString& title) {
     const auto box = MakeMessageBox(prompt, style, title, parent_);
     return AnswerCode(static_cast<QMessageBox::StandardButton>(box->exec()));
 }

@@ -29,8 +29,7 @@ private:
 };
 
 // The box for a style value (Yes and No for 36, else OK; the icon of 16, 32, 48 or 64), not shown yet
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title,
-                                            QWidget* parent);
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent);
 
 // The answer code of the button that closed a box: kAnswerYes, kAnswerNo or kAnswerOK
 int AnswerCode(QMessageBox::StandardButton button);

@@ -5,13 +5,11 @@
 
 namespace corvane {
 
-int TwipsToPixels(int twips, int dpi)
-{
+int TwipsToPixels(int twips, int dpi) {
     return qRound(static_cast<double>(twips) * dpi / kTwipsPerInch);
 }
 
-QRect TwipsToPixels(int left, int top, int width, int height, int dpiX, int dpiY)
-{
+QRect TwipsToPixels(int left, int top, int width, int height, int dpiX, int dpiY) {
     return {TwipsToPixels(left, dpiX), TwipsToPixels(top, dpiY), TwipsToPixels(width, dpiX),
             TwipsToPixels(height, dpiY)};
 }

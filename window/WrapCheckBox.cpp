@@ -9,8 +9,7 @@ namespace corvane {
 
 WrapCheckBox::WrapCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}
 
-void WrapCheckBox::paintEvent(QPaintEvent*)
-{
+void WrapCheckBox::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -34,8 +33,7 @@ void WrapCheckBox::paintEvent(QPaintEvent*)
     }
 }
 
-bool WrapCheckBox::hitButton(const QPoint& pos) const
-{
+bool WrapCheckBox::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
 

@@ -21,8 +21,7 @@
 #include <QUrl>
 
 // The icon images are compiled into this static library; they must be registered by name.
-static void InitResources()
-{
+static void InitResources() {
     Q_INIT_RESOURCE(corvane);
 }
 
@@ -35,13 +34,10 @@ constexpr int kClientWidth = 4680;
 constexpr int kClientHeight = 4665;
 
 // The first local file among dragged links, with the system's separators, or "" when there is none
-QString DraggedFile(const QMimeData* data)
-{
-    if (data == nullptr || !data->hasUrls())
-        return {};
+QString DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            return QDir::toNativeSeparators(url.toLocalFile());
+        if (url.isLocalFile()) return QDir::toNativeSeparators(url.toLocalFile());
     }
     return {};
 }
@@ -50,15 +46,11 @@ QString DraggedFile(const QMimeData* data)
 
 frmMain::frmMain() : frmMain(nullptr, nullptr, QString()) {}
 
-frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes,
-                 const QString& settingsFile)
-    : settingsFile_(settingsFile), cDialog(std::move(dialog)), boxes_(std::move(boxes))
-{
+frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile)
+    : settingsFile_(settingsFile), cDialog(std::move(dialog)), boxes_(std::move(boxes)) {
     InitResources();
-    if (!cDialog)
-        cDialog = std::make_unique<QtFileDialog>(this);
-    if (!boxes_)
-        boxes_ = std::make_unique<QtMessageBoxes>(this);
+    if (!cDialog) cDialog = std::make_unique<QtFileDialog>(this);
+    if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
     CreateControls();
     toolkit_ = std::make_unique<FormToolkit>(
         FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, optURL[0]}, *boxes_);
@@ -67,13 +59,11 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
 
 frmMain::~frmMain() = default;
 
-void frmMain::Place(QWidget* control, int left, int top, int width, int height)
-{
+void frmMain::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(TwipsToPixels(left, top, width, height, logicalDpiX(), logicalDpiY()));
 }
 
-QPushButton* frmMain::MakeButton(const QString& text)
-{
+QPushButton* frmMain::MakeButton(const QString& text) {
     auto* button = new QPushButton(text, this);
     // Enter and Escape click nothing: no button is the window's default or cancel button.
     button->setAutoDefault(false);
@@ -81,8 +71,7 @@ QPushButton* frmMain::MakeButton(const QString& text)
     return button;
 }
 
-void frmMain::CreateControls()
-{
+void frmMain::CreateControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Corvane Conversion"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -170,8 +159,7 @@ void frmMain::CreateControls()
     Label4->setObjectName(QStringLiteral("Label4"));
     chkHint->setObjectName(QStringLiteral("chkHint"));
 
-    for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher})
-        box->installEventFilter(this);
+    for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
     connect(txtGPX, &QLineEdit::textChanged, this, &frmMain::txtGPX_Change);
     connect(cmdGPX, &QPushButton::clicked, this, &frmMain::cmdGPX_Click);
@@ -180,8 +168,7 @@ void frmMain::CreateControls()
     connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
 }
 
-void frmMain::Form_Load()
-{
+void frmMain::Form_Load() {
     settings_.LoadSettings(*OpenSettings(settingsFile_));
     // Setting the GPX path runs the output-name rule; the saved CSV path then replaces its result.
     txtGPX->setText(settings_.GPXPath);
@@ -192,8 +179,7 @@ void frmMain::Form_Load()
     chkHint->setChecked(settings_.Hint == QStringLiteral("Y"));
 }
 
-void frmMain::Form_Unload()
-{
+void frmMain::Form_Unload() {
     settings_.GPXPath = txtGPX->text();
     settings_.CSVPath = txtMM->text();
     settings_.IconPath = txtIcon->text();
@@ -203,71 +189,58 @@ void frmMain::Form_Unload()
     settings_.SaveSettings(*OpenSettings(settingsFile_));
 }
 
-void frmMain::closeEvent(QCloseEvent* event)
-{
+void frmMain::closeEvent(QCloseEvent* event) {
     // Close and the title bar's close box both end here; the window always closes.
     Form_Unload();
     event->accept();
 }
 
-void frmMain::cmdClose_Click()
-{
+void frmMain::cmdClose_Click() {
     close();
 }
 
-void frmMain::cmdConvert_Click()
-{
+void frmMain::cmdConvert_Click() {
     RunOptions options;
     options.codePage = CanonicalCodePage(settings_.Encoding.toStdString());
     LoadDocument(*toolkit_, record_, options);
 }
 
-void frmMain::Browse(QLineEdit* box, const QString& filter)
-{
+void frmMain::Browse(QLineEdit* box, const QString& filter) {
     // A browse that fails, the user's cancel included, leaves the box as it was and says nothing.
     try {
         const std::optional<QString> chosen = cDialog->ChooseFile(filter, InitialDirectory(box->text()));
-        if (chosen)
-            box->setText(QDir::toNativeSeparators(*chosen));
+        if (chosen) box->setText(QDir::toNativeSeparators(*chosen));
     } catch (...) {
     }
 }
 
-void frmMain::cmdGPX_Click()
-{
+void frmMain::cmdGPX_Click() {
     Browse(txtGPX, QStringLiteral("GPX Files (*.gpx);;All Files (*.*)"));
 }
 
-void frmMain::cmdMM_Click()
-{
+void frmMain::cmdMM_Click() {
     Browse(txtMM, QStringLiteral("CSV (*.csv);;All Files (*.*)"));
 }
 
-void frmMain::txtGPX_Change()
-{
+void frmMain::txtGPX_Change() {
     // Once the output box holds anything, even blanks, the user's name stands.
-    if (!txtMM->text().isEmpty())
-        return;
-    if (const auto name = OutputName(txtGPX->text().toStdString()))
-        txtMM->setText(QString::fromStdString(*name));
+    if (!txtMM->text().isEmpty()) return;
+    if (const auto name = OutputName(txtGPX->text().toStdString())) txtMM->setText(QString::fromStdString(*name));
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (DraggedFile(drag->mimeData()).isEmpty())
-            break;
+        if (DraggedFile(drag->mimeData()).isEmpty()) break;
         drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const QString file = DraggedFile(drop->mimeData());
-        if (file.isEmpty())
-            break;
+        if (file.isEmpty()) break;
         txtGPX->setText(file);
         drop->acceptProposedAction();
         return true;

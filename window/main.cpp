@@ -12,8 +12,7 @@ QtMessageHandler qtHandler = nullptr;
 
 // Qt ends a program it cannot show (no display, no platform plugin) with abort(), which
 // reads as a crash; after Qt's own message the program exits with status 1 instead.
-void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
+void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     qtHandler(type, context, message);
     if (type == QtFatalMsg) {
         std::fflush(stderr);
@@ -23,8 +22,7 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     qtHandler = qInstallMessageHandler(ExitOnFatal);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));

@@ -13,6 +13,7 @@ struct SettingsKey {
 };
 
 // Load and save walk this list top to bottom.
+// clang-format off
 const SettingsKey kKeys[] = {
     {"GPXPath", &modPath::GPXPath, "", true},
     {"CSVPath", &modPath::CSVPath, "", true},
@@ -22,32 +23,29 @@ const SettingsKey kKeys[] = {
     {"Hint", &modPath::Hint, "N", true},
     {"Encoding", &modPath::Encoding, "", false},
 };
+// clang-format on
 
 const QString kSection = QStringLiteral("Startup");
 
 }  // namespace
 
-void modPath::LoadSettings(QSettings& store)
-{
+void modPath::LoadSettings(QSettings& store) {
     store.beginGroup(kSection);
     for (const SettingsKey& k : kKeys)
         this->*k.variable = store.value(QLatin1String(k.key), QString::fromLatin1(k.fallback)).toString();
     store.endGroup();
 }
 
-void modPath::SaveSettings(QSettings& store) const
-{
+void modPath::SaveSettings(QSettings& store) const {
     store.beginGroup(kSection);
     for (const SettingsKey& k : kKeys) {
-        if (k.saved)
-            store.setValue(QLatin1String(k.key), this->*k.variable);
+        if (k.saved) store.setValue(QLatin1String(k.key), this->*k.variable);
     }
     store.endGroup();
     store.sync();
 }
 
-std::unique_ptr<QSettings> OpenSettings(const QString& file)
-{
+std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (file.isEmpty())
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvane"),
                                            QStringLiteral("Corvane"));

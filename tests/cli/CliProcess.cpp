@@ -90,7 +90,8 @@ void Exchange(int& writeFd, std::string_view input, std::vector<std::pair<int*, 
                 ssize_t n = ::read(p.fd, buffer, sizeof buffer);
                 if (n > 0) reader.second->append(buffer, static_cast<std::size_t>(n));
                 // A terminal whose other side has closed reports EIO instead of an end.
-                else if (n == 0 || errno != EINTR) Close(*reader.first);
+                else if (n == 0 || errno != EINTR)
+                    Close(*reader.first);
             }
         }
     }

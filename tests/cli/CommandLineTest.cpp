@@ -13,14 +13,14 @@ namespace corvane::cli {
 // Readable failure output for a whole command line
 void PrintTo(const CommandLine& c, std::ostream* os) {
     *os << "{action " << static_cast<int>(c.action) << ", gpx '" << c.gpx << "', csv '" << c.csv << "', icons '"
-        << c.icons << "', name '" << c.name << "', hints " << c.hints << ", website " << c.linkWebsite
-        << ", codePage '" << c.codePage << "', force " << c.force << ", quiet " << c.quiet << "}";
+        << c.icons << "', name '" << c.name << "', hints " << c.hints << ", website " << c.linkWebsite << ", codePage '"
+        << c.codePage << "', force " << c.force << ", quiet " << c.quiet << "}";
 }
 
 bool operator==(const CommandLine& a, const CommandLine& b) {
     return a.action == b.action && a.gpx == b.gpx && a.csv == b.csv && a.icons == b.icons && a.name == b.name &&
-           a.hints == b.hints && a.linkWebsite == b.linkWebsite && a.codePage == b.codePage &&
-           a.force == b.force && a.quiet == b.quiet;
+           a.hints == b.hints && a.linkWebsite == b.linkWebsite && a.codePage == b.codePage && a.force == b.force &&
+           a.quiet == b.quiet;
 }
 
 namespace {
@@ -83,8 +83,8 @@ TEST(CommandLine, AcceptsTheseArgumentLists) {
         {{"a.gpx", "-"}, Files("a.gpx", "-")},
         {{"", "out.csv"}, Files("", "out.csv")},
         {{"a.gpx", ""}, Files("a.gpx", "")},
-        {{"--icons", "D:\\Maps", "--name", "Alice", "--hints", "--link", "website", "--encoding", "UTF8",
-          "--force", "--quiet", "a.gpx"},
+        {{"--icons", "D:\\Maps", "--name", "Alice", "--hints", "--link", "website", "--encoding", "UTF8", "--force",
+          "--quiet", "a.gpx"},
          everything},
         {{"--icons=D:\\Maps", "--name=Al=ice", "--link=cachemate", "--encoding=Windows-1250", "a.gpx", "b.csv"},
          joined},

@@ -56,9 +56,9 @@ private:
 
 TEST(ConsoleWindow, OnATerminalOnlyYOrYesReplaces) {
     const std::vector<std::pair<std::string, int>> cases{
-        {"y\n", kAnswerYes},   {"Y\n", kAnswerYes},   {"yes\n", kAnswerYes},   {"YeS\n", kAnswerYes},
-        {" y \n", kAnswerYes}, {"y\r\n", kAnswerYes}, {"y", kAnswerYes},       {"n\n", kAnswerNo},
-        {"\n", kAnswerNo},     {"", kAnswerNo},       {"yess\n", kAnswerNo},   {"no\n", kAnswerNo},
+        {"y\n", kAnswerYes},   {"Y\n", kAnswerYes},   {"yes\n", kAnswerYes},  {"YeS\n", kAnswerYes},
+        {" y \n", kAnswerYes}, {"y\r\n", kAnswerYes}, {"y", kAnswerYes},      {"n\n", kAnswerNo},
+        {"\n", kAnswerNo},     {"", kAnswerNo},       {"yess\n", kAnswerNo},  {"no\n", kAnswerNo},
         {"ja\n", kAnswerNo},   {"n\ny\n", kAnswerNo}, {"y e s\n", kAnswerNo},
     };
     for (const auto& [typed, answer] : cases) {

@@ -23,8 +23,10 @@ const std::string kWriteFailed = "I have a problem writing the CSV file, please 
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields(1);
     for (char c : line) {
-        if (c == ',') fields.emplace_back();
-        else fields.back() += c;
+        if (c == ',')
+            fields.emplace_back();
+        else
+            fields.back() += c;
     }
     return fields;
 }
@@ -82,12 +84,12 @@ TEST_F(Conversion, OptionsReachTheLines) {
 }
 
 TEST_F(Conversion, NameMarksTheUsersOwnCaches) {
-    std::string placed = dir.Write("placed.gpx",
-                                   R"(<gpx><wpt lat="1" lon="2"><name>GC2</name><groundspeak:cache xmlns:groundspeak="g">)"
-                                   R"(<groundspeak:type>Traditional Cache</groundspeak:type>)"
-                                   R"(<groundspeak:container>Regular</groundspeak:container>)"
-                                   R"(<groundspeak:placed_by>Alice and Bob</groundspeak:placed_by>)"
-                                   R"(</groundspeak:cache></wpt></gpx>)");
+    std::string placed =
+        dir.Write("placed.gpx", R"(<gpx><wpt lat="1" lon="2"><name>GC2</name><groundspeak:cache xmlns:groundspeak="g">)"
+                                R"(<groundspeak:type>Traditional Cache</groundspeak:type>)"
+                                R"(<groundspeak:container>Regular</groundspeak:container>)"
+                                R"(<groundspeak:placed_by>Alice and Bob</groundspeak:placed_by>)"
+                                R"(</groundspeak:cache></wpt></gpx>)");
     ASSERT_EQ(RunCli({placed, dir.path("other.csv")}).status, 0);
     ASSERT_EQ(RunCli({"--name", "Alice", placed, dir.path("own.csv")}).status, 0);
     // The family of the icon number tells the state: 200 not found, 300 placed by the user.
@@ -96,9 +98,10 @@ TEST_F(Conversion, NameMarksTheUsersOwnCaches) {
 }
 
 TEST_F(Conversion, EncodingComesFromTheOptionOrElseTheLocale) {
-    std::string named = dir.Write("named.gpx",
-                                  "<gpx><wpt lat=\"1\" lon=\"2\"><name>GC3</name><groundspeak:cache xmlns:groundspeak=\"g\">"
-                                  "<groundspeak:name>M\u00fcller \u010d</groundspeak:name></groundspeak:cache></wpt></gpx>");
+    std::string named =
+        dir.Write("named.gpx",
+                  "<gpx><wpt lat=\"1\" lon=\"2\"><name>GC3</name><groundspeak:cache xmlns:groundspeak=\"g\">"
+                  "<groundspeak:name>M\u00fcller \u010d</groundspeak:name></groundspeak:cache></wpt></gpx>");
     struct Case {
         std::string locale;
         std::vector<std::string> options;

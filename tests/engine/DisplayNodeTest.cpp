@@ -42,12 +42,12 @@ TEST(DisplayNode, ClassifiesStateByUserNameAndSymbol) {
         const char* cacher;
         const char* icon;
     } cases[] = {
-        {"Geocache", "", "206"},       // TRNN
-        {"Geocache", "Kate", "306"},   // TRON: placed_by comes after sym
-        {"Geocache", "kate", "206"},   // the name search is case-sensitive
-        {"Geocache Found", "", "106"}, // TRFN
-        {"Waypoint", "", "206"},       // TRN: no state letter
-        {"geocache found", "", "206"}, // symbols are compared exactly
+        {"Geocache", "", "206"},        // TRNN
+        {"Geocache", "Kate", "306"},    // TRON: placed_by comes after sym
+        {"Geocache", "kate", "206"},    // the name search is case-sensitive
+        {"Geocache Found", "", "106"},  // TRFN
+        {"Waypoint", "", "206"},        // TRN: no state letter
+        {"geocache found", "", "206"},  // symbols are compared exactly
     };
     for (const auto& c : cases) {
         FakeWindow window;
@@ -81,7 +81,7 @@ TEST(DisplayNode, TypeAndContainerTextsGiveLettersAndTypeWord) {
         {"Trad", "Trigpoint", "TT", "Traditional"},
         {"Tra", "Sm", "XX", "Errrr"},  // shorter than a key: matches nothing
         {"Micro", "Regular", "IR", "Micro"},
-        {"Traditional Cache", "Micro", "TI", "Micro"},  // a micro container renames the type
+        {"Traditional Cache", "Micro", "TI", "Micro"},            // a micro container renames the type
         {"Traditional Cache", "Notchosen", "TX", "Traditional"},  // "NOT " needs its blank
     };
     for (const auto& c : cases) {
@@ -132,11 +132,10 @@ TEST(DisplayNode, TravelBugsMarkOnlyTheirOwnWaypoint) {
         "<groundspeak:travelbugs>\n  <groundspeak:travelbug id=\"1\" ref=\"TB1\">\n"
         "    <groundspeak:name>Rubber Duck</groundspeak:name>\n  </groundspeak:travelbug>\n</groundspeak:travelbugs>";
     const std::string textBug = "<groundspeak:travelbug>TB2</groundspeak:travelbug>";
-    const auto lines = ConvertToLines(Gpx(Cache("A", "Geocache", "Traditional", "Small") +
-                                          Cache("B", "Geocache", "Traditional", "Small", bug) +
-                                          Cache("C", "Geocache", "Traditional", "Small") +
-                                          Cache("D", "Geocache Found", "Traditional", "Small", textBug) +
-                                          Cache("E", "Geocache", "Traditional", "Small", "<groundspeak:travelbugs/>")));
+    const auto lines = ConvertToLines(Gpx(
+        Cache("A", "Geocache", "Traditional", "Small") + Cache("B", "Geocache", "Traditional", "Small", bug) +
+        Cache("C", "Geocache", "Traditional", "Small") + Cache("D", "Geocache Found", "Traditional", "Small", textBug) +
+        Cache("E", "Geocache", "Traditional", "Small", "<groundspeak:travelbugs/>")));
     ASSERT_EQ(lines.size(), 5u);
     const char* icons[] = {"206", "1206", "206", "1106", "206"};
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Field(lines[i], 4), icons[i]) << lines[i];
@@ -145,10 +144,10 @@ TEST(DisplayNode, TravelBugsMarkOnlyTheirOwnWaypoint) {
 TEST(DisplayNode, TextOutsideWaypointsIsFiledToo) {
     // The document's own name and url come before the first waypoint, which resets them;
     // a route after the last waypoint renames it.
-    const std::string gpx = Gpx(
-        "<name>My Finds</name><url>http://head</url>"
-        "<wpt lat=\"1\" lon=\"2\"><name>GC1</name></wpt>"
-        "<rte><name>Route 66</name><rtept lat=\"3\" lon=\"4\"><sym>Geocache Found</sym></rtept></rte>");
+    const std::string gpx =
+        Gpx("<name>My Finds</name><url>http://head</url>"
+            "<wpt lat=\"1\" lon=\"2\"><name>GC1</name></wpt>"
+            "<rte><name>Route 66</name><rtept lat=\"3\" lon=\"4\"><sym>Geocache Found</sym></rtept></rte>");
     FakeWindow window;
     window.website = true;
     const auto lines = ConvertToLines(gpx, window);
@@ -157,11 +156,11 @@ TEST(DisplayNode, TextOutsideWaypointsIsFiledToo) {
 }
 
 TEST(DisplayNode, AttributesAreTakenByPosition) {
-    const std::string gpx = Gpx(
-        "<wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt>"
-        "<wpt lat=\"7\"><name>B</name></wpt>"
-        "<wpt><name>C</name></wpt>"
-        "<wpt xmlns:x=\"urn:x\" lat=\"8\" lon=\"9\"><name>D</name></wpt>");
+    const std::string gpx =
+        Gpx("<wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt>"
+            "<wpt lat=\"7\"><name>B</name></wpt>"
+            "<wpt><name>C</name></wpt>"
+            "<wpt xmlns:x=\"urn:x\" lat=\"8\" lon=\"9\"><name>D</name></wpt>");
     const auto lines = ConvertToLines(gpx);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].substr(0, 13), "WP04,-2,51,20");
@@ -198,11 +197,11 @@ TEST(DisplayNode, NamesHintsAndLineBreaks) {
 }
 
 TEST(DisplayNode, TextSplitIntoPiecesIsFiledPieceByPiece) {
-    const std::string gpx = Gpx(
-        "<wpt lat=\"1\" lon=\"2\"><name>GC<!-- c -->7</name>"
-        "<groundspeak:name>First<![CDATA[ and ]]>Second</groundspeak:name>"
-        "<groundspeak:type>Tr<!-- c -->aditional</groundspeak:type>"
-        "<groundspeak:container>Small<!-- c -->Regular</groundspeak:container></wpt>");
+    const std::string gpx =
+        Gpx("<wpt lat=\"1\" lon=\"2\"><name>GC<!-- c -->7</name>"
+            "<groundspeak:name>First<![CDATA[ and ]]>Second</groundspeak:name>"
+            "<groundspeak:type>Tr<!-- c -->aditional</groundspeak:type>"
+            "<groundspeak:container>Small<!-- c -->Regular</groundspeak:container></wpt>");
     const auto lines = ConvertToLines(gpx);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], R"L(WP04,1,2,206,"First (/ XSR)",7,"\cmate:7",0.0,1,7,1,1,Errrr,0)L");

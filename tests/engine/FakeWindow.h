@@ -23,14 +23,20 @@ public:
     bool website = false;
     std::deque<int> answers;  // answers to Yes/No questions; No when empty
     std::vector<ShownMessage> shown;
-    int iconSets = 0;         // how often txtIcon was set
+    int iconSets = 0;  // how often txtIcon was set
     int cacherReads = 0;
 
     std::string txtGPX() override { return gpx; }
     std::string txtMM() override { return mm; }
     std::string txtIcon() override { return icon; }
-    void setTxtIcon(const std::string& text) override { icon = text; ++iconSets; }
-    std::string txtCacher() override { ++cacherReads; return cacher; }
+    void setTxtIcon(const std::string& text) override {
+        icon = text;
+        ++iconSets;
+    }
+    std::string txtCacher() override {
+        ++cacherReads;
+        return cacher;
+    }
     int chkHint() override { return hint; }
     bool optURL0() override { return website; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {

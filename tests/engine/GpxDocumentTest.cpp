@@ -44,7 +44,8 @@ TEST(GpxDocument, DamagedButReadableFilesConvertAsRead) {
         "<gpx xmlns:groundspeak=\"g\"><wpt lat=\"1\" lon=\"2\"><name>GC1</name>"
         "<groundspeak:name>Fish & Chips in Espa&ntilde;a &amp; more</groundspeak:name></wpt></gpx>");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], R"L(WP04,1,2,206,"Fish & Chips in Espa&ntilde;a & more (/ )",GC1,"\cmate:GC1",0.0,1,GC1,1,1,,0)L");
+    EXPECT_EQ(lines[0],
+              R"L(WP04,1,2,206,"Fish & Chips in Espa&ntilde;a & more (/ )",GC1,"\cmate:GC1",0.0,1,GC1,1,1,,0)L");
 }
 
 TEST(GpxDocument, ReadsOtherEncodingsIntoTheSameText) {

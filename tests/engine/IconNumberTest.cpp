@@ -20,6 +20,7 @@ struct Row {
     std::array<int, 8> icons;
 };
 
+// clang-format off
 constexpr Row kTable[] = {
     {'E', 'M', {105, 205, 305, 405, 1105, 1205, 1305, 1405}},
     {'E', 'O', {120, 220, 320, 420, 1120, 1220, 1320, 1420}},
@@ -52,6 +53,7 @@ constexpr Row kTable[] = {
     {'x', 'O', {120, 220, 320, 420, 1120, 1220, 1320, 1420}},
     {'x', 'x', {106, 206, 306, 406, 1106, 1206, 1306, 1406}},
 };
+// clang-format on
 
 // Letters that stand for "any other" in the table.
 constexpr char kOtherSeconds[] = {'R', 'S', 'G', 'O', 'X', 'M'};
@@ -87,17 +89,21 @@ struct Case {
     int icon;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.code << "\" gives " << c.icon; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.code << "\" gives " << c.icon;
+}
 
 class IconNumberCases : public ::testing::TestWithParam<Case> {};
 
-TEST_P(IconNumberCases, GivesIcon) { EXPECT_EQ(IconNumber(GetParam().code), GetParam().icon); }
+TEST_P(IconNumberCases, GivesIcon) {
+    EXPECT_EQ(IconNumber(GetParam().code), GetParam().icon);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, IconNumberCases,
-    ::testing::Values(Case{"TRFN", 106}, Case{"TIFN", 104}, Case{"MIFN", 105}, Case{"MUNN", 207},
-                      Case{"OCNN", 221}, Case{"OTNN", 222}, Case{"OTON", 320}, Case{"TTON", 306},
-                      Case{"TTNN", 222}, Case{"TEFN", 101}, Case{"TAFN", 110},
+    ::testing::Values(Case{"TRFN", 106}, Case{"TIFN", 104}, Case{"MIFN", 105}, Case{"MUNN", 207}, Case{"OCNN", 221},
+                      Case{"OTNN", 222}, Case{"OTON", 320}, Case{"TTON", 306}, Case{"TTNN", 222}, Case{"TEFN", 101},
+                      Case{"TAFN", 110},
                       // travel bugs: no Virtual, Webcam, Earth or Trigpoint bug icons
                       Case{"TRFY", 1106}, Case{"TIFY", 1104}, Case{"TVNY", 1206}, Case{"TCOY", 1321},
                       Case{"OTUY", 1420},

@@ -49,7 +49,8 @@ TEST(IconTable, EightyLinesInAscendingOrderNamingTheirBitmaps) {
         previous = icon.number;
         numbers.insert(icon.number);
     }
-    for (int missing : {322, 223, 323, 423, 1108, 1109, 1110, 1122, 1123}) EXPECT_FALSE(numbers.count(missing)) << missing;
+    for (int missing : {322, 223, 323, 423, 1108, 1109, 1110, 1122, 1123})
+        EXPECT_FALSE(numbers.count(missing)) << missing;
 }
 
 TEST(IconTable, NormalisesTheIconDirectoryAndWritesItUnescaped) {

@@ -76,7 +76,11 @@ TEST(InputEncodingTest, ConvertsToUtf8) {
         {"windows-1250", "Ko\x9A\x69\x63\x65 \xA3\xF3\x64\x9F", "Košice Łódź"},
         {"ISO-8859-2", "Ko\xB9\x69\x63\x65", "Košice"},
         {"KOI8-R", "\xED\xCF\xD3\xCB\xD7\xC1", "Москва"},
-        {"windows-1252", "a\x81" "b\x8D\x8F" "c", "a?b??c"},
+        {"windows-1252",
+         "a\x81"
+         "b\x8D\x8F"
+         "c",
+         "a?b??c"},
         {"windows-1253", "\xC5\xAA\xEB", "Ε?λ"},
         {"Shift_JIS", "a\x82", "a?"},
         {"windows-1255", "\xF9\xD9\xEC\xE5\xED", "ש?לום"},

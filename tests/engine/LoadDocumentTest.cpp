@@ -3,12 +3,12 @@
 
 #include "Messages.h"
 
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 namespace corvane {
 namespace {
@@ -155,7 +155,8 @@ TEST(LoadDocument, FailedWritesKeepTheOldFileAndSayso) {
     };
     const Target targets[] = {
         {"a missing folder", [](TempDir& d) { return d.path("no/such/folder/out.csv"); }},
-        {"a folder", [](TempDir& d) {
+        {"a folder",
+         [](TempDir& d) {
              std::filesystem::create_directory(d.path("folder.csv"));
              return d.path("folder.csv");
          }},
@@ -195,8 +196,8 @@ TEST(LoadDocument, DiskFullHalfwayKeepsTheOldFileByteForByte) {
         const rlimit limit{16 * 1024, 16 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const RunResult result = run();
-        const bool toldUser = run.window.prompts().back() ==
-                              "I have a problem writing the CSV file, please check it or select another.";
+        const bool toldUser =
+            run.window.prompts().back() == "I have a problem writing the CSV file, please check it or select another.";
         ::_exit(result.outcome == RunOutcome::WriteFailed && toldUser ? 0 : 1);
     }
     int status = 0;

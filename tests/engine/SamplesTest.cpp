@@ -59,7 +59,9 @@ std::string Field(const std::string& line, int n) {
     return line.substr(start, line.find(',', start) - start);
 }
 
-int Icon(const std::string& line) { return std::stoi(Field(line, 4)); }
+int Icon(const std::string& line) {
+    return std::stoi(Field(line, 4));
+}
 
 // Where each wpt element starts: "<wpt" followed by white space, "/" or ">"
 std::vector<std::size_t> WaypointStarts(std::string_view xml) {
@@ -83,7 +85,9 @@ std::vector<std::string_view> WaypointTexts(std::string_view xml) {
     return texts;
 }
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
 
 // True when the bytes hold a UTF-8 encoded character outside the BMP
 bool HasFourByteSequence(std::string_view bytes) {
@@ -112,7 +116,9 @@ constexpr GoldenVariant kGoldenVariants[] = {
 };
 
 // Test names show the golden file rather than the bytes of the parameter.
-void PrintTo(const GoldenVariant& variant, std::ostream* out) { *out << variant.file; }
+void PrintTo(const GoldenVariant& variant, std::ostream* out) {
+    *out << variant.file;
+}
 
 class SamplesGolden : public ::testing::TestWithParam<GoldenVariant> {};
 
@@ -246,7 +252,9 @@ const ExpectedLine kExpectedLines[] = {
     {"geohelper-GC5N23T-bom-greek-cdata.gpx", kCacheMatePlain, 0,
      R"L(WP04,49.80761666666667,9.912116666666666,204,"67 - MedTrix - ????? (3/4 UI)",GC5N23T,"\cmate:GC5N23T",0.0,1,GC5N23T,1,1,Micro,0)L",
      "after a byte order mark; Greek letters that windows-1252 lacks become ?"},
-    {"geohelper-GC5N23T-bom-greek-cdata.gpx", {"utf-8", false, false}, 0,
+    {"geohelper-GC5N23T-bom-greek-cdata.gpx",
+     {"utf-8", false, false},
+     0,
      R"L(WP04,49.80761666666667,9.912116666666666,204,"67 - MedTrix - ἒρνος (3/4 UI)",GC5N23T,"\cmate:GC5N23T",0.0,1,GC5N23T,1,1,Micro,0)L",
      "in UTF-8 the Greek name is unchanged"},
     {"gcfixer-pq-kosice-emoji.gpx", kCacheMatePlain, 0,
@@ -256,20 +264,27 @@ const ExpectedLine kExpectedLines[] = {
      "WP04,48.722817,21.256783,208,\"Immaculata  (Nepo\x9Akvrnen\xE1) (1/1 VV)\",GC891J7,\"\\cmate:GC891J7\",0.0,1,"
      "GC891J7,1,1,Virtual,0",
      "Slovak letters that windows-1252 has; the double blank stays"},
-    {"gcfixer-pq-kosice-emoji.gpx", {"utf-8", false, false}, 0,
+    {"gcfixer-pq-kosice-emoji.gpx",
+     {"utf-8", false, false},
+     0,
      R"L(WP04,48.722217,21.25555,206,"0101 ‖ 2020 (4/4 US)",GC8HDCZ,"\cmate:GC8HDCZ",0.0,1,GC8HDCZ,1,1,Unknown,0)L",
      "in UTF-8 the double vertical line is unchanged"},
     {"cachebox-gsak-gpx11-extensions-found.gpx", kCacheMatePlain, 0,
      R"L(WP04,52.579333,13.40545,104,"Schlossblick # 2/ View at the castle  #2 (2/2 UI)",GC1XCEW,"\cmate:GC1XCEW",0.0,1,GC1XCEW,1,1,Micro,0)L",
      "GPX 1.1 with the cache details inside extensions still gets type, container and state"},
-    {"geohelper-GC7FB56-crlf-groundspeak.gpx", {"windows-1252", true, true}, 0,
+    {"geohelper-GC7FB56-crlf-groundspeak.gpx",
+     {"windows-1252", true, true},
+     0,
      R"L(WP04,49.80985,9.9648,204,"Ententeich (1/1.5 TI)","GC7FB56 (Hint): magnetisch","https://www.geocaching.com/seek/cache_details.aspx?guid=50e69a74-3a85-46b7-a99b-f8c43efc3a61",0.0,1,GC7FB56,1,1,Micro,0)L",
      "CR LF line ends in the file leave no CR in the values"},
-    {"gpsbabel-GCGCA8-archived-unknown.gpx", {"windows-1252", false, true}, 0,
+    {"gpsbabel-GCGCA8-archived-unknown.gpx",
+     {"windows-1252", false, true},
+     0,
      R"L(WP04,35.921667,-86.861667,206,"Oozy rat in a sanitary zoo (3/2 UO)","GCGCA8 (Hint): ","\cmate:GCGCA8",0.0,1,GCGCA8,1,1,Unknown,0)L",
      "a hint of nothing but a line break and blanks is no hint; Not chosen is container O"},
     {"gpsbabel-GC7FA4-locationless-gs10.gpx", kCacheMatePlain, 0,
-     "WP04,46.1333333333333,-73,208,\"Points g\xE9od\xE9siques du Qu\xE9" "bec (1/1 XV)\",GC7FA4,\"\\cmate:GC7FA4\","
+     "WP04,46.1333333333333,-73,208,\"Points g\xE9od\xE9siques du Qu\xE9"
+     "bec (1/1 XV)\",GC7FA4,\"\\cmate:GC7FA4\","
      "0.0,1,GC7FA4,1,1,Errrr,0",
      "a type without a row of its own; the longitude is written as the file has it"},
     {"geohelper-GC33QGC-southwest-coords.gpx", kCacheMatePlain, 0,
@@ -297,7 +312,8 @@ TEST_F(SharedSamples, PocketQueryIconsFollowStateAndTravelBugs) {
     std::size_t found = 0, withBugs = 0, bugIcons = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const bool isFound = Contains(caches[i], "<sym>Geocache Found</sym>");
-        const bool hasBug = Contains(caches[i], "<groundspeak:travelbug ") || Contains(caches[i], "<groundspeak:travelbug>");
+        const bool hasBug =
+            Contains(caches[i], "<groundspeak:travelbug ") || Contains(caches[i], "<groundspeak:travelbug>");
         // Family: 1xx found, 2xx not found; a travel bug adds 1000.
         const int family = (isFound ? 1 : 2) + (hasBug ? 10 : 0);
         EXPECT_EQ(Icon(lines[i]) / 100, family) << lines[i];

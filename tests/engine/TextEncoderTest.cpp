@@ -22,11 +22,21 @@ TEST(TextEncoderTest, CanonicalCodePageNames) {
         std::string_view given;
         std::string_view canonical;
     } cases[] = {
-        {"windows-1252", "windows-1252"}, {"Windows-1250", "windows-1250"}, {"WINDOWS-1258", "windows-1258"},
-        {"cp1251", "windows-1251"},       {"CP1257", "windows-1257"},       {"utf-8", "utf-8"},
-        {"UTF8", "utf-8"},                {"Utf-8", "utf-8"},               {"windows-1259", ""},
-        {"cp1249", ""},                   {"cp125", ""},                    {"windows-12520", ""},
-        {"iso-8859-1", ""},               {"", ""},                         {"1252", ""},
+        {"windows-1252", "windows-1252"},
+        {"Windows-1250", "windows-1250"},
+        {"WINDOWS-1258", "windows-1258"},
+        {"cp1251", "windows-1251"},
+        {"CP1257", "windows-1257"},
+        {"utf-8", "utf-8"},
+        {"UTF8", "utf-8"},
+        {"Utf-8", "utf-8"},
+        {"windows-1259", ""},
+        {"cp1249", ""},
+        {"cp125", ""},
+        {"windows-12520", ""},
+        {"iso-8859-1", ""},
+        {"", ""},
+        {"1252", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CanonicalCodePage(c.given), c.canonical) << c.given;
@@ -38,15 +48,32 @@ TEST(TextEncoderTest, CodePageForLocale) {
         std::string_view locale;
         std::string_view codePage;
     } cases[] = {
-        {"cs_CZ.UTF-8", "windows-1250"}, {"sk_SK", "windows-1250"},     {"pl_PL.ISO-8859-2", "windows-1250"},
-        {"hu_HU", "windows-1250"},       {"sr_RS@latin", "windows-1250"}, {"sr_RS.UTF-8@latin", "windows-1250"},
-        {"sr-Latn", "windows-1250"},     {"sr_RS", "windows-1251"},     {"sr_RS.UTF-8", "windows-1251"},
-        {"ru_RU.UTF-8", "windows-1251"}, {"uk_UA", "windows-1251"},     {"el_GR.UTF-8", "windows-1253"},
-        {"tr_TR", "windows-1254"},       {"az_AZ", "windows-1254"},     {"he_IL.UTF-8", "windows-1255"},
-        {"fa_IR", "windows-1256"},       {"lv_LV", "windows-1257"},     {"et_EE.UTF-8", "windows-1257"},
-        {"vi_VN", "windows-1258"},       {"C", "windows-1252"},         {"C.UTF-8", "windows-1252"},
-        {"POSIX", "windows-1252"},       {"en_US", "windows-1252"},     {"de_DE.UTF-8", "windows-1252"},
-        {"ca_ES@valencia", "windows-1252"}, {"", "windows-1252"},
+        {"cs_CZ.UTF-8", "windows-1250"},
+        {"sk_SK", "windows-1250"},
+        {"pl_PL.ISO-8859-2", "windows-1250"},
+        {"hu_HU", "windows-1250"},
+        {"sr_RS@latin", "windows-1250"},
+        {"sr_RS.UTF-8@latin", "windows-1250"},
+        {"sr-Latn", "windows-1250"},
+        {"sr_RS", "windows-1251"},
+        {"sr_RS.UTF-8", "windows-1251"},
+        {"ru_RU.UTF-8", "windows-1251"},
+        {"uk_UA", "windows-1251"},
+        {"el_GR.UTF-8", "windows-1253"},
+        {"tr_TR", "windows-1254"},
+        {"az_AZ", "windows-1254"},
+        {"he_IL.UTF-8", "windows-1255"},
+        {"fa_IR", "windows-1256"},
+        {"lv_LV", "windows-1257"},
+        {"et_EE.UTF-8", "windows-1257"},
+        {"vi_VN", "windows-1258"},
+        {"C", "windows-1252"},
+        {"C.UTF-8", "windows-1252"},
+        {"POSIX", "windows-1252"},
+        {"en_US", "windows-1252"},
+        {"de_DE.UTF-8", "windows-1252"},
+        {"ca_ES@valencia", "windows-1252"},
+        {"", "windows-1252"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CodePageForLocale(c.locale), c.codePage) << c.locale;
@@ -145,10 +172,14 @@ TEST(TextEncoderTest, InvalidUtf8BecomesQuestionMarks) {
         std::string_view windows1252;
         std::string_view asUtf8;
     } cases[] = {
-        {"A\xFF" "B", "A?B", "A?B"},
+        {"A\xFF"
+         "B",
+         "A?B", "A?B"},
         {"A\xC3", "A?", "A?"},
         {"\xC3(", "?(", "?("},
-        {"\xE2\x82" "A", "??A", "??A"},
+        {"\xE2\x82"
+         "A",
+         "??A", "??A"},
         {"\xC0\xAF", "??", "??"},
         {"\xED\xA0\x80", "???", "???"},
         {"\xF4\x90\x80\x80", "????", "????"},
@@ -190,7 +221,9 @@ TEST(TextEncoderTest, NoStateCarriesOverBetweenCharacters) {
         }
         EXPECT_EQ(together, alone) << codePage;
     }
-    EXPECT_EQ(Encoded("windows-1258", "ệa"), "\xEA\xF2" "a");
+    EXPECT_EQ(Encoded("windows-1258", "ệa"),
+              "\xEA\xF2"
+              "a");
 }
 
 }  // namespace

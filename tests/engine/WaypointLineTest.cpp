@@ -33,14 +33,18 @@ std::string Line(const CacheRecord& record, bool website, bool hints) {
 
 TEST(WaypointLine, FourVariantsOfLinkAndHint) {
     const CacheRecord r = OldOakTree();
-    EXPECT_EQ(Line(r, false, true),
-              R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC1ABCD (Hint): Under the roots","\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
-    EXPECT_EQ(Line(r, false, false),
-              R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)",GC1ABCD,"\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
-    EXPECT_EQ(Line(r, true, true),
-              R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC1ABCD (Hint): Under the roots","http://www.geocaching.com/seek/cache_details.aspx?wp=GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
-    EXPECT_EQ(Line(r, true, false),
-              R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)",GC1ABCD,"http://www.geocaching.com/seek/cache_details.aspx?wp=GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, false, true),
+        R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC1ABCD (Hint): Under the roots","\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, false, false),
+        R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)",GC1ABCD,"\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, true, true),
+        R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC1ABCD (Hint): Under the roots","http://www.geocaching.com/seek/cache_details.aspx?wp=GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, true, false),
+        R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (1.5/2 TR)",GC1ABCD,"http://www.geocaching.com/seek/cache_details.aspx?wp=GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
 }
 
 TEST(WaypointLine, EmptyFieldsKeepTheirSeparators) {
@@ -48,8 +52,9 @@ TEST(WaypointLine, EmptyFieldsKeepTheirSeparators) {
     r.Difficulty.clear();
     r.Terrain.clear();
     r.Hint.clear();
-    EXPECT_EQ(Line(r, false, true),
-              R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (/ TR)","GC1ABCD (Hint): ","\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, false, true),
+        R"L(WP04,51.50123,-0.12456,106,"Old Oak Tree (/ TR)","GC1ABCD (Hint): ","\cmate:GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)L");
     EXPECT_EQ(Line(CacheRecord{}, false, false), R"L(WP04,,,206," (/ )",,"\cmate:",0.0,1,,1,1,,0)L");
 }
 
@@ -59,8 +64,9 @@ TEST(WaypointLine, ValuesAreWrittenWithoutEscaping) {
     r.CacheURL = R"(http://x/?a="1",b)";
     r.WaypointCode = "GC,1";
     r.Latitude = "51,5";
-    EXPECT_EQ(Line(r, true, true),
-              R"L(WP04,51,5,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC,1 (Hint): say "hi", then dig","http://x/?a="1",b",0.0,1,GC,1,1,1,Traditional,0)L");
+    EXPECT_EQ(
+        Line(r, true, true),
+        R"L(WP04,51,5,-0.12456,106,"Old Oak Tree (1.5/2 TR)","GC,1 (Hint): say "hi", then dig","http://x/?a="1",b",0.0,1,GC,1,1,1,Traditional,0)L");
 }
 
 TEST(WaypointLine, IconComesFromTheWholeStatusCode) {

@@ -23,7 +23,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(dir_, ignored);
 }
 
-std::string TempDir::path(const std::string& name) const { return (dir_ / name).string(); }
+std::string TempDir::path(const std::string& name) const {
+    return (dir_ / name).string();
+}
 
 std::string TempDir::Write(const std::string& name, const std::string& text) const {
     std::string full = path(name);

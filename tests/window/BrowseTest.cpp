@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 #include <QStandardPaths>
 #include <QTest>
+#include <QUrl>
 
 using namespace corvane;
 using namespace corvane::testing;
@@ -15,13 +15,11 @@ using namespace corvane::testing;
 namespace {
 
 // Drag data onto target and drop it there; true when the drop was taken
-bool Drop(QWidget* target, QMimeData* data)
-{
+bool Drop(QWidget* target, QMimeData* data) {
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
+    if (!enter.isAccepted()) return false;
     QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
@@ -38,32 +36,40 @@ class BrowseTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void initialDirectory_data()
-    {
+    void initialDirectory_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("full path") << "C:\\Caches\\week.gpx" << "C:\\Caches\\";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("bare name") << "week.gpx" << "";
-        QTest::newRow("leading space") << " C:\\Caches\\week.gpx" << "C:\\Caches\\";
-        QTest::newRow("trailing spaces") << "C:\\Caches\\week.gpx  " << "C:\\Caches\\";
-        QTest::newRow("drive root") << "C:\\" << "C:\\";
-        QTest::newRow("only spaces") << "   " << "";
-        QTest::newRow("slashes") << "/home/me/caches/week.gpx" << "/home/me/caches/";
-        QTest::newRow("mixed, slash last") << "C:\\Caches/week.gpx" << "C:\\Caches/";
-        QTest::newRow("mixed, backslash last") << "/home/me\\week.gpx" << "/home/me\\";
-        QTest::newRow("tab is no space") << "\tC:\\Caches\\week.gpx" << "\tC:\\Caches\\";
+        QTest::newRow("full path") << "C:\\Caches\\week.gpx"
+                                   << "C:\\Caches\\";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("bare name") << "week.gpx"
+                                   << "";
+        QTest::newRow("leading space") << " C:\\Caches\\week.gpx"
+                                       << "C:\\Caches\\";
+        QTest::newRow("trailing spaces") << "C:\\Caches\\week.gpx  "
+                                         << "C:\\Caches\\";
+        QTest::newRow("drive root") << "C:\\"
+                                    << "C:\\";
+        QTest::newRow("only spaces") << "   "
+                                     << "";
+        QTest::newRow("slashes") << "/home/me/caches/week.gpx"
+                                 << "/home/me/caches/";
+        QTest::newRow("mixed, slash last") << "C:\\Caches/week.gpx"
+                                           << "C:\\Caches/";
+        QTest::newRow("mixed, backslash last") << "/home/me\\week.gpx"
+                                               << "/home/me\\";
+        QTest::newRow("tab is no space") << "\tC:\\Caches\\week.gpx"
+                                         << "\tC:\\Caches\\";
     }
 
-    void initialDirectory()
-    {
+    void initialDirectory() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(InitialDirectory(text), expected);
     }
 
-    void gpxButtonOpensInTheGpxFolder()
-    {
+    void gpxButtonOpensInTheGpxFolder() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral(" C:\\Caches\\week.gpx"));
@@ -74,8 +80,7 @@ private slots:
         QCOMPARE(t.dialog->calls[0].initialDirectory, QStringLiteral("C:\\Caches\\"));
     }
 
-    void csvButtonOpensInTheCsvFolder()
-    {
+    void csvButtonOpensInTheCsvFolder() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -86,8 +91,7 @@ private slots:
         QCOMPARE(t.dialog->calls[0].initialDirectory, QStringLiteral("/home/me/out/"));
     }
 
-    void emptyBoxLeavesTheFolderToTheDialog()
-    {
+    void emptyBoxLeavesTheFolderToTheDialog() {
         TestWindow t;
         t.Open();
         QTest::mouseClick(t.Button("cmdGPX"), Qt::LeftButton);
@@ -98,8 +102,7 @@ private slots:
         QCOMPARE(t.dialog->calls[1].initialDirectory, QString());
     }
 
-    void chosenGpxFileFillsBothBoxesOnce()
-    {
+    void chosenGpxFileFillsBothBoxesOnce() {
         TestWindow t;
         t.Open();
         const QString week = QDir::toNativeSeparators(QStringLiteral("/data/caches/week.gpx"));
@@ -114,8 +117,7 @@ private slots:
         QCOMPARE(t.dialog->calls[1].initialDirectory, QDir::toNativeSeparators(QStringLiteral("/data/caches/")));
     }
 
-    void chosenCsvFileFillsOnlyTheOutputBox()
-    {
+    void chosenCsvFileFillsOnlyTheOutputBox() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -125,8 +127,7 @@ private slots:
         QCOMPARE(t.Box("txtGPX")->text(), QStringLiteral("C:\\Caches\\week.gpx"));
     }
 
-    void cancelChangesNothing()
-    {
+    void cancelChangesNothing() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -139,8 +140,7 @@ private slots:
         QVERIFY(t.boxes->shown.empty());
     }
 
-    void failingDialogIsSwallowed()
-    {
+    void failingDialogIsSwallowed() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -153,16 +153,14 @@ private slots:
         QVERIFY(t.boxes->shown.empty());
     }
 
-    void droppedFileBecomesTheGpxFile_data()
-    {
+    void droppedFileBecomesTheGpxFile_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("on the window") << "frmMain";
         QTest::newRow("on the output box") << "txtMM";
         QTest::newRow("on a label") << "Label3";
     }
 
-    void droppedFileBecomesTheGpxFile()
-    {
+    void droppedFileBecomesTheGpxFile() {
         QFETCH(QString, target);
         TestWindow t;
         frmMain& w = t.Open();
@@ -175,8 +173,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators(QStringLiteral("/data/caches/week.csv")));
     }
 
-    void droppedTextOrWebLinkIsNoFile()
-    {
+    void droppedTextOrWebLinkIsNoFile() {
         TestWindow t;
         t.Open();
         QMimeData text;
@@ -189,8 +186,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("week.csv"));
     }
 
-    void browsingSavesNothing()
-    {
+    void browsingSavesNothing() {
         TestWindow t;
         t.Open();
         t.dialog->next = {QStringLiteral("/data/caches/week.gpx"), QStringLiteral("/data/out/new.csv")};

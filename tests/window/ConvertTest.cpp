@@ -59,18 +59,15 @@ const ScriptedMessageBoxes::Shown kWriteFailed{
 
 using Shown = std::vector<ScriptedMessageBoxes::Shown>;
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray ReadFile(const QString& path)
-{
+QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
@@ -92,8 +89,7 @@ public:
 };
 
 // What the engine writes for the inputs the window shows now, converted into memory
-QByteArray Expected(const TestWindow& t, const std::string& codePage = {})
-{
+QByteArray Expected(const TestWindow& t, const std::string& codePage = {}) {
     ValuesWindow values;
     values.gpx = t.Box("txtGPX")->text().toStdString();
     values.mm = t.Box("txtMM")->text().toStdString();
@@ -115,8 +111,7 @@ struct ConvertWindow : TestWindow {
     QString gpxPath = dir.filePath(QStringLiteral("caches.gpx"));
     QString csvPath = dir.filePath(QStringLiteral("out.csv"));
 
-    frmMain& OpenWith(const QByteArray& gpx)
-    {
+    frmMain& OpenWith(const QByteArray& gpx) {
         WriteFile(gpxPath, gpx);
         frmMain& w = Open();
         Box("txtGPX")->setText(gpxPath);
@@ -136,8 +131,7 @@ class ConvertTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void oneCacheGivesItsLineAfterTheIconTable()
-    {
+    void oneCacheGivesItsLineAfterTheIconTable() {
         ConvertWindow t;
         t.OpenWith(kOakGpx);
         t.Hint()->setChecked(true);
@@ -154,8 +148,7 @@ private slots:
         QCOMPARE(csv, Expected(t));
     }
 
-    void everyLinkAndHintChoiceMatchesTheEngine_data()
-    {
+    void everyLinkAndHintChoiceMatchesTheEngine_data() {
         QTest::addColumn<bool>("website");
         QTest::addColumn<bool>("hint");
         QTest::newRow("CacheMate, no hint") << false << false;
@@ -164,16 +157,14 @@ private slots:
         QTest::newRow("website, hint") << true << true;
     }
 
-    void everyLinkAndHintChoiceMatchesTheEngine()
-    {
+    void everyLinkAndHintChoiceMatchesTheEngine() {
         QFETCH(bool, website);
         QFETCH(bool, hint);
         ConvertWindow t;
         t.OpenWith(kTwoGpx);
         t.window->show();
         QTest::mouseClick(t.Option(website ? 0 : 1), Qt::LeftButton);
-        if (hint)
-            QTest::mouseClick(t.Hint(), Qt::LeftButton);
+        if (hint) QTest::mouseClick(t.Hint(), Qt::LeftButton);
         QCOMPARE(t.Hint()->isChecked(), hint);
         t.Convert();
         QCOMPARE(t.boxes->shown, Shown{kComplete});
@@ -182,8 +173,7 @@ private slots:
         QCOMPARE(csv, Expected(t));
     }
 
-    void missingNames_data()
-    {
+    void missingNames_data() {
         QTest::addColumn<bool>("gpxGiven");
         QTest::addColumn<bool>("csvGiven");
         QTest::newRow("no GPX") << false << true;
@@ -191,31 +181,26 @@ private slots:
         QTest::newRow("neither") << false << false;
     }
 
-    void missingNames()
-    {
+    void missingNames() {
         QFETCH(bool, gpxGiven);
         QFETCH(bool, csvGiven);
         ConvertWindow t;
         t.OpenWith(kOakGpx);
-        if (!csvGiven)
-            t.Box("txtMM")->clear();
-        if (!gpxGiven)
-            t.Box("txtGPX")->clear();
+        if (!csvGiven) t.Box("txtMM")->clear();
+        if (!gpxGiven) t.Box("txtGPX")->clear();
         t.Convert();
         QCOMPARE(t.boxes->shown, Shown{kNamesMissing});
         QVERIFY(!QFile::exists(t.csvPath));
     }
 
-    void gpxThatDoesNotLoad_data()
-    {
+    void gpxThatDoesNotLoad_data() {
         QTest::addColumn<QByteArray>("gpx");
         QTest::addColumn<QString>("name");
         QTest::newRow("missing file") << kOakGpx << "absent.gpx";
         QTest::newRow("not well-formed") << QByteArray("<gpx><wpt></gpx>") << "caches.gpx";
     }
 
-    void gpxThatDoesNotLoad()
-    {
+    void gpxThatDoesNotLoad() {
         QFETCH(QByteArray, gpx);
         QFETCH(QString, name);
         ConvertWindow t;
@@ -227,8 +212,7 @@ private slots:
         QCOMPARE(ReadFile(t.csvPath), QByteArray("old\r\n"));
     }
 
-    void existingFileReplacedOnYes()
-    {
+    void existingFileReplacedOnYes() {
         ConvertWindow t;
         t.OpenWith(kOakGpx);
         WriteFile(t.csvPath, "old\r\n");
@@ -238,8 +222,7 @@ private slots:
         QCOMPARE(ReadFile(t.csvPath), Expected(t));
     }
 
-    void existingFileKeptOnNo()
-    {
+    void existingFileKeptOnNo() {
         ConvertWindow t;
         t.OpenWith(kOakGpx);
         WriteFile(t.csvPath, "old\r\n");
@@ -249,8 +232,7 @@ private slots:
         QCOMPARE(ReadFile(t.csvPath), QByteArray("old\r\n"));
     }
 
-    void folderThatDoesNotExist()
-    {
+    void folderThatDoesNotExist() {
         ConvertWindow t;
         t.OpenWith(kOakGpx);
         const QString csv = t.dir.filePath(QStringLiteral("missing/out.csv"));
@@ -260,8 +242,7 @@ private slots:
         QVERIFY(!QFile::exists(csv));
     }
 
-    void iconFolderGetsItsBackslash()
-    {
+    void iconFolderGetsItsBackslash() {
         ConvertWindow t;
         t.OpenWith(kOakGpx);
         t.Box("txtIcon")->setText(QStringLiteral("C:\\Icons"));
@@ -271,8 +252,7 @@ private slots:
     }
 
     // The record lives in the window: a later run starts from what the earlier one left.
-    void runsFollowOneAnother()
-    {
+    void runsFollowOneAnother() {
         ConvertWindow t;
         t.OpenWith(kTwoGpx);
         t.Convert();
@@ -292,8 +272,7 @@ private slots:
         QCOMPARE(t.boxes->shown, (Shown{kComplete, kOverwrite, kComplete, kOverwrite, kComplete}));
     }
 
-    void encodingSettingChoosesTheCodePage_data()
-    {
+    void encodingSettingChoosesTheCodePage_data() {
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<QByteArray>("cafe");
         QTest::addColumn<std::string>("codePage");
@@ -304,8 +283,7 @@ private slots:
         QTest::newRow("empty: the default") << "" << QByteArray() << std::string();
     }
 
-    void encodingSettingChoosesTheCodePage()
-    {
+    void encodingSettingChoosesTheCodePage() {
         QFETCH(QString, encoding);
         QFETCH(QByteArray, cafe);
         QFETCH(std::string, codePage);
@@ -315,8 +293,7 @@ private slots:
         t.Convert();
         const QByteArray csv = ReadFile(t.csvPath);
         QCOMPARE(csv, Expected(t, codePage));
-        if (!cafe.isEmpty())
-            QVERIFY(csv.contains("\"" + cafe + " 'Corner'"));
+        if (!cafe.isEmpty()) QVERIFY(csv.contains("\"" + cafe + " 'Corner'"));
     }
 };
 

@@ -12,8 +12,7 @@ using namespace corvane::testing;
 
 namespace {
 
-int Pixels(int twips, int dpi)
-{
+int Pixels(int twips, int dpi) {
     return qRound(twips * dpi / 1440.0);
 }
 
@@ -25,8 +24,7 @@ class LayoutTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void window()
-    {
+    void window() {
         TestWindow t;
         frmMain& w = t.Open();
         QCOMPARE(w.windowTitle(), QStringLiteral("Corvane Conversion"));
@@ -39,42 +37,63 @@ private slots:
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
-    void control_data()
-    {
+    void control_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QRect>("twips");
 
         // Texts as a first start with nothing saved leaves them.
-        QTest::newRow("txtGPX") << "QLineEdit" << "" << "The full path to your Geocaching GPX file"
-                                << QRect(120, 360, 3975, 285);
-        QTest::newRow("cmdGPX") << "QPushButton" << "..." << "" << QRect(4200, 360, 375, 255);
-        QTest::newRow("txtMM") << "QLineEdit" << "" << "The full path and name of the CSV file to create"
-                               << QRect(120, 1200, 3975, 285);
-        QTest::newRow("cmdMM") << "QPushButton" << "..." << "" << QRect(4200, 1200, 375, 255);
-        QTest::newRow("txtIcon") << "QLineEdit" << ""
+        QTest::newRow("txtGPX") << "QLineEdit"
+                                << ""
+                                << "The full path to your Geocaching GPX file" << QRect(120, 360, 3975, 285);
+        QTest::newRow("cmdGPX") << "QPushButton"
+                                << "..."
+                                << "" << QRect(4200, 360, 375, 255);
+        QTest::newRow("txtMM") << "QLineEdit"
+                               << ""
+                               << "The full path and name of the CSV file to create" << QRect(120, 1200, 3975, 285);
+        QTest::newRow("cmdMM") << "QPushButton"
+                               << "..."
+                               << "" << QRect(4200, 1200, 375, 255);
+        QTest::newRow("txtIcon") << "QLineEdit"
+                                 << ""
                                  << "Can be a full path or a relative path ie. \\MM Icons\\"
                                  << QRect(120, 2040, 3975, 285);
         // The user name's tooltip is our own wording, checked below for what it must ask.
-        QTest::newRow("txtCacher") << "QLineEdit" << "" << "" << QRect(120, 2880, 3975, 285);
-        QTest::newRow("optURL0") << "QRadioButton" << "Link to Website" << "Links to a URL from Memory Map"
-                                 << QRect(120, 3240, 1695, 375);
-        QTest::newRow("optURL1") << "QRadioButton" << "Link to CacheMate" << "Links to CacheMate from Memeory Map"
-                                 << QRect(120, 3480, 1695, 375);
-        QTest::newRow("cmdConvert") << "QPushButton" << "Convert" << "Create the CSV file to import into Memory Map"
-                                    << QRect(1920, 4080, 1215, 375);
-        QTest::newRow("cmdClose") << "QPushButton" << "Close" << "Close Corvane" << QRect(3240, 4080, 1215, 375);
-        QTest::newRow("Label1") << "QLabel" << "GPX File" << "" << QRect(120, 120, 1095, 255);
-        QTest::newRow("Label2") << "QLabel" << "Memory Map Output File" << "" << QRect(120, 840, 1935, 255);
-        QTest::newRow("Label3") << "QLabel" << "Memory Map Icon Directory" << "" << QRect(120, 1680, 3615, 255);
-        QTest::newRow("Label4") << "QLabel" << "Your GC Name" << "" << QRect(120, 2520, 3615, 255);
-        QTest::newRow("chkHint") << "QCheckBox" << "Include decoded hints in the comments." << ""
-                                 << QRect(2400, 3240, 1935, 615);
+        QTest::newRow("txtCacher") << "QLineEdit"
+                                   << ""
+                                   << "" << QRect(120, 2880, 3975, 285);
+        QTest::newRow("optURL0") << "QRadioButton"
+                                 << "Link to Website"
+                                 << "Links to a URL from Memory Map" << QRect(120, 3240, 1695, 375);
+        QTest::newRow("optURL1") << "QRadioButton"
+                                 << "Link to CacheMate"
+                                 << "Links to CacheMate from Memeory Map" << QRect(120, 3480, 1695, 375);
+        QTest::newRow("cmdConvert") << "QPushButton"
+                                    << "Convert"
+                                    << "Create the CSV file to import into Memory Map" << QRect(1920, 4080, 1215, 375);
+        QTest::newRow("cmdClose") << "QPushButton"
+                                  << "Close"
+                                  << "Close Corvane" << QRect(3240, 4080, 1215, 375);
+        QTest::newRow("Label1") << "QLabel"
+                                << "GPX File"
+                                << "" << QRect(120, 120, 1095, 255);
+        QTest::newRow("Label2") << "QLabel"
+                                << "Memory Map Output File"
+                                << "" << QRect(120, 840, 1935, 255);
+        QTest::newRow("Label3") << "QLabel"
+                                << "Memory Map Icon Directory"
+                                << "" << QRect(120, 1680, 3615, 255);
+        QTest::newRow("Label4") << "QLabel"
+                                << "Your GC Name"
+                                << "" << QRect(120, 2520, 3615, 255);
+        QTest::newRow("chkHint") << "QCheckBox"
+                                 << "Include decoded hints in the comments."
+                                 << "" << QRect(2400, 3240, 1935, 615);
     }
 
-    void control()
-    {
+    void control() {
         QFETCH(QString, kind);
         QFETCH(QString, text);
         QFETCH(QString, toolTip);
@@ -99,8 +118,7 @@ private slots:
         QVERIFY(!c->isHidden());
     }
 
-    void startState()
-    {
+    void startState() {
         TestWindow t;
         t.Open();
         QVERIFY(!t.Option(0)->isChecked());
@@ -108,8 +126,7 @@ private slots:
         QVERIFY(!t.Hint()->isChecked());
     }
 
-    void hintCaptionTogglesTheBox()
-    {
+    void hintCaptionTogglesTheBox() {
         TestWindow t;
         t.Open();
         t.window->show();
@@ -121,27 +138,23 @@ private slots:
         QVERIFY(!chkHint->isChecked());
     }
 
-    void focusChainFollowsTheTabOrder()
-    {
+    void focusChainFollowsTheTabOrder() {
         TestWindow t;
         t.Open();
         QList<QWidget*> chain;
         QWidget* first = t.Box("txtGPX");
         QWidget* w = first;
         do {
-            if ((w->focusPolicy() & Qt::TabFocus) && w != t.window.get())
-                chain << w;
+            if ((w->focusPolicy() & Qt::TabFocus) && w != t.window.get()) chain << w;
             w = w->nextInFocusChain();
         } while (w != first);
         QStringList names;
-        for (QWidget* c : chain)
-            names << c->objectName();
-        QCOMPARE(names, QStringList({"txtGPX", "cmdGPX", "txtMM", "cmdMM", "txtIcon", "txtCacher", "optURL0",
-                                     "optURL1", "cmdConvert", "cmdClose", "chkHint"}));
+        for (QWidget* c : chain) names << c->objectName();
+        QCOMPARE(names, QStringList({"txtGPX", "cmdGPX", "txtMM", "cmdMM", "txtIcon", "txtCacher", "optURL0", "optURL1",
+                                     "cmdConvert", "cmdClose", "chkHint"}));
     }
 
-    void tabFromCloseReachesTheHintThenTheGpxBox()
-    {
+    void tabFromCloseReachesTheHintThenTheGpxBox() {
         TestWindow t;
         frmMain& w = t.Open();
         w.show();
@@ -154,8 +167,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.Box("txtGPX"));
     }
 
-    void noButtonIsDefault()
-    {
+    void noButtonIsDefault() {
         TestWindow t;
         t.Open();
         for (QPushButton* b : t.window->findChildren<QPushButton*>()) {
@@ -164,8 +176,7 @@ private slots:
         }
     }
 
-    void enterAndEscapeClickNothing_data()
-    {
+    void enterAndEscapeClickNothing_data() {
         QTest::addColumn<QString>("focus");
         QTest::newRow("txtGPX") << "txtGPX";
         QTest::newRow("txtMM") << "txtMM";
@@ -174,8 +185,7 @@ private slots:
         QTest::newRow("cmdGPX") << "cmdGPX";
     }
 
-    void enterAndEscapeClickNothing()
-    {
+    void enterAndEscapeClickNothing() {
         QFETCH(QString, focus);
         TestWindow t;
         frmMain& w = t.Open();

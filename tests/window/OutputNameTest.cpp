@@ -13,8 +13,7 @@ class OutputNameTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void programSettingTheGpxBoxFillsTheEmptyOutputBox()
-    {
+    void programSettingTheGpxBoxFillsTheEmptyOutputBox() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -23,8 +22,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("C:\\Caches\\week.csv"));
     }
 
-    void typingFillsTheOutputBoxAtTheThirdCharacterOnly()
-    {
+    void typingFillsTheOutputBoxAtTheThirdCharacterOnly() {
         TestWindow t;
         t.Open();
         t.window->show();
@@ -38,8 +36,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("csv"));
     }
 
-    void clearingTheOutputBoxLetsTheNextChangeFillItAgain()
-    {
+    void clearingTheOutputBoxLetsTheNextChangeFillItAgain() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -48,8 +45,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("C:\\Caches\\month.csv"));
     }
 
-    void settingTheSameTextIsNoChange()
-    {
+    void settingTheSameTextIsNoChange() {
         TestWindow t;
         t.Open();
         t.Box("txtGPX")->setText(QStringLiteral("C:\\Caches\\week.gpx"));
@@ -58,8 +54,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QString());
     }
 
-    void shortOrEmptyGpxTextLeavesTheOutputBox()
-    {
+    void shortOrEmptyGpxTextLeavesTheOutputBox() {
         TestWindow t;
         t.Open();
         t.window->show();

@@ -19,8 +19,7 @@ class QtDialogsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void messageBoxByStyle_data()
-    {
+    void messageBoxByStyle_data() {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("buttons");
@@ -29,8 +28,7 @@ private slots:
         QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << int(QMessageBox::Ok);
     }
 
-    void messageBoxByStyle()
-    {
+    void messageBoxByStyle() {
         QFETCH(int, style);
         QFETCH(int, icon);
         QFETCH(int, buttons);
@@ -45,15 +43,13 @@ private slots:
         QCOMPARE(box->parentWidget(), &parent);
     }
 
-    void answerCodes()
-    {
+    void answerCodes() {
         QCOMPARE(AnswerCode(QMessageBox::Yes), kAnswerYes);
         QCOMPARE(AnswerCode(QMessageBox::No), kAnswerNo);
         QCOMPARE(AnswerCode(QMessageBox::Ok), kAnswerOK);
     }
 
-    void fileDialogOpensFilesThatNeedNotExist()
-    {
+    void fileDialogOpensFilesThatNeedNotExist() {
         QTemporaryDir dir;
         QtFileDialog files(nullptr);
         files.Prepare(QStringLiteral("CSV (*.csv);;All Files (*.*)"), dir.path() + QLatin1Char('/'));
@@ -64,8 +60,7 @@ private slots:
         QCOMPARE(d.fileMode(), QFileDialog::AnyFile);
     }
 
-    void emptyInitialDirectoryKeepsTheDialogsFolder()
-    {
+    void emptyInitialDirectoryKeepsTheDialogsFolder() {
         QTemporaryDir dir;
         QtFileDialog files(nullptr);
         files.Prepare(QStringLiteral("GPX Files (*.gpx);;All Files (*.*)"), dir.path());
@@ -75,8 +70,7 @@ private slots:
 
     // A new file is chosen, then the dialog is cancelled: the cancelled showing starts with the
     // chosen name in its file-name field and changes nothing.
-    void fileNameFieldKeepsTheLastChoice()
-    {
+    void fileNameFieldKeepsTheLastChoice() {
         QTemporaryDir dir;
         QtFileDialog files(nullptr);
         const QString filter = QStringLiteral("CSV (*.csv);;All Files (*.*)");
@@ -100,8 +94,7 @@ private slots:
 
 private:
     // Run action once the dialog is on screen
-    static void WhileShown(QtFileDialog& files, std::function<void()> action)
-    {
+    static void WhileShown(QtFileDialog& files, std::function<void()> action) {
         QTimer::singleShot(0, &files.dialog(), std::move(action));
     }
 };

@@ -12,8 +12,7 @@ namespace {
 
 enum class CloseBy { Button, TitleBar };
 
-void CloseWindow(TestWindow& t, CloseBy by)
-{
+void CloseWindow(TestWindow& t, CloseBy by) {
     t.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
     if (by == CloseBy::Button)
@@ -33,19 +32,16 @@ class SettingsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void firstStartShowsEmptyBoxesAndCacheMate()
-    {
+    void firstStartShowsEmptyBoxesAndCacheMate() {
         TestWindow t;
         t.Open();
-        for (const char* name : {"txtGPX", "txtMM", "txtIcon", "txtCacher"})
-            QCOMPARE(t.Box(name)->text(), QString());
+        for (const char* name : {"txtGPX", "txtMM", "txtIcon", "txtCacher"}) QCOMPARE(t.Box(name)->text(), QString());
         QVERIFY(t.Option(1)->isChecked());
         QVERIFY(!t.Hint()->isChecked());
         QVERIFY(!QFile::exists(t.settingsFile));
     }
 
-    void savedValuesFillTheBoxes()
-    {
+    void savedValuesFillTheBoxes() {
         TestWindow t;
         t.Store({{"GPXPath", "C:\\Caches\\week.gpx"},
                  {"CSVPath", "D:\\Out\\all.csv"},
@@ -59,20 +55,17 @@ private slots:
     }
 
     // The GPX path is set first and fills the output box; the saved CSV path then replaces it.
-    void savedCsvPathReplacesTheDerivedName_data()
-    {
+    void savedCsvPathReplacesTheDerivedName_data() {
         QTest::addColumn<bool>("csvStored");
         QTest::newRow("stored empty") << true;
         QTest::newRow("absent") << false;
     }
 
-    void savedCsvPathReplacesTheDerivedName()
-    {
+    void savedCsvPathReplacesTheDerivedName() {
         QFETCH(bool, csvStored);
         TestWindow t;
         t.Store({{"GPXPath", "C:\\Caches\\week.gpx"}});
-        if (csvStored)
-            t.Store({{"CSVPath", ""}});
+        if (csvStored) t.Store({{"CSVPath", ""}});
         t.Open();
         QCOMPARE(t.Box("txtGPX")->text(), QStringLiteral("C:\\Caches\\week.gpx"));
         QCOMPARE(t.Box("txtMM")->text(), QString());
@@ -81,8 +74,7 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("C:\\Caches\\month.csv"));
     }
 
-    void includeChoosesTheLink_data()
-    {
+    void includeChoosesTheLink_data() {
         QTest::addColumn<QString>("include");
         QTest::addColumn<bool>("website");
         QTest::newRow("C") << "C" << false;
@@ -93,8 +85,7 @@ private slots:
         QTest::newRow("C with a space") << "C " << true;
     }
 
-    void includeChoosesTheLink()
-    {
+    void includeChoosesTheLink() {
         QFETCH(QString, include);
         QFETCH(bool, website);
         TestWindow t;
@@ -104,8 +95,7 @@ private slots:
         QCOMPARE(t.Option(1)->isChecked(), !website);
     }
 
-    void hintFlagTicksTheBox_data()
-    {
+    void hintFlagTicksTheBox_data() {
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("ticked");
         QTest::newRow("Y") << "Y" << true;
@@ -115,8 +105,7 @@ private slots:
         QTest::newRow("Yes") << "Yes" << false;
     }
 
-    void hintFlagTicksTheBox()
-    {
+    void hintFlagTicksTheBox() {
         QFETCH(QString, hint);
         QFETCH(bool, ticked);
         TestWindow t;
@@ -125,21 +114,23 @@ private slots:
         QCOMPARE(t.Hint()->isChecked(), ticked);
     }
 
-    void closingSavesEveryValue_data()
-    {
+    void closingSavesEveryValue_data() {
         QTest::addColumn<CloseBy>("by");
         QTest::addColumn<bool>("website");
         QTest::addColumn<bool>("hint");
         QTest::addColumn<QString>("include");
         QTest::addColumn<QString>("hintFlag");
-        QTest::newRow("Close, CacheMate, no hint") << CloseBy::Button << false << false << "C" << "N";
-        QTest::newRow("Close, website, hint") << CloseBy::Button << true << true << "U" << "Y";
-        QTest::newRow("close box, CacheMate, hint") << CloseBy::TitleBar << false << true << "C" << "Y";
-        QTest::newRow("close box, website, no hint") << CloseBy::TitleBar << true << false << "U" << "N";
+        QTest::newRow("Close, CacheMate, no hint") << CloseBy::Button << false << false << "C"
+                                                   << "N";
+        QTest::newRow("Close, website, hint") << CloseBy::Button << true << true << "U"
+                                              << "Y";
+        QTest::newRow("close box, CacheMate, hint") << CloseBy::TitleBar << false << true << "C"
+                                                    << "Y";
+        QTest::newRow("close box, website, no hint") << CloseBy::TitleBar << true << false << "U"
+                                                     << "N";
     }
 
-    void closingSavesEveryValue()
-    {
+    void closingSavesEveryValue() {
         QFETCH(CloseBy, by);
         QFETCH(bool, website);
         QFETCH(bool, hint);
@@ -165,8 +156,7 @@ private slots:
         QCOMPARE(t.Stored("Hint"), std::optional<QString>(hintFlag));
     }
 
-    void emptyValuesAreSavedToo()
-    {
+    void emptyValuesAreSavedToo() {
         TestWindow t;
         t.Store({{"GPXPath", "C:\\Caches\\week.gpx"}, {"Name", "Oakleaf"}});
         t.Open();
@@ -178,8 +168,7 @@ private slots:
         QCOMPARE(t.Stored("Name"), std::optional<QString>(""));
     }
 
-    void spacesSurviveTheRoundTrip()
-    {
+    void spacesSurviveTheRoundTrip() {
         const QString gpx = QStringLiteral("  C:\\My Caches\\week.gpx ");
         const QString csv = QStringLiteral(" ");
         const QString icon = QStringLiteral("\\MM Icons\\  ");
@@ -201,8 +190,7 @@ private slots:
         QCOMPARE(again.Box("txtCacher")->text(), name);
     }
 
-    void encodingIsReadButNeverWritten()
-    {
+    void encodingIsReadButNeverWritten() {
         TestWindow t;
         t.Store({{"Encoding", "windows-1250"}});
         t.Open();
@@ -215,8 +203,7 @@ private slots:
         QCOMPARE(fresh.Stored("Encoding"), std::nullopt);
     }
 
-    void convertingSavesNothing()
-    {
+    void convertingSavesNothing() {
         TestWindow t;
         t.Open();
         QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);

@@ -34,17 +34,13 @@ public:
     std::vector<Call> calls;
     bool fail = false;  // throw instead of answering
 
-    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override
-    {
+    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override {
         calls.push_back({filter, initialDirectory});
-        if (fail)
-            throw std::runtime_error("the dialog could not be shown");
-        if (next.empty())
-            return std::nullopt;
+        if (fail) throw std::runtime_error("the dialog could not be shown");
+        if (next.empty()) return std::nullopt;
         const QString name = next.front();
         next.pop_front();
-        if (name.isNull())
-            return std::nullopt;
+        if (name.isNull()) return std::nullopt;
         return name;
     }
 };
@@ -61,13 +57,10 @@ public:
     std::deque<int> answers;
     std::vector<Shown> shown;
 
-    int MsgBox(const QString& prompt, int style, const QString& title) override
-    {
+    int MsgBox(const QString& prompt, int style, const QString& title) override {
         shown.push_back({prompt, style, title});
-        if (style != kStyleQuestion)
-            return kAnswerOK;
-        if (answers.empty())
-            return kAnswerNo;
+        if (style != kStyleQuestion) return kAnswerOK;
+        if (answers.empty()) return kAnswerNo;
         const int answer = answers.front();
         answers.pop_front();
         return answer;
@@ -84,16 +77,13 @@ public:
     std::unique_ptr<frmMain> window;
 
     // Store these "Startup" values before the window opens
-    void Store(std::initializer_list<std::pair<QString, QString>> values)
-    {
+    void Store(std::initializer_list<std::pair<QString, QString>> values) {
         QSettings store(settingsFile, QSettings::IniFormat);
-        for (const auto& [key, value] : values)
-            store.setValue(QStringLiteral("Startup/") + key, value);
+        for (const auto& [key, value] : values) store.setValue(QStringLiteral("Startup/") + key, value);
     }
 
     // Create the window, which loads the settings
-    frmMain& Open()
-    {
+    frmMain& Open() {
         auto scriptedDialog = std::make_unique<ScriptedFileDialog>();
         auto scriptedBoxes = std::make_unique<ScriptedMessageBoxes>();
         dialog = scriptedDialog.get();
@@ -103,18 +93,15 @@ public:
     }
 
     // A "Startup" value as the file holds it now, or nothing when the key is absent
-    std::optional<QString> Stored(const QString& key) const
-    {
+    std::optional<QString> Stored(const QString& key) const {
         QSettings store(settingsFile, QSettings::IniFormat);
         const QVariant value = store.value(QStringLiteral("Startup/") + key);
-        if (!value.isValid())
-            return std::nullopt;
+        if (!value.isValid()) return std::nullopt;
         return value.toString();
     }
 
     template <class Control>
-    Control* Find(const char* name) const
-    {
+    Control* Find(const char* name) const {
         return window->findChild<Control*>(QLatin1String(name));
     }
     QLineEdit* Box(const char* name) const { return Find<QLineEdit>(name); }
