@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Times corvane-cli end to end against the parser alone on the same made-up pocket query,
 # and compares their peak memory with the file size.
-#   bash bench/run.sh [MEGABYTES] [RUNS]     (defaults: 100 MB, 5 runs)
+#   bash bench/run.sh [MEGABYTES] [RUNS]     (defaults: 100 MB, best of 10 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 megabytes=${1:-100}
-runs=${2:-5}
+runs=${2:-10}
 
 bash setup.sh build >/dev/null
 cmake -S . -B build -DCORVANE_BUILD_BENCH=ON >/dev/null
@@ -17,20 +17,24 @@ gpx=$work/pocket-query.gpx
 build/bench/corvane-make-pocket-query "$megabytes" > "$gpx"
 size=$(stat -c %s "$gpx")
 
-# Best of several runs: seconds and peak kilobytes of one command.
-best() {
-  local best_s="" best_kb=""
-  for ((i = 0; i < runs; i++)); do
-    read -r s kb < <( { /usr/bin/time -f "%e %M" "$@" >/dev/null 2>/dev/null; } 2>&1 )
-    if [[ -z $best_s ]] || awk "BEGIN{exit !($s < $best_s)}"; then best_s=$s; fi
-    if [[ -z $best_kb ]] || ((kb < best_kb)); then best_kb=$kb; fi
-  done
-  echo "$best_s $best_kb"
+# One run of a command: "seconds peak-kilobytes".
+measure() {
+  /usr/bin/time -o "$work/time" -f "%e %M" "$@" >/dev/null
+  cat "$work/time"
 }
 
-# Interleave nothing else: the two measurements run back to back on the same file.
-read -r parse_s parse_kb < <(best build/bench/corvane-parse-only "$gpx")
-read -r cli_s cli_kb < <(best build/cli/corvane-cli --force --quiet "$gpx" "$work/out.csv")
+# The two commands take turns on the same file, so that both meet the same machine; the
+# best time and the lowest peak of each count.
+parse_s="" parse_kb="" cli_s="" cli_kb=""
+better() { [[ -z $1 ]] || awk "BEGIN{exit !($2 < $1)}"; }
+for ((i = 0; i < runs; i++)); do
+  read -r s kb < <(measure build/bench/corvane-parse-only "$gpx")
+  better "$parse_s" "$s" && parse_s=$s
+  better "$parse_kb" "$kb" && parse_kb=$kb
+  read -r s kb < <(measure build/cli/corvane-cli --force --quiet "$gpx" "$work/out.csv")
+  better "$cli_s" "$s" && cli_s=$s
+  better "$cli_kb" "$kb" && cli_kb=$kb
+done
 
 awk -v size="$size" -v ps="$parse_s" -v pk="$parse_kb" -v cs="$cli_s" -v ck="$cli_kb" 'BEGIN {
   printf "file:          %.1f MB\n", size / 1048576
