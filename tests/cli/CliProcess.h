@@ -8,10 +8,10 @@ namespace corvane::testing {
 
 struct CliRun {
     std::vector<std::string> args;  // after the program name
-    std::string input;              // written to standard input, which then ends
+    std::string input;              // standard input; on a terminal, typed into it
     std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
-    std::string stdoutPath;         // when set, standard output is this file instead of a pipe
-    bool terminal = false;          // standard input and error are a pseudo-terminal; input is typed into it
+    std::string stdoutPath;         // when set, standard output is this file instead of a captured one
+    bool terminal = false;          // standard input and error are a pseudo-terminal
 };
 
 struct CliResult {
@@ -25,8 +25,5 @@ CliResult RunCli(const CliRun& run);
 
 // Run corvane-cli with these arguments, empty standard input and the C locale
 CliResult RunCli(std::vector<std::string> args);
-
-// True when this machine can give the child a pseudo-terminal
-bool TerminalAvailable();
 
 }  // namespace corvane::testing

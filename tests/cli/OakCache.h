@@ -1,4 +1,4 @@
-// The one-cache GPX document the end-to-end tests convert, and the lines it gives.
+// The one-cache GPX document the end-to-end tests convert, placed by Alice, and the lines it gives.
 #pragma once
 
 #include <string>
@@ -12,7 +12,8 @@ inline constexpr std::string_view kOakGpx =
     R"(<sym>Geocache Found</sym><groundspeak:cache xmlns:groundspeak="g">)"
     R"(<groundspeak:name>Old Oak Tree</groundspeak:name><groundspeak:type>Traditional Cache</groundspeak:type>)"
     R"(<groundspeak:container>Regular</groundspeak:container><groundspeak:difficulty>1.5</groundspeak:difficulty>)"
-    R"(<groundspeak:terrain>2</groundspeak:terrain><groundspeak:encoded_hints>Under the roots</groundspeak:encoded_hints>)"
+    R"(<groundspeak:terrain>2</groundspeak:terrain><groundspeak:placed_by>Alice</groundspeak:placed_by>)"
+    R"(<groundspeak:encoded_hints>Under the roots</groundspeak:encoded_hints>)"
     R"(</groundspeak:cache></wpt></gpx>)";
 
 // Its line with the CacheMate link and no hints, as the converter writes it by default
