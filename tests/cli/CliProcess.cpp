@@ -15,6 +15,14 @@
 
 namespace corvane::testing {
 
+bool TerminalAvailable() {
+    int master = -1, slave = -1;
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return false;
+    close(master);
+    close(slave);
+    return true;
+}
+
 CliResult RunCli(const CliRun& run) {
     TempDir streams;
     const std::string in = streams.Write("in", run.input);

@@ -20,6 +20,9 @@ struct CliResult {
     std::string err;  // standard error (on a terminal: everything the terminal showed)
 };
 
+// True when a pseudo-terminal can be opened here (a bare chroot has none)
+bool TerminalAvailable();
+
 // Run corvane-cli to its end and collect what it printed
 CliResult RunCli(const CliRun& run);
 

@@ -62,6 +62,7 @@ TEST_F(Streams, HelpAndVersion) {
 }
 
 TEST_F(Streams, OnATerminalTheUserDecides) {
+    if (!TerminalAvailable()) GTEST_SKIP() << "no pseudo-terminals here";
     const std::string prompt = "Overwrite the existing file? [y/N] ";
     const std::string endOfInput = "\x04";  // Ctrl-D: at the start of a line the reader sees the end
     struct Case {
