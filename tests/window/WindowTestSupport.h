@@ -23,14 +23,14 @@
 
 namespace corvane::testing {
 
-// Answers each browse with the next queued name (nothing: cancel) and records what it was handed.
+// Answers each browse with the next queued name (none left: cancel) and records what it was handed.
 class ScriptedFileDialog : public FileDialog {
 public:
     struct Call {
         QString filter;
         QString initialDirectory;
     };
-    std::deque<QString> next;  // a null name, or none left, cancels
+    std::deque<QString> next;
     std::vector<Call> calls;
     bool fail = false;  // throw instead of answering
 
@@ -40,12 +40,11 @@ public:
         if (next.empty()) return std::nullopt;
         const QString name = next.front();
         next.pop_front();
-        if (name.isNull()) return std::nullopt;
         return name;
     }
 };
 
-// Records every box and answers questions from a queue (No when it is empty), the rest with OK.
+// Records every box and answers each question with answer, the rest with OK.
 class ScriptedMessageBoxes : public MessageBoxes {
 public:
     struct Shown {
@@ -54,16 +53,12 @@ public:
         QString title;
         bool operator==(const Shown&) const = default;
     };
-    std::deque<int> answers;
+    int answer = kAnswerNo;
     std::vector<Shown> shown;
 
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         shown.push_back({prompt, style, title});
-        if (style != kStyleQuestion) return kAnswerOK;
-        if (answers.empty()) return kAnswerNo;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return style == kStyleQuestion ? answer : kAnswerOK;
     }
 };
 
@@ -92,22 +87,27 @@ public:
         return *window;
     }
 
-    // A "Startup" value as the file holds it now, or nothing when the key is absent
-    std::optional<QString> Stored(const QString& key) const {
+    // The "Startup" values of these keys as the file holds them now; an invalid QVariant for an absent key
+    QVariantList Stored(const QStringList& keys) const {
         QSettings store(settingsFile, QSettings::IniFormat);
-        const QVariant value = store.value(QStringLiteral("Startup/") + key);
-        if (!value.isValid()) return std::nullopt;
-        return value.toString();
+        QVariantList values;
+        for (const QString& key : keys) values << store.value(QStringLiteral("Startup/") + key);
+        return values;
     }
 
-    template <class Control>
-    Control* Find(const char* name) const {
-        return window->findChild<Control*>(QLatin1String(name));
+    // The texts of txtGPX, txtMM, txtIcon and txtCacher
+    QStringList Texts() const {
+        return {Box("txtGPX")->text(), Box("txtMM")->text(), Box("txtIcon")->text(), Box("txtCacher")->text()};
     }
-    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(name); }
-    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
-    QRadioButton* Option(int index) const { return Find<QRadioButton>(index == 0 ? "optURL0" : "optURL1"); }
-    QCheckBox* Hint() const { return Find<QCheckBox>("chkHint"); }
+
+    template <class Control = QWidget>
+    Control* Find(const QString& name) const {
+        return window->findChild<Control*>(name);
+    }
+    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(QLatin1String(name)); }
+    QRadioButton* Option(int index) const { return Find<QRadioButton>(QStringLiteral("optURL%1").arg(index)); }
+    QCheckBox* Hint() const { return Find<QCheckBox>(QStringLiteral("chkHint")); }
 };
 
 }  // namespace corvane::testing
