@@ -2,71 +2,20 @@
 #include "GpxDocument.h"
 
 #include "InputEncoding.h"
+#include "ReadFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
 #include <cstring>
 
 namespace corvane {
-namespace {
-
-struct Bytes {
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-};
-
-// Read everything left in fd. A regular file is read into a buffer of its size; pipes and
-// terminals grow the buffer as they go.
-bool ReadAll(int fd, Bytes& bytes, std::string& error) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        error = "is a directory";
-        return false;
-    }
-    std::size_t capacity = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16;
-    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
-    bytes.size = 0;
-    for (;;) {
-        if (bytes.size == capacity) {
-            capacity *= 2;
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
-            bytes.data = std::move(larger);
-        }
-        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            error = std::strerror(errno);
-            return false;
-        }
-        if (got == 0) return true;
-        bytes.size += static_cast<std::size_t>(got);
-    }
-}
-
-}  // namespace
 
 bool GpxDocument::LoadFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error_ = std::strerror(errno);
-        return false;
-    }
-    Bytes bytes;
-    const bool read = ReadAll(fd, bytes, error_);
-    ::close(fd);
-    return read && Parse(std::move(bytes.data), bytes.size);
+    FileBytes bytes;
+    return ReadWholeFile(path, bytes, error_) && Parse(std::move(bytes.data), bytes.size);
 }
 
 bool GpxDocument::LoadStream(std::FILE* stream) {
-    Bytes bytes;
-    return ReadAll(::fileno(stream), bytes, error_) && Parse(std::move(bytes.data), bytes.size);
+    FileBytes bytes;
+    return ReadWholeStream(stream, bytes, error_) && Parse(std::move(bytes.data), bytes.size);
 }
 
 bool GpxDocument::LoadBytes(std::string_view text) {
