@@ -3,12 +3,12 @@
 
 #include "CacheRecord.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "ConsoleWindow.h"
 #include "LoadDocument.h"
 #include "Messages.h"
 #include "Sink.h"
 
-#include <unistd.h>
 #include <cstdio>
 
 namespace corvane::cli {
@@ -55,9 +55,9 @@ int RunCommandLine(std::span<const std::string> args) {
     const bool fromStdin = commandLine.gpx == kStandardStream;
     const bool toStdout = commandLine.csv == kStandardStream;
     // Standard input carrying the GPX cannot also carry the answer to a question.
-    const bool terminal = !fromStdin && isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+    const bool terminal = !fromStdin && IsTerminal(stdin) && IsTerminal(stderr);
     ConsoleWindow window(commandLine, stdin, stderr, terminal);
-    DescriptorSink standardOutput(STDOUT_FILENO);
+    DescriptorSink standardOutput(StandardOutputDescriptor());
     RunOptions options;
     options.codePage = commandLine.codePage;
     if (fromStdin) options.input = stdin;
