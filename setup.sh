@@ -68,7 +68,7 @@ fetch_debian_sources() {
   mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$deps/src"
   debian_source_line >"$apt/sources.list"
   local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=/dev/null"
-                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -q)
+                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root -q)
   apt-get "${options[@]}" update >/dev/null
   (cd "$deps/src" && apt-get "${options[@]}" source --only-source "$@" >/dev/null 2>&1)
 }
