@@ -20,6 +20,7 @@ std::string Described(const ParseResult& result) {
     if (!c.codePage.empty()) text += " " + c.codePage;
     if (c.hints) text += " hints";
     if (c.linkWebsite) text += " website";
+    if (c.kindsByType) text += " by type";
     if (c.force) text += " force";
     if (c.quiet) text += " quiet";
     return text;
@@ -54,6 +55,9 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"a.gpx", "--icons"}, "error: --icons needs a value"},
         {{"--link", "web", "a.gpx"}, "error: --link takes website or cachemate, not 'web'"},
         {{"--link=Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
+        {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' by type"},
+        {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
+        {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
         {{"--encoding", "latin-9", "a.gpx"}, "error: unknown encoding 'latin-9'"},
         {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
     };

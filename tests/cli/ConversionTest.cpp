@@ -88,6 +88,12 @@ TEST_F(Conversion, OptionsReachTheLines) {
         R"x(WP04,51.5,-0.1,306,"Old Oak Tree (1.5/2 TR)","GC1ABCD (Hint): Under the roots","http://x/GC1ABCD",0.0,1,GC1ABCD,1,1,Traditional,0)x");
 }
 
+TEST_F(Conversion, KindsByTypeReportsTheWaypointsLeftOut) {
+    const std::string two = dir.Write("two.gpx", R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)");
+    EXPECT_EQ(RunCli({"--kinds", "type", two, dir.path("two.csv")}).out,
+              "Complete!\n1 waypoint written to " + dir.path("two.csv") + "\n1 waypoint without coordinates left out\n");
+}
+
 TEST_F(Conversion, EncodingComesFromTheOptionOrElseTheLocale) {
     const std::string named =
         dir.Write("named.gpx",

@@ -21,6 +21,7 @@ public:
     std::string gpx, mm, icon = "\\MM Icons\\", cacher;
     int hint = 0;
     bool website = false;
+    bool byType = false;
     std::deque<int> answers;  // answers to Yes/No questions; No when empty
     std::vector<ShownMessage> shown;
     int iconSets = 0;  // how often txtIcon was set
@@ -39,6 +40,7 @@ public:
     }
     int chkHint() override { return hint; }
     bool optURL0() override { return website; }
+    bool mnuIconsByType() override { return byType; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {
         shown.push_back({prompt, style, title});
         if (style != kStyleQuestion) return kAnswerOK;

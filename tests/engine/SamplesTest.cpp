@@ -24,6 +24,7 @@ struct Options {
     const char* codePage;
     bool website;
     bool hints;
+    bool byType = false;
 };
 
 struct Converted {
@@ -40,6 +41,7 @@ Converted Convert(const fs::path& gpx, const Options& options) {
     window.cacher = "Corvid Kate";
     window.website = options.website;
     window.hint = options.hints ? 1 : 0;
+    window.byType = options.byType;
     MemorySink sink;
     RunOptions run;
     run.codePage = options.codePage;
@@ -106,6 +108,8 @@ bool HasFourByteSequence(std::string_view bytes) {
 struct GoldenVariant {
     const char* file;
     Options options;
+    const char* sample = "caches.gpx";
+    std::size_t waypoints = 15;
 };
 
 constexpr GoldenVariant kGoldenVariants[] = {
@@ -113,6 +117,8 @@ constexpr GoldenVariant kGoldenVariants[] = {
     {"cachemate-hints.csv", {"windows-1252", false, true}},
     {"website.csv", {"windows-1252", true, false}},
     {"website-hints.csv", {"windows-1252", true, true}},
+    {"type-caches.csv", {"windows-1252", false, false, true}},
+    {"type-child-waypoints.csv", {"windows-1252", false, false, true}, "child-waypoints.gpx", 8},
 };
 
 // Test names show the golden file rather than the bytes of the parameter.
@@ -127,9 +133,9 @@ TEST_P(SamplesGolden, SampleConvertsByteForByte) {
     const std::string expected = ReadFile((kSourceDir / "tests" / "golden" / variant.file).string());
     ASSERT_FALSE(expected.empty()) << "golden file missing: " << variant.file;
 
-    const Converted converted = Convert(kSourceDir / "samples" / "caches.gpx", variant.options);
+    const Converted converted = Convert(kSourceDir / "samples" / variant.sample, variant.options);
     EXPECT_EQ(converted.result.outcome, RunOutcome::Written);
-    EXPECT_EQ(converted.result.waypoints, 15u);
+    EXPECT_EQ(converted.result.waypoints, variant.waypoints);
 
     // Line by line first, so that a difference names its line instead of printing two files.
     const std::vector<std::string> actual = Lines(converted.csv);

@@ -1,6 +1,7 @@
 // Convert through the real window: the boxes it shows and the bytes of the CSV file it writes.
 #include "WindowTestSupport.h"
 
+#include <QAction>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
@@ -109,6 +110,14 @@ private slots:
         QVERIFY(csv.startsWith("IC01 , 101, \"C:\\Icons\\EventF.bmp\"\r\n"));
         const QByteArray line = "WP04,51.5,-0.1," + icon + ',' + name + ',' + comment + ',' + link;
         QCOMPARE(csv.sliced(csv.indexOf("\r\nWP04") + 2), line + ",0.0,1,GC1ABCD,1,1,Traditional,0\r\n");
+    }
+
+    void iconsByCacheTypeReachTheConversion() {
+        ConvertWindow t;
+        t.OpenWith(kCafeGpx);
+        t.Find<QAction>(QStringLiteral("mnuIconsByType"))->trigger();
+        t.Convert();
+        QCOMPARE(ReadFile(t.csvPath).count("\r\n"), 87);  // six icons of child waypoints follow the 80
     }
 
     // Every run starts with out.csv holding "old".

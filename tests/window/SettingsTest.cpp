@@ -1,6 +1,7 @@
 // The remembered inputs: what the window shows when it opens, and what it saves when it closes.
 #include "WindowTestSupport.h"
 
+#include <QAction>
 #include <QStandardPaths>
 #include <QTest>
 #include <QWindow>
@@ -113,6 +114,23 @@ private slots:
         QCOMPARE(t.Stored({"GPXPath", "CSVPath", "IconPath", "Name", "Include", "Hint", "Encoding"}),
                  QVariantList({" D:\\week.gpx", "D:\\all.csv ", "", "Oakleaf", include, hint,
                                encoding.isEmpty() ? QVariant() : encoding}));
+    }
+
+    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds.
+    void iconsByCacheTypeIsRemembered() {
+        for (const QString& kinds : {QStringLiteral("Type"), QStringLiteral("Container"), QString()}) {
+            TestWindow t;
+            if (!kinds.isEmpty()) t.Store({{"Kinds", kinds}});
+            t.Open();
+            auto* entry = t.Find<QAction>(QStringLiteral("mnuIconsByType"));
+            QVERIFY(entry && entry->isCheckable() && t.window->actions().contains(entry));
+            QCOMPARE(t.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(entry->text(), QStringLiteral("Icons by cache type"));
+            QCOMPARE(entry->isChecked(), kinds == "Type");
+            entry->toggle();
+            CloseWindow(t, true);
+            QCOMPARE(t.Stored({"Kinds"}), QVariantList({kinds == "Type" ? "Container" : "Type"}));
+        }
     }
 
     void browsingAndConvertingSaveNothing() {
