@@ -148,8 +148,9 @@ std::optional<TypeIcon> IconNumberByType(std::string_view CacheType, bool micro,
     const Family* family = FamilyOf(StatusCode);
     if (family == nullptr) return TypeIcon{kNoFamily, category};
     // A kind without travel-bug icons shows its plain icon: the bug is still in the listing.
-    const std::int16_t base =
-        family->travelBug && !HasBugIcon(offset) ? static_cast<std::int16_t>(family->base - kBugFamilies) : family->base;
+    const std::int16_t base = family->travelBug && !HasBugIcon(offset)
+                                  ? static_cast<std::int16_t>(family->base - kBugFamilies)
+                                  : family->base;
     return TypeIcon{static_cast<std::int16_t>(base + offset), category};
 }
 

@@ -67,8 +67,7 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
         SaveFile file(window.txtMM());
-        const bool written =
-            file.open() && WriteCsv(document, window, record, file, options, result) && file.commit();
+        const bool written = file.open() && WriteCsv(document, window, record, file, options, result) && file.commit();
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 

@@ -90,8 +90,9 @@ TEST_F(Conversion, OptionsReachTheLines) {
 
 TEST_F(Conversion, KindsByTypeReportsTheWaypointsLeftOut) {
     const std::string two = dir.Write("two.gpx", R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)");
-    EXPECT_EQ(RunCli({"--kinds", "type", two, dir.path("two.csv")}).out,
-              "Complete!\n1 waypoint written to " + dir.path("two.csv") + "\n1 waypoint without coordinates left out\n");
+    EXPECT_EQ(
+        RunCli({"--kinds", "type", two, dir.path("two.csv")}).out,
+        "Complete!\n1 waypoint written to " + dir.path("two.csv") + "\n1 waypoint without coordinates left out\n");
 }
 
 TEST_F(Conversion, EncodingComesFromTheOptionOrElseTheLocale) {

@@ -49,7 +49,7 @@ TEST(KindsByType, OnlyNumbersArePlaces) {
         const char* latitude;
         const char* longitude;
         bool placed;
-    } rows[] = {{"51.5", "-0.1", true}, {"+51.5", "0", true}, {"", "-0.1", false},
+    } rows[] = {{"51.5", "-0.1", true}, {"+51.5", "0", true},  {"", "-0.1", false},
                 {"51.5", "abc", false}, {"51.5N", "0", false}, {"nan", "0", false}};
     for (const auto& row : rows) {
         CacheRecord record;
