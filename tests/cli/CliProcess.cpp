@@ -2,7 +2,7 @@
 // fed or drained while the child runs; only a terminal's output is read as it comes.
 #include "CliProcess.h"
 
-#include "TempDir.h"
+#include "Support.h"
 
 #include <fcntl.h>
 #include <pty.h>
@@ -26,7 +26,7 @@ bool TerminalAvailable() {
 CliResult RunCli(const CliRun& run) {
     TempDir streams;
     const std::string in = streams.Write("in", run.input);
-    const std::string out = run.stdoutPath.empty() ? streams.path("out") : run.stdoutPath;
+    const std::string out = streams.path("out");
     const std::string err = streams.path("err");
 
     int master = -1, slave = -1;
@@ -71,7 +71,7 @@ CliResult RunCli(const CliRun& run) {
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (run.stdoutPath.empty()) result.out = ReadFile(out);
+    result.out = ReadFile(out);
     if (!run.terminal) result.err = ReadFile(err);
     return result;
 }

@@ -10,13 +10,12 @@ struct CliRun {
     std::vector<std::string> args;  // after the program name
     std::string input;              // standard input; on a terminal, typed into it
     std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
-    std::string stdoutPath;         // when set, standard output is this file instead of a captured one
     bool terminal = false;          // standard input and error are a pseudo-terminal
 };
 
 struct CliResult {
     int status = -1;  // exit status, or -1 when the child did not exit normally
-    std::string out;  // standard output, unless it went to stdoutPath
+    std::string out;  // standard output
     std::string err;  // standard error (on a terminal: everything the terminal showed)
 };
 

@@ -1,0 +1,98 @@
+// Encodings: documents in other code pages read as UTF-8, and the code page of the CSV file.
+#include "InputEncoding.h"
+#include "Support.h"
+#include "TextEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace corvane {
+namespace {
+
+std::string Encoded(std::string_view codePage, std::string_view utf8) {
+    TextEncoder encoder(codePage);
+    std::string out;
+    encoder.Encode(utf8, out);
+    return out;
+}
+
+TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "Caf\xE9 \x80\x81"},
+        {"<?xml version='1.0' standalone=\"yes\"  encoding = 'ISO-8859-15'?>", "Caf\xE9 \xA4?"},
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "Café €?"},
+    };
+    for (const auto& [declaration, name] : rows) {
+        testing::FakeWindow window;
+        const std::string gpx = declaration + "<gpx><wpt lat=\"1\" lon=\"2\"><name>" + name + "</name></wpt></gpx>";
+        EXPECT_EQ(testing::Lines(testing::Convert(gpx, window)).at(80),
+                  "WP04,1,2,206,\" (/ )\",Café €?,\"\\cmate:Café €?\",0.0,1,Café €?,1,1,,0")
+            << declaration;
+    }
+}
+
+TEST(Encoding, OnlyAWellFormedDeclarationNamesTheEncoding) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"<?xml\n\tversion = \"1.0\"\r\n  encoding\t=\t'KOI8-R' ?>\n<gpx/>", "KOI8-R"},
+        {R"(<?xml version="1.0"?><gpx encoding="windows-1250"/>)", ""},
+        {R"(<?xml version="1.0" encoding="windows-1250'?>)", ""},
+        {R"(<?xml version="1.0" encoding="utf-8//IGNORE"?>)", ""},
+        {R"( <?xml version="1.0" encoding="windows-1250"?>)", ""},
+        {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1250\"?>", ""},
+    };
+    for (const auto& [bytes, encoding] : rows) EXPECT_EQ(DeclaredEncoding(bytes), encoding) << bytes;
+}
+
+TEST(Encoding, TextInTheOutputCodePage) {
+    const struct {
+        std::string_view codePage, utf8, bytes;
+    } rows[] = {
+        {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o"},  // the base letter where it has one
+        {"windows-1250", "Děčín Łódź", "D\xEC\xE8\xEDn \xA3\xF3\x64\x9F"},
+        {"windows-1252", "ἒρνος 😀 東", "????? ? ?"},
+        {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n"},  // no line breaks but the line's own
+        {"windows-1252", "A\xFF" "B\xC3", "A?B?"},
+        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?"},
+        {"windows-1258", "ệa", "\xEA\xF2" "a"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(Encoded(r.codePage, r.utf8), r.bytes) << r.codePage << ": " << r.utf8;
+}
+
+TEST(Encoding, NoConverterStateCarriesOverBetweenCharacters) {
+    // The Vietnamese and Hebrew converters join marks to letters; each character must stand alone.
+    const std::string_view characters[] = {"ệ", "\u0301", "a", "ĕ", "é", "\u05B8", "ש", "\u05B8", "Ạ", "\u0300"};
+    for (const std::string_view codePage : {"windows-1258", "windows-1255"}) {
+        TextEncoder encoder(codePage);
+        std::string together, alone;
+        for (const auto character : characters) {
+            encoder.Encode(character, together);
+            alone += Encoded(codePage, character);
+        }
+        EXPECT_EQ(together, alone) << codePage;
+    }
+}
+
+TEST(Encoding, TheSystemCodePageFollowsTheLocale) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"cs_CZ.UTF-8", "windows-1250"}, {"sr_RS@latin", "windows-1250"}, {"sr-Latn", "windows-1250"},
+        {"sr_RS.UTF-8", "windows-1251"}, {"el_GR", "windows-1253"},       {"C.UTF-8", "windows-1252"},
+        {"", "windows-1252"},
+    };
+    for (const auto& [locale, codePage] : rows) EXPECT_EQ(CodePageForLocale(locale), codePage) << locale;
+
+    // The first variable that is set and not empty decides; the process's own values are put back.
+    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    std::string saved[3];
+    for (int i = 0; i < 3; ++i) saved[i] = std::getenv(names[i]) ? std::getenv(names[i]) : "";
+    setenv("LC_ALL", "", 1);
+    setenv("LC_CTYPE", "ru_RU.UTF-8", 1);
+    setenv("LANG", "el_GR.UTF-8", 1);
+    EXPECT_EQ(DefaultCodePage(), "windows-1251");
+    setenv("LC_ALL", "pl_PL", 1);
+    EXPECT_EQ(TextEncoder("latin2").codePage(), "windows-1250");  // an unknown name means the system's
+    for (int i = 0; i < 3; ++i) setenv(names[i], saved[i].c_str(), 1);
+}
+
+}  // namespace
+}  // namespace corvane
