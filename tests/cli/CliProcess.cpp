@@ -25,17 +25,12 @@ bool TerminalAvailable() {
 
 CliResult RunCli(const CliRun& run) {
     TempDir streams;
-    const std::string in = streams.Write("in", run.input);
-    const std::string out = streams.path("out");
-    const std::string err = streams.path("err");
-
+    const std::string in = streams.Write("in", run.input), out = streams.path("out"), err = streams.path("err");
     int master = -1, slave = -1;
-    if (run.terminal) {
-        if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
-        // Typed ahead: the terminal holds the line until the child reads it.
-        if (write(master, run.input.data(), run.input.size()) != static_cast<ssize_t>(run.input.size()))
-            throw std::runtime_error("typing into the terminal failed");
-    }
+    // Typed ahead: the terminal holds the line until the child reads it.
+    if (run.terminal && (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0 ||
+                         write(master, run.input.data(), run.input.size()) != ssize_t(run.input.size())))
+        throw std::runtime_error("typing into a terminal failed");
 
     std::vector<std::string> argTexts{CORVANE_CLI};
     argTexts.insert(argTexts.end(), run.args.begin(), run.args.end());
@@ -44,20 +39,17 @@ CliResult RunCli(const CliRun& run) {
     argv.push_back(nullptr);
 
     const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
         unsetenv("LC_CTYPE");
         unsetenv("LANG");
-        setenv("LC_ALL", run.locale.c_str(), 1);
-        const int created = O_WRONLY | O_CREAT | O_TRUNC;
+        setenv("LC_ALL", "C", 1);
         dup2(run.terminal ? slave : open(in.c_str(), O_RDONLY), STDIN_FILENO);
-        dup2(open(out.c_str(), created, 0644), STDOUT_FILENO);
-        dup2(run.terminal ? slave : open(err.c_str(), created, 0644), STDERR_FILENO);
+        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
+        dup2(run.terminal ? slave : open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
         if (run.terminal) close(master);
         execv(CORVANE_CLI, argv.data());
         _exit(127);
     }
-
     CliResult result;
     if (run.terminal) {
         close(slave);

@@ -9,7 +9,6 @@ namespace corvane::testing {
 struct CliRun {
     std::vector<std::string> args;  // after the program name
     std::string input;              // standard input; on a terminal, typed into it
-    std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
     bool terminal = false;          // standard input and error are a pseudo-terminal
 };
 
@@ -25,7 +24,7 @@ bool TerminalAvailable();
 // Run corvane-cli to its end and collect what it printed
 CliResult RunCli(const CliRun& run);
 
-// Run corvane-cli with these arguments, empty standard input and the C locale
+// Run corvane-cli with these arguments and empty standard input
 CliResult RunCli(std::vector<std::string> args);
 
 }  // namespace corvane::testing

@@ -69,8 +69,9 @@ std::string OakLine(std::string_view icon, std::string_view e, bool website, boo
 int FakeWindow::MsgBox(const std::string& prompt, int style, const std::string& title) {
     shown.push_back(prompt + "|" + std::to_string(style) + "|" + title);
     if (style != kStyleQuestion) return kAnswerOK;
-    const int answer = answers.empty() ? kAnswerNo : answers.front();
-    if (!answers.empty()) answers.pop_front();
+    if (answers.empty()) return kAnswerNo;
+    const int answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 

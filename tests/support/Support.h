@@ -17,8 +17,6 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
 
     // Full path of name inside the folder
     std::string path(const std::string& name) const;

