@@ -32,16 +32,6 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
     }
 }
 
-TEST(Encoding, OnlyAWellFormedDeclarationNamesTheEncoding) {
-    const std::pair<std::string_view, std::string_view> rows[] = {
-        {"<?xml\n\tversion = \"1.0\"\r\n  encoding\t=\t'KOI8-R' ?>\n<gpx/>", "KOI8-R"},
-        {R"(<?xml version="1.0"?><gpx encoding="windows-1250"/>)", ""},
-        {R"(<?xml version="1.0" encoding="utf-8//IGNORE"?>)", ""},
-        {R"( <?xml version="1.0" encoding="windows-1250"?>)", ""},
-    };
-    for (const auto& [bytes, encoding] : rows) EXPECT_EQ(DeclaredEncoding(bytes), encoding) << bytes;
-}
-
 TEST(Encoding, TextInTheOutputCodePage) {
     const struct {
         std::string_view codePage, utf8, bytes;

@@ -82,14 +82,10 @@ TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
     } rows[] = {
         {"Traditional Cache", "Regular", "TR", "Traditional"},
         {"Multi-cache", "Small", "MS", "Multi"},
-        {"Unknown Cache", "Large", "UG", "Unknown"},
         {"Virtual Cache", "Virtual", "VV", "Virtual"},
-        {"Letterbox Hybrid", "Other", "LO", "Letterbox"},
         {"Earthcache", "Not chosen", "EO", "Earthcache"},
-        {"Webcam Cache", "unknown", "WU", "Webcam"},
         {"Temporarily unavailable", "Event", "DE", "Unavailable"},
         {"Event Cache", "Letterbox", "XL", "Errrr"},
-        {"Cache In Trash Out Event", "CITO", "XC", "Errrr"},
         {"TRADITIONAL", "earth", "TA", "Traditional"},
         {"Trad", "Trigpoint", "TT", "Traditional"},
         {"Tra", "Sm", "XX", "Errrr"},  // shorter than a key: matches nothing
@@ -120,7 +116,6 @@ TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
 TEST(Rules, OutputNameReplacesTheLastThreeCharacters) {
     const std::pair<std::string, std::optional<std::string>> rows[] = {
         {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
-        {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
         {"C:\\Caches\\week", "C:\\Caches\\wcsv"},  // no dot is looked for
         {"C:\\", "csv"},
         {"week.güx", "week.csv"},  // characters, not bytes

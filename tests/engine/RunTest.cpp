@@ -1,6 +1,5 @@
 // One conversion run: the names, loading, the question, saving, and the boxes that report each outcome.
 #include "CacheRecord.h"
-#include "GpxDocument.h"
 #include "LoadDocument.h"
 #include "Sink.h"
 #include "Support.h"
@@ -27,7 +26,8 @@ const std::string kAsk = "Overwrite the existing file?|36|Conversion";
 const std::string kDone = "Complete!|64|Conversion";
 const std::string kWrite = "I have a problem writing the CSV file, please check it or select another.|48|Conversion";
 
-// A window over in.gpx (the one-cache document) and out.csv (holding "old") in a temporary folder
+// A window over in.gpx (the one-cache document) and out.csv (holding "old") in a temporary folder,
+// with two.gpx beside them holding two documents
 struct Conversion {
     testing::TempDir dir;
     testing::FakeWindow window;
@@ -35,6 +35,7 @@ struct Conversion {
     Conversion(const std::string& gpx = "in.gpx", const std::string& mm = "out.csv", int answer = kAnswerYes) {
         dir.Write("in.gpx", testing::kOakGpx);
         dir.Write("out.csv", "old");
+        dir.Write("two.gpx", "<gpx/><gpx/>");
         window.gpx = gpx.empty() ? "" : dir.path(gpx);
         window.mm = mm.empty() || mm[0] == '/' ? mm : dir.path(mm);
         window.answers = {answer};
@@ -55,6 +56,8 @@ TEST(Run, EachOutcomeWithItsBoxesAndFiles) {
         {"", "out.csv", kAnswerYes, RunOutcome::NamesMissing, {kNames}, {}},
         {"in.gpx", "", kAnswerYes, RunOutcome::NamesMissing, {kNames}, {}},
         {"missing.gpx", "out.csv", kAnswerYes, RunOutcome::LoadFailed, {kLoad}, {}},
+        {"two.gpx", "out.csv", kAnswerYes, RunOutcome::LoadFailed, {kLoad}, {}},  // two top-level elements
+        {".", "out.csv", kAnswerYes, RunOutcome::LoadFailed, {kLoad}, {}},        // a folder
         {"in.gpx", "new.csv", kAnswerNo, RunOutcome::Written, {kDone}, {"new.csv"}},
         {"in.gpx", "out.csv", kAnswerNo, RunOutcome::NotReplaced, {kAsk, kDone}, {}},
         {"in.gpx", "no/out.csv", kAnswerYes, RunOutcome::WriteFailed, {kWrite}, {}},
@@ -66,7 +69,7 @@ TEST(Run, EachOutcomeWithItsBoxesAndFiles) {
         EXPECT_EQ(run(), row.outcome) << row.gpx << " > " << row.mm;
         EXPECT_EQ(run.window.shown, row.shown) << row.gpx << " > " << row.mm;
         Files files = row.files;
-        files.insert(files.end(), {"in.gpx", "out.csv"});
+        files.insert(files.end(), {"in.gpx", "out.csv", "two.gpx"});
         std::sort(files.begin(), files.end());
         EXPECT_EQ(run.dir.entries(), files) << row.gpx << " > " << row.mm;
         EXPECT_EQ(ReadFile(run.dir.path("out.csv")), "old");
@@ -97,7 +100,7 @@ TEST(Run, DiskFullHalfwayKeepsTheOldFileByteForByte) {
     ::waitpid(child, &status, 0);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadFile(run.window.mm), "old");
-    EXPECT_EQ(run.dir.entries(), (Files{"in.gpx", "out.csv"}));
+    EXPECT_EQ(run.dir.entries(), (Files{"in.gpx", "out.csv", "two.gpx"}));
 }
 
 TEST(Run, ReplacingKeepsPermissionsAndLinks) {
@@ -121,17 +124,6 @@ TEST(Run, AFailingSinkIsAFailedWrite) {
     Conversion run;
     EXPECT_EQ(run(&failing), RunOutcome::WriteFailed);
     EXPECT_EQ(run.window.shown, std::vector<std::string>{kWrite});
-}
-
-TEST(Run, OnlyFilesWithOneDocumentElementLoad) {
-    for (const char* bytes : {"", "<?xml version=\"1.0\"?>\n", "lat,lon\n1,2\n", "<gpx><wpt></gpx></wpt>", "<gpx/><gpx/>"}) {
-        GpxDocument document;
-        EXPECT_FALSE(document.LoadBytes(bytes)) << bytes;
-        EXPECT_FALSE(document.error().empty()) << bytes;
-    }
-    GpxDocument document;
-    EXPECT_FALSE(document.LoadFile(testing::TempDir().path("")));  // a folder
-    EXPECT_TRUE(document.LoadBytes("<?xml version=\"1.0\"?><!-- c --><gpx/>"));
 }
 
 }  // namespace

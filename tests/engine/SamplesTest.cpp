@@ -1,12 +1,10 @@
 // Whole conversions: the bundled sample against its golden CSV files, and the real GPX files.
-#include "CacheRecord.h"
-#include "LoadDocument.h"
-#include "Sink.h"
 #include "Support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace corvane {
 namespace {
@@ -14,36 +12,21 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Lines;
 
-struct Options {
-    const char* codePage;
-    bool website;
-    bool hints;
-};
-
-// Convert a file into memory as the user "Corvid Kate" would, icons in "\MM Icons\"
-std::pair<RunResult, std::string> ConvertFile(const fs::path& gpx, const Options& options) {
+// The CSV text of a GPX file converted as the user "Corvid Kate" would, icons in "\MM Icons\"
+std::string ConvertFile(const fs::path& gpx, const char* codePage, bool website, bool hints) {
     testing::FakeWindow window;
-    window.gpx = gpx.string();
-    window.mm = "memory.csv";  // never opened: the output goes to the sink
     window.cacher = "Corvid Kate";
-    window.website = options.website;
-    window.hint = options.hints ? 1 : 0;
-    MemorySink sink;
-    CacheRecord record;
-    const RunResult result = LoadDocument(window, record, RunOptions{options.codePage, nullptr, &sink});
-    return {result, sink.text()};
+    window.website = website;
+    window.hint = hints ? 1 : 0;
+    return testing::Convert(testing::ReadFile(gpx.string()), window, codePage);
 }
 
 TEST(Samples, SampleConvertsToEachGoldenFileByteForByte) {
-    const std::pair<const char*, Options> variants[] = {{"cachemate.csv", {"windows-1252", false, false}},
-                                                        {"cachemate-hints.csv", {"windows-1252", false, true}},
-                                                        {"website.csv", {"windows-1252", true, false}},
-                                                        {"website-hints.csv", {"windows-1252", true, true}}};
     const fs::path source = CORVANE_SOURCE_DIR;
-    for (const auto& [file, options] : variants) {
+    for (const auto& [file, website, hints] : {std::tuple{"cachemate.csv", false, false}, {"cachemate-hints.csv", false, true},
+                                               {"website.csv", true, false}, {"website-hints.csv", true, true}}) {
         const std::string golden = testing::ReadFile((source / "tests" / "golden" / file).string());
-        const auto [result, csv] = ConvertFile(source / "samples" / "caches.gpx", options);
-        EXPECT_EQ(result.waypoints, 15u) << file;
+        const std::string csv = ConvertFile(source / "samples" / "caches.gpx", "windows-1252", website, hints);
         EXPECT_EQ(Lines(csv), Lines(golden)) << file;
         EXPECT_TRUE(!golden.empty() && csv == golden) << "the bytes differ from " << file;
     }
@@ -71,23 +54,17 @@ TEST(Samples, EveryRealFileGivesOneWholeLinePerWaypoint) {
         const std::string xml = testing::ReadFile(file.string());
         std::size_t waypoints = 0;
         for (std::size_t at = 0; (at = xml.find("<wpt ", at)) != std::string::npos; ++at) ++waypoints;
-        for (const Options& options : {Options{"windows-1252", false, false}, Options{"utf-8", true, true}}) {
-            SCOPED_TRACE(file.filename().string() + " as " + options.codePage);
-            const auto [result, csv] = ConvertFile(file, options);
-            if (file.string().find("MALFORMED") != std::string::npos) {
-                EXPECT_EQ(result.outcome, RunOutcome::LoadFailed);
-                EXPECT_EQ(csv, "");
-                continue;
-            }
-            EXPECT_EQ(result.waypoints, waypoints);
-            const auto lines = Lines(csv);
-            ASSERT_EQ(lines.size(), 80 + waypoints);
+        for (const bool plain : {true, false}) {
+            SCOPED_TRACE(file.filename().string() + (plain ? "" : " in UTF-8 with links and hints"));
+            const auto lines = Lines(ConvertFile(file, plain ? "windows-1252" : "utf-8", !plain, !plain));
+            // The damaged file does not load, so nothing is written.
+            ASSERT_EQ(lines.size(), file.string().find("MALFORMED") == std::string::npos ? 80 + waypoints : 0);
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 EXPECT_TRUE(lines[i].starts_with(i < 80 ? "IC01 , " : "WP04,")) << lines[i];
                 EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << lines[i];
             }
             for (const auto& expected : kExpectedLines)
-                if (file.filename() == expected.file && !options.website) {
+                if (file.filename() == expected.file && plain) {
                     EXPECT_EQ(lines.at(80 + expected.waypoint), expected.line);
                 }
         }
