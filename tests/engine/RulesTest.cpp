@@ -63,9 +63,6 @@ TEST(Rules, EachSnippetWritesItsLines) {
          Wpt("A", "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
                   "<g:container>Regular</g:container>"),
          "WP04,1,2,206,\" (/ USR)\",A,\"\\cmate:A\",0.0,1,A,1,1,Unknown,0\n"},
-        {"damaged but readable text is written as the parser reads it",
-         Wpt("A", "<g:name>Fish & Chips &ntilde; &amp; more</g:name>"),
-         "WP04,1,2,206,\"Fish & Chips &ntilde; & more (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\n"},
     };
     for (const auto& row : rows) {
         FakeWindow window;

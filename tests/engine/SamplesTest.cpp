@@ -42,8 +42,6 @@ const struct {
      R"L(WP04,49.351283,8.630667,206," (/ )",PK2T9RW,"\cmate:PK2T9RW",0.0,1,PK2T9RW,1,1,,0)L"},
     {"geohelper-GC5N23T-bom-greek-cdata.gpx", 0,
      R"L(WP04,49.80761666666667,9.912116666666666,204,"67 - MedTrix - ????? (3/4 UI)",GC5N23T,"\cmate:GC5N23T",0.0,1,GC5N23T,1,1,Micro,0)L"},
-    {"cachebox-gsak-gpx11-extensions-found.gpx", 0,
-     R"L(WP04,52.579333,13.40545,104,"Schlossblick # 2/ View at the castle  #2 (2/2 UI)",GC1XCEW,"\cmate:GC1XCEW",0.0,1,GC1XCEW,1,1,Micro,0)L"},
 };
 
 TEST(Samples, EveryRealFileGivesOneWholeLinePerWaypoint) {

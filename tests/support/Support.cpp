@@ -49,14 +49,9 @@ std::string ReadFile(const std::string& path) {
 
 std::vector<std::string> Lines(std::string_view csv) {
     std::vector<std::string> lines;
-    for (std::size_t end; !csv.empty(); csv.remove_prefix(end + 2)) {
-        end = csv.find("\r\n");
-        if (end == std::string_view::npos) {
-            lines.push_back(std::string(csv) + "<no CR LF>");
-            break;
-        }
+    for (std::size_t end; (end = csv.find("\r\n")) != std::string_view::npos; csv.remove_prefix(end + 2))
         lines.emplace_back(csv.substr(0, end));
-    }
+    if (!csv.empty()) lines.push_back(std::string(csv) + "<no CR LF>");
     return lines;
 }
 
