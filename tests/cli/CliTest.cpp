@@ -21,8 +21,8 @@ std::string Described(const cli::ParseResult& result) {
     if (c.icons != cli::CommandLine().icons) text += " icons '" + c.icons + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
-    for (const auto& [set, word] : {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"},
-                                    {c.quiet, " quiet"}})
+    for (const auto& [set, word] :
+         {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"}, {c.quiet, " quiet"}})
         if (set) text += word;
     return text;
 }
@@ -82,6 +82,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         int status;
         std::string out, err, written;  // written: the one file the run may change
     } rows[] = {
+        // clang-format off
         {{gpx}, 0, "Complete!\n1 waypoint written to " + dir.path("oak.csv") + "\n", "", dir.path("oak.csv")},
         {{"--force", gpx, csv}, 0, "Complete!\n1 waypoint written to " + csv + "\n", "", csv},
         {{"--quiet", gpx, dir.path("new.csv")}, 0, "", "", dir.path("new.csv")},
@@ -93,6 +94,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         {{"--force", gpx, "/dev/full"}, 4, "",
          "I have a problem writing the CSV file, please check it or select another.\n", ""},
         {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},
+        // clang-format on
     };
     for (const auto& row : rows) {
         const CliResult result = RunCli(row.args);
@@ -129,7 +131,8 @@ TEST(Cli, OnATerminalTheUserDecides) {
     } rows[] = {{"y\n", 0}, {" YeS \n", 0}, {"n\n", 3}, {"yess\n", 3}, {endOfInput, 3}, {"n\n", 0, true}};
     for (const auto& row : rows) {
         const std::string csv = dir.Write("out.csv", "old");
-        const auto args = row.force ? std::vector<std::string>{"--force", gpx, csv} : std::vector<std::string>{gpx, csv};
+        const auto args =
+            row.force ? std::vector<std::string>{"--force", gpx, csv} : std::vector<std::string>{gpx, csv};
         const CliResult result = RunCli(args, row.typed, true);
         EXPECT_EQ(result.status, row.status) << row.typed;
         EXPECT_EQ(result.err.find(prompt) != std::string::npos, !row.force) << result.err;

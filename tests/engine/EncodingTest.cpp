@@ -38,18 +38,19 @@ TEST(Encoding, TextInTheOutputCodePage) {
         {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o"},  // the base letter where it has one
         {"windows-1252", "ἒρνος 😀 東", "????? ? ?"},
         {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n"},  // no line breaks but the line's own
-        {"windows-1252", "A\xFF" "B\xC3", "A?B?"},
+        {"windows-1252", "A\xFFz\xC3", "A?z?"},
         {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?"},
-        {"windows-1258", "ệa", "\xEA\xF2" "a"},
+        {"windows-1258", "ệ!", "\xEA\xF2!"},
     };
     for (const auto& r : rows) EXPECT_EQ(Encoded(r.codePage, r.utf8), r.bytes) << r.codePage << ": " << r.utf8;
 }
 
 TEST(Encoding, TheSystemCodePageFollowsTheLocale) {
     const std::pair<std::string_view, std::string_view> rows[] = {
-        {"cs_CZ.UTF-8", "windows-1250"}, {"sr_RS@latin", "windows-1250"}, {"sr-Latn", "windows-1250"},
-        {"sr_RS.UTF-8", "windows-1251"}, {"el_GR", "windows-1253"},       {"C.UTF-8", "windows-1252"},
-        {"", "windows-1252"},
+        {"cs_CZ.UTF-8", "windows-1250"},
+        {"sr_RS@latin", "windows-1250"},
+        {"sr_RS.UTF-8", "windows-1251"},
+        {"C.UTF-8", "windows-1252"},
     };
     for (const auto& [locale, codePage] : rows) EXPECT_EQ(CodePageForLocale(locale), codePage) << locale;
 

@@ -1,25 +1,45 @@
-// Icon numbers for status codes (TypeCode, FoundCode, TravelBug): every family and every kind.
+// Icon numbers for status codes (TypeCode, FoundCode, TravelBug): every kind in every family.
 #include "IconNumber.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace corvane {
 namespace {
 
-TEST(IconNumber, EachFamilyAndKind) {
-    const std::pair<const char*, int> rows[] = {
-        // Kinds, by the second character (Multicache and MM by the first); later tests win.
-        {"TRFN", 106}, {"TEFN", 101}, {"TLFN", 102}, {"TIFN", 104}, {"MIFN", 105}, {"TUFN", 107}, {"TVFN", 108},
-        {"TWFN", 109}, {"TAFN", 110}, {"OIFN", 120}, {"TCFN", 121}, {"MCFN", 121}, {"TTFN", 122}, {"MTFN", 122},
-        // Families by state, then with a travel bug: no Virtual, Webcam, Earth or Trigpoint bug icons.
-        {"TRNN", 206}, {"TRRN", 206}, {"TAON", 310}, {"TTON", 306}, {"OTON", 320}, {"TTUN", 422}, {"TRFY", 1106},
-        {"TINY", 1204}, {"TROY", 1306}, {"TRUY", 1406}, {"TVFY", 1106}, {"MWNY", 1205}, {"TAOY", 1306},
-        {"TTUY", 1406}, {"TCOY", 1321}, {"OEUY", 1420}, {"TRRY", 206}, {"TRXN", 206},
-        // An empty FoundCode moves the travel-bug letter to third place; only positions 1-3 and the last count.
-        {"TIN", 204}, {"TIY", 206}, {"", 206}, {"N", 206}, {"tifn", 206}, {"TIFn", 1104}, {"TRSFN", 206},
-        {"TIFXN", 104},
+TEST(IconNumber, EachKindInEachFamily) {
+    // The icon for the kind's TypeCode in the states F, N, O, U without a travel bug, then with one.
+    // clang-format off
+    const std::pair<const char*, std::array<int, 8>> rows[] = {
+        {"TR", {106, 206, 306, 406, 1106, 1206, 1306, 1406}},
+        {"TE", {101, 201, 301, 401, 1101, 1201, 1301, 1401}},
+        {"TL", {102, 202, 302, 402, 1102, 1202, 1302, 1402}},
+        {"TI", {104, 204, 304, 404, 1104, 1204, 1304, 1404}},
+        {"MR", {105, 205, 305, 405, 1105, 1205, 1305, 1405}},
+        {"TU", {107, 207, 307, 407, 1107, 1207, 1307, 1407}},
+        {"TV", {108, 208, 308, 408, 1106, 1206, 1306, 1406}},
+        {"MW", {109, 209, 309, 409, 1105, 1205, 1305, 1405}},
+        {"TA", {110, 210, 310, 410, 1106, 1206, 1306, 1406}},
+        {"OR", {120, 220, 320, 420, 1120, 1220, 1320, 1420}},
+        {"MC", {121, 221, 321, 421, 1121, 1221, 1321, 1421}},
+        {"TT", {122, 222, 306, 422, 1106, 1206, 1306, 1406}},
+        {"OT", {122, 222, 320, 422, 1120, 1220, 1320, 1420}},
     };
-    for (const auto& [code, icon] : rows) EXPECT_EQ(IconNumber(code), icon) << code;
+    // clang-format on
+    for (const auto& [kind, icons] : rows) {
+        for (std::size_t i = 0; i < icons.size(); ++i) {
+            const std::string code = kind + std::string(1, "FNOU"[i % 4]) + (i < 4 ? "N" : "Y");
+            EXPECT_EQ(IconNumber(code), icons[i]) << code;
+        }
+    }
+    // R shares N's icons without a travel bug; an empty FoundCode moves the travel-bug letter to
+    // third place; only the first three characters and the last count.
+    // clang-format off
+    for (const auto& [code, icon] : {std::pair{"TIRN", 204}, {"TIRY", 206}, {"TIXN", 206}, {"TIN", 204}, {"TIY", 206},
+                                     {"", 206}, {"tifn", 206}, {"TIFn", 1104}, {"TRSFN", 206}, {"TIFXN", 104}})
+        EXPECT_EQ(IconNumber(code), icon) << code;
+    // clang-format on
 }
 
 }  // namespace

@@ -45,23 +45,28 @@ TEST(Rules, EachSnippetWritesItsLines) {
          "WP04,1,2,1206,\" (/ TS)\",D,\"\\cmate:D\",0.0,1,D,1,1,Traditional,0\n"
          "WP04,1,2,206,\" (/ TS)\",E,\"\\cmate:E\",0.0,1,E,1,1,Traditional,0\n"},
         {"only the first name and type count; quotes in the name become apostrophes",
-         Wpt("G", "<sym>Geocache</sym><g:name>The \"Big\" Oak</g:name><g:type>Multi-cache</g:type><g:container>Regular"
-                  "</g:container><g:log><g:type>Found it</g:type></g:log><g:travelbug><g:name>Bug</g:name></g:travelbug>"),
+         Wpt("G",
+             "<sym>Geocache</sym><g:name>The \"Big\" Oak</g:name><g:type>Multi-cache</g:type><g:container>Regular"
+             "</g:container><g:log><g:type>Found it</g:type></g:log><g:travelbug><g:name>Bug</g:name></g:travelbug>"),
          "WP04,1,2,1205,\"The 'Big' Oak (/ MR)\",G,\"\",0.0,1,G,1,1,Multi,0\n", true},
         {"the Motorway series has its own type",
          Wpt("M", "<g:name>M25 motorWAY Mahem</g:name><g:type>Multi-cache</g:type><g:container>Regular</g:container>"),
          "WP04,1,2,220,\"M25 motorWAY Mahem (/ OR)\",M,\"\\cmate:M\",0.0,1,M,1,1,Motorway,0\n"},
         {"a hint's CR LF becomes one blank, any other line break too; nothing leaks into the next waypoint",
-         Wpt("A", "<url>http://x/a&#10;b</url><g:name>Big&#13;&#10;Oak</g:name><g:encoded_hints>Look up.&#13;&#10;"
-                  "Then&#13;down</g:encoded_hints>") + Wpt("B", ""),
+         Wpt("A",
+             "<url>http://x/a&#10;b</url><g:name>Big&#13;&#10;Oak</g:name><g:encoded_hints>Look up.&#13;&#10;"
+             "Then&#13;down</g:encoded_hints>") +
+             Wpt("B", ""),
          "WP04,1,2,206,\"Big  Oak (/ )\",\"A (Hint): Look up. Then down\",\"http://x/a b\",0.0,1,A,1,1,,0\n"
-         "WP04,1,2,206,\" (/ )\",\"B (Hint): \",\"\",0.0,1,B,1,1,,0\n", true, 1},
+         "WP04,1,2,206,\" (/ )\",\"B (Hint): \",\"\",0.0,1,B,1,1,,0\n",
+         true, 1},
         {"the attributes are taken by position; text after the last waypoint is filed into it",
          "<name>Head</name><wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt><wpt lat=\"7\"/><rte><name>R</name></rte>",
          "WP04,-2,51,206,\" (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\nWP04,7,,206,\" (/ )\",R,\"\\cmate:R\",0.0,1,R,1,1,,0\n"},
         {"a container before the type is replaced; a second one appends",
-         Wpt("A", "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
-                  "<g:container>Regular</g:container>"),
+         Wpt("A",
+             "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
+             "<g:container>Regular</g:container>"),
          "WP04,1,2,206,\" (/ USR)\",A,\"\\cmate:A\",0.0,1,A,1,1,Unknown,0\n"},
     };
     for (const auto& row : rows) {

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -18,8 +17,6 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void controls() {
         TestWindow t;
         frmMain& w = t.Open();
@@ -31,14 +28,16 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         t.Button("cmdConvert")->setFocus();
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(t.Button("cmdConvert"), key);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(t.Button("cmdConvert"), key);
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
     }
 
     void outputNameFollowsAnEmptyOutputBox() {
         for (const auto& [output, gpx, expected] : {std::array<QString, 3>{"", "C:\\week.gpx", "C:\\week.csv"},
                                                     {"D:\\all.csv", "C:\\week.gpx", "D:\\all.csv"},
-                                                    {"  ", "C:\\week.gpx", "  "}, {"", "ab", ""}}) {
+                                                    {"  ", "C:\\week.gpx", "  "},
+                                                    {"", "ab", ""}}) {
             TestWindow t;
             t.Open();
             t.Box("txtMM")->setText(output);
@@ -52,18 +51,19 @@ private slots:
         TestWindow t;
         t.Open();
         t.dialog->next = {"/data/week.gpx", "/data/out/new.csv"};
-        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"}) QTest::mouseClick(t.Button(button), Qt::LeftButton);
+        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"})
+            QTest::mouseClick(t.Button(button), Qt::LeftButton);
         QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
         QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
         QVERIFY(t.boxes->shown.isEmpty());
         const QString gpx = "GPX Files (*.gpx);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
-        QCOMPARE(t.dialog->calls, QStringList({gpx, csv + QDir::toNativeSeparators("/data/"),
-                                               gpx + QDir::toNativeSeparators("/data/"),
-                                               csv + QDir::toNativeSeparators("/data/out/")}));
+        QCOMPARE(t.dialog->calls,
+                 QStringList({gpx, csv + QDir::toNativeSeparators("/data/"), gpx + QDir::toNativeSeparators("/data/"),
+                              csv + QDir::toNativeSeparators("/data/out/")}));
     }
 
     void initialFolderIsTheBoxUpToItsLastSeparator() {
-        const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"}, {"   ", ""},
+        const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"},   {"   ", ""},
                                    {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\"}, {"C:\\Caches/week.gpx", "C:\\Caches/"},
                                    {"/home/me\\week.csv", "/home/me\\"},         {"week.csv", ""}};
         for (const auto& [box, folder] : rows) QCOMPARE(InitialDirectory(box), folder);
@@ -77,7 +77,8 @@ private slots:
             data.setUrls({local ? QUrl::fromLocalFile("/data/week.gpx") : QUrl("https://example.org/a.gpx")});
             QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop}) QApplication::sendEvent(t.Box("txtMM"), event);
+            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
+                QApplication::sendEvent(t.Box("txtMM"), event);
             QCOMPARE(t.Box("txtGPX")->text(), local ? QDir::toNativeSeparators("/data/week.gpx") : QString());
         }
     }
