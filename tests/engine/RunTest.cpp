@@ -37,7 +37,7 @@ struct Conversion {
         dir.Write("two.gpx", "<gpx/><gpx/>");
         window.gpx = gpx.empty() ? "" : dir.path(gpx);
         window.mm = mm.empty() || mm[0] == '/' ? mm : dir.path(mm);
-        window.answers = {answer};
+        window.answer = answer;
     }
     RunOutcome operator()(Sink* sink = nullptr) {
         return LoadDocument(window, record, RunOptions{"windows-1252", nullptr, sink}).outcome;

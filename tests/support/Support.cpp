@@ -63,11 +63,7 @@ std::string OakLine(std::string_view icon, std::string_view e, bool website, boo
 
 int FakeWindow::MsgBox(const std::string& prompt, int style, const std::string& title) {
     shown.push_back(prompt + "|" + std::to_string(style) + "|" + title);
-    if (style != kStyleQuestion) return kAnswerOK;
-    if (answers.empty()) return kAnswerNo;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return style == kStyleQuestion ? answer : kAnswerOK;
 }
 
 std::string Convert(std::string_view gpx, FakeWindow& window, const std::string& codePage) {

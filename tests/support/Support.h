@@ -4,7 +4,6 @@
 
 #include "WindowToolkit.h"
 
-#include <deque>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -49,14 +48,14 @@ inline constexpr std::string_view kOakGpx =
 std::string OakLine(std::string_view icon = "106", std::string_view e = "\xE9", bool website = false,
                     bool hints = false);
 
-// A window whose controls are plain fields; it records its message boxes and answers
-// each question from a queue (No when it is empty).
+// A window whose controls are plain fields; it records its message boxes and answers each
+// question with answer.
 class FakeWindow : public WindowToolkit {
 public:
     std::string gpx, mm, icon = "\\MM Icons\\", cacher;
     int hint = 0;
     bool website = false;
-    std::deque<int> answers;
+    int answer = kAnswerNo;
     std::vector<std::string> shown;  // "prompt|style|title" of each box
     int iconSets = 0;
 
