@@ -1,7 +1,10 @@
 // Icons by cache type: the type table in its families, and which waypoints have a place.
+#include "CacheRecord.h"
 #include "IconNumber.h"
-#include "TestSupport.h"
+#include "Support.h"
 #include "WaypointLine.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -64,11 +67,11 @@ TEST(KindsByType, WaypointsWithoutPlaceAreCountedInTheReport) {
     for (const bool byType : {false, true}) {
         testing::FakeWindow window;
         window.byType = byType;
-        CacheRecord record;
-        const auto lines = testing::Lines(testing::ConvertText(kGpx, window, record));
+        const auto lines = testing::Lines(testing::Convert(kGpx, window));
         EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("WP04,"); }),
                   byType ? 1 : 2);
-        EXPECT_EQ(window.prompts().back(), byType ? "Complete!\n1 waypoint without coordinates left out" : "Complete!");
+        EXPECT_EQ(window.shown.back(), byType ? "Complete!\n1 waypoint without coordinates left out|64|Conversion"
+                                              : "Complete!|64|Conversion");
     }
 }
 
