@@ -58,11 +58,11 @@ bool IsNumber(const std::string& text) {
     return first != last && error == std::errc() && end == last && std::isfinite(value);
 }
 
-}  // namespace
-
 bool HasCoordinates(const CacheRecord& record) {
     return IsNumber(record.Latitude) && IsNumber(record.Longitude);
 }
+
+}  // namespace
 
 void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
                        bool byType) {

@@ -14,9 +14,6 @@ struct CacheRecord;
 void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
                        bool byType = false);
 
-// True when Latitude and Longitude are both numbers
-bool HasCoordinates(const CacheRecord& record);
-
 // Read the options from the window and print the record's WP04 line; when icons follow the
 // cache type, a waypoint without coordinates is counted and left out instead
 void WriteWaypoint(const CacheRecord& record, WindowToolkit& window, CsvWriter& out);

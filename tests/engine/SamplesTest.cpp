@@ -24,26 +24,17 @@ std::string ConvertFile(const fs::path& gpx, const char* codePage, bool website,
 
 TEST(Samples, SampleConvertsToEachGoldenFileByteForByte) {
     const fs::path source = CORVANE_SOURCE_DIR;
-    for (const auto& [file, website, hints] : {std::tuple{"cachemate.csv", false, false},
-                                               {"cachemate-hints.csv", false, true},
-                                               {"website.csv", true, false},
-                                               {"website-hints.csv", true, true}}) {
+    for (const auto& [file, sample, website, hints, byType] :
+         {std::tuple{"cachemate.csv", "caches.gpx", false, false, false},
+          {"cachemate-hints.csv", "caches.gpx", false, true, false},
+          {"website.csv", "caches.gpx", true, false, false},
+          {"website-hints.csv", "caches.gpx", true, true, false},
+          {"type-caches.csv", "caches.gpx", false, false, true},
+          {"type-child-waypoints.csv", "child-waypoints.gpx", false, false, true}}) {
         const std::string golden = testing::ReadFile((source / "tests" / "golden" / file).string());
-        const std::string csv = ConvertFile(source / "samples" / "caches.gpx", "windows-1252", website, hints);
+        const std::string csv = ConvertFile(source / "samples" / sample, "windows-1252", website, hints, byType);
         EXPECT_EQ(Lines(csv), Lines(golden)) << file;
         EXPECT_TRUE(!golden.empty() && csv == golden) << "the bytes differ from " << file;
-    }
-}
-
-TEST(Samples, IconsByCacheTypeConvertToTheirGoldenFiles) {
-    const fs::path source = CORVANE_SOURCE_DIR;
-    for (const char* sample : {"caches", "child-waypoints"}) {
-        const std::string golden =
-            testing::ReadFile((source / "tests" / "golden" / ("type-" + std::string(sample) + ".csv")).string());
-        const std::string csv =
-            ConvertFile(source / "samples" / (std::string(sample) + ".gpx"), "windows-1252", false, false, true);
-        EXPECT_EQ(Lines(csv), Lines(golden)) << sample;
-        EXPECT_TRUE(!golden.empty() && csv == golden) << "the bytes differ from type-" << sample;
     }
 }
 
