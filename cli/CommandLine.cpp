@@ -23,7 +23,7 @@ struct Option {
 
 // In the order --help lists them.
 // clang-format off
-const std::array<Option, 9> kOptions{{
+const std::array<Option, 10> kOptions{{
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
     {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
@@ -35,6 +35,13 @@ const std::array<Option, 9> kOptions{{
          if (v != "website" && v != "cachemate")
              return "--link takes website or cachemate, not '" + std::string(v) + "'";
          c.linkWebsite = v == "website";
+         return std::string();
+     }},
+    {"kinds", "KIND", "container: icons by container (default); type: by cache type, with child waypoints",
+     [](CommandLine& c, std::string_view v) {
+         if (v != "container" && v != "type")
+             return "--kinds takes container or type, not '" + std::string(v) + "'";
+         c.kindsByType = v == "type";
          return std::string();
      }},
     {"encoding", "NAME", "code page of the CSV file: windows-1250 ... windows-1258 or utf-8",

@@ -1,6 +1,7 @@
 // The window toolkit the conversion reads, over frmMain's real controls.
 #include "FormToolkit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -33,6 +34,10 @@ int FormToolkit::chkHint() {
 
 bool FormToolkit::optURL0() {
     return controls_.optURL0->isChecked();
+}
+
+bool FormToolkit::mnuIconsByType() {
+    return controls_.mnuIconsByType->isChecked();
 }
 
 int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title) {

@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "WindowToolkit.h"
 
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -20,6 +21,7 @@ public:
         QLineEdit* txtCacher;
         QCheckBox* chkHint;
         QRadioButton* optURL0;
+        QAction* mnuIconsByType;
     };
 
     // A toolkit over these controls that shows its message boxes through boxes
@@ -32,6 +34,7 @@ public:
     std::string txtCacher() override;
     int chkHint() override;
     bool optURL0() override;
+    bool mnuIconsByType() override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
 
 private:

@@ -22,6 +22,9 @@ public:
     // Number of waypoint lines printed
     std::size_t waypoints() const { return waypoints_; }
     void CountWaypoint() { ++waypoints_; }
+    // Number of waypoints left out for want of coordinates
+    std::size_t leftOut() const { return leftOut_; }
+    void CountLeftOut() { ++leftOut_; }
 
 private:
     Sink& sink_;
@@ -29,6 +32,7 @@ private:
     std::string buffer_;
     bool failed_ = false;
     std::size_t waypoints_ = 0;
+    std::size_t leftOut_ = 0;
 };
 
 }  // namespace corvane
