@@ -49,9 +49,9 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
 
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
     // Other programs may go on reading, writing or even deleting the file while it is read.
-    const HANDLE handle = CreateFileW(Utf16(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    const HANDLE handle =
+        CreateFileW(Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = LastError();
         return false;
