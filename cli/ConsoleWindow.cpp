@@ -35,6 +35,13 @@ int ConsoleWindow::MsgBox(const std::string& prompt, int style, const std::strin
     return kAnswerNo;
 }
 
+int ConsoleWindow::MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                                const std::string& detail) {
+    const int answer = MsgBox(prompt, style, title);
+    if (style != kStyleInformation) std::fprintf(err_, "%s: %s\n", kProgramName, detail.c_str());
+    return answer;
+}
+
 int ConsoleWindow::Ask(const std::string& prompt) {
     std::fprintf(err_, "%s [y/N] ", prompt.c_str());
     std::fflush(err_);

@@ -26,6 +26,9 @@ public:
     int chkHint() override { return commandLine_.hints ? 1 : 0; }
     bool optURL0() override { return commandLine_.linkWebsite; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    // The prompt, then the detail on a line of its own after the program's name
+    int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                     const std::string& detail) override;
 
 private:
     // Print the question with its [y/N] hint and read one line of answer

@@ -3,6 +3,7 @@
 
 #include "WindowToolkit.h"
 
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -25,5 +26,7 @@ inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file,
 
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);
+// Show a message box with detail text under its prompt; returns its answer
+int Show(WindowToolkit& window, const Message& message, const std::string& detail);
 
 }  // namespace corvane

@@ -36,7 +36,11 @@ struct FileRun {
         window.gpx = dir.path("in.gpx");
         window.mm = dir.path("out.csv");
     }
-    RunResult operator()() { return LoadDocument(window, record, RunOptions{"windows-1252", nullptr, nullptr}); }
+    RunResult operator()() {
+        RunOptions options;
+        options.codePage = "windows-1252";
+        return LoadDocument(window, record, options);
+    }
 };
 
 bool EndsWith(const std::string& text, std::string_view end) {
@@ -232,7 +236,11 @@ TEST(LoadDocument, ReadsFromAStreamAndWritesToASink) {
     window.mm = "-";
     CacheRecord record;
     MemorySink sink;
-    const RunResult result = LoadDocument(window, record, RunOptions{"utf-8", input, &sink});
+    RunOptions options;
+    options.codePage = "utf-8";
+    options.input = input;
+    options.output = &sink;
+    const RunResult result = LoadDocument(window, record, options);
     std::fclose(input);
     EXPECT_EQ(result.outcome, RunOutcome::Written);
     EXPECT_TRUE(EndsWith(sink.text(), kOneLine));
