@@ -25,6 +25,7 @@ ConsoleWindow::ConsoleWindow(CommandLine commandLine, std::FILE* in, std::FILE* 
 
 int ConsoleWindow::MsgBox(const std::string& prompt, int style, const std::string&) {
     if (style == kStyleInformation) return kAnswerOK;
+    if (progress_ != nullptr) progress_->Clear();
     if (style != kStyleQuestion) {
         std::fprintf(err_, "%s\n", prompt.c_str());
         return kAnswerOK;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "ProgressLine.h"
 #include "WindowToolkit.h"
 
 #include <cstdio>
@@ -26,6 +27,8 @@ public:
     int chkHint() override { return commandLine_.hints ? 1 : 0; }
     bool optURL0() override { return commandLine_.linkWebsite; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    // Have every message clear the progress line first
+    void setProgressLine(ProgressLine* progress) { progress_ = progress; }
     // The prompt, then the detail on a line of its own after the program's name
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
@@ -38,6 +41,7 @@ private:
     std::FILE* in_;
     std::FILE* err_;
     bool terminal_;
+    ProgressLine* progress_ = nullptr;
 };
 
 }  // namespace corvane::cli

@@ -22,11 +22,14 @@ bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord&
     CsvWriter out(sink, encoder);
     if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
     WriteIconTable(window, out);
-    record.FirstWaypoint = true;
-    // The documents are walked as one: the last waypoint of one is written when the next begins.
-    for (const auto& document : documents) DisplayNode(document->document(), record, window, out);
-    // The walk writes a waypoint when the next one begins, so the last is still pending.
-    if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
+    // Each document is written whole before the next begins, so that the texts ahead of the
+    // next one's first waypoint (its own name, its description) never reach the last of this one.
+    for (const auto& document : documents) {
+        record.FirstWaypoint = true;
+        DisplayNode(document->document(), record, window, out);
+        // The walk writes a waypoint when the next one begins, so the last is still pending.
+        if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
+    }
     waypoints = out.waypoints();
     return out.Flush();
 }

@@ -14,7 +14,9 @@ std::string Described(const ParseResult& result) {
     if (!result.error.empty()) return "error: " + result.error;
     const CommandLine& c = result.commandLine;
     if (c.action != Action::Convert) return c.action == Action::Help ? "help" : "version";
-    std::string text = "'" + c.gpx + "' > '" + c.csv + "'";
+    std::string text;
+    for (const std::string& input : c.inputs) text += "'" + input + "' ";
+    text += "> '" + c.csv + "'";
     if (c.icons != CommandLine().icons) text += " icons '" + c.icons + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
@@ -40,6 +42,11 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--icons=", "a.gpx"}, "'a.gpx' > 'a.csv' icons ''"},
         {{"--icons", "--force", "a.gpx"}, "'a.gpx' > 'a.csv' icons '--force'"},
         {{"--", "--force", "-x"}, "'--force' > '-x'"},
+        // With -o every name is a GPX or zip file.
+        {{"-o", "all.csv", "a.gpx", "b.gpx", "--output=c.csv", "d.zip"}, "'a.gpx' 'b.gpx' 'd.zip' > 'c.csv'"},
+        {{"-o", "-", "-"}, "'-' > '-'"},
+        {{"-o", "all.csv"}, "error: no GPX file given"},
+        {{"-o", "all.csv", "a.gpx", "-"}, "error: standard input can only be read as the one GPX file"},
         // Help and version are answered at once, whatever follows them.
         {{"--help", "--bogus"}, "help"},
         {{"a.gpx", "b.csv", "c.csv", "--version"}, "version"},
