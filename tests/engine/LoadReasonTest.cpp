@@ -1,7 +1,7 @@
 // Why a GPX document did not load: the reason the load message shows under its fixed text.
 #include "GpxDocument.h"
 #include "GpxInputs.h"
-#include "TempDir.h"
+#include "Support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Pocket queries as they arrive: the GPX entries of a zip file, in the order they are converted.
 #include "GpxInputs.h"
-#include "TempDir.h"
+#include "Support.h"
 
 #include <gtest/gtest.h>
 #include <zip.h>
