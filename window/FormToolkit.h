@@ -10,7 +10,8 @@ class QRadioButton;
 
 namespace corvane {
 
-// Reads each control when asked, so the conversion always sees what the window shows.
+// Reads each control when asked, so the conversion always sees what the window shows. Every
+// call may come from the conversion's own thread; it is carried out on the window's thread.
 class FormToolkit : public WindowToolkit {
 public:
     struct Controls {
@@ -33,6 +34,8 @@ public:
     int chkHint() override;
     bool optURL0() override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                     const std::string& detail) override;
 
 private:
     Controls controls_;
