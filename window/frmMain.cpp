@@ -224,9 +224,11 @@ void frmMain::cmdConvert_Click() {
     connect(run.get(), &QThread::finished, &running, &QEventLoop::quit);
     converting_ = true;
     QApplication::setOverrideCursor(Qt::BusyCursor);
+    toolkit_->Freeze();
     run->start();
     running.exec(QEventLoop::ExcludeUserInputEvents);
     run->wait();
+    toolkit_->Thaw();
     QApplication::restoreOverrideCursor();
     converting_ = false;
     if (closeWhenDone_) close();

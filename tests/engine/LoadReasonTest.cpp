@@ -1,7 +1,5 @@
 // Why a GPX document did not load: the reason the load message shows under its fixed text.
 #include "GpxDocument.h"
-#include "GpxInputs.h"
-#include "Support.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +28,6 @@ TEST(LoadReason, SaysWhatBrokeAndWhere) {
         EXPECT_FALSE(document.LoadBytes(c.bytes)) << c.bytes;
         EXPECT_EQ(document.error(), c.reason) << c.bytes;
     }
-}
-
-TEST(LoadReason, NamesTheFileWithTheSystemsReason) {
-    testing::TempDir dir;
-    GpxDocuments documents;
-    std::string reason;
-    EXPECT_FALSE(LoadGpxInputs({dir.path("missing.gpx")}, nullptr, documents, reason));
-    EXPECT_EQ(reason, dir.path("missing.gpx") + ": No such file or directory");
 }
 
 }  // namespace
