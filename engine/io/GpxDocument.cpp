@@ -100,6 +100,9 @@ bool GpxDocument::Load(FileBytes bytes, const Reread& reread) {
     }
     const pugi::xml_parse_result result = doc_.load_buffer_inplace(buffer_.get(), size, pugi::parse_default, encoding);
     if (!result) {
+        // The bytes as parsed are of no more use, and the position is counted in a fresh copy.
+        doc_.reset();
+        buffer_.reset();
         if (result.status == pugi::status_no_document_element) {
             error_ = "not an XML file";
         } else if (result.status == pugi::status_out_of_memory) {
@@ -117,7 +120,6 @@ bool GpxDocument::Load(FileBytes bytes, const Reread& reread) {
                 what = "the file ends before its end tags";
             error_ = Where(result.offset, what, original);
         }
-        doc_.reset();
         return false;
     }
     int elements = 0;
