@@ -85,10 +85,12 @@ std::vector<std::string> GpxEntries(std::vector<std::string> names) {
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
                    std::string& reason, const std::function<void(std::size_t)>& bytesRead) {
     std::size_t total = 0;
-    for (const std::string& name : names) {
+    for (const std::string& path : names) {
+        // Reasons name the file as given, or the stream as what it is.
+        const std::string name = stream != nullptr ? "standard input" : path;
         FileBytes bytes;
         std::string error;
-        const bool read = stream != nullptr ? ReadWholeStream(stream, bytes, error) : ReadWholeFile(name, bytes, error);
+        const bool read = stream != nullptr ? ReadWholeStream(stream, bytes, error) : ReadWholeFile(path, bytes, error);
         if (!read) {
             reason = name + ": " + error;
             return false;
@@ -104,9 +106,9 @@ bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, Gpx
             // A stream cannot be read twice, so a copy is kept for the position of a failure.
             reread = CopyOf(std::make_shared<const std::string>(bytes.data.get(), bytes.size));
         } else {
-            reread = [&name](FileBytes& again) {
+            reread = [&path](FileBytes& again) {
                 std::string ignored;
-                return ReadWholeFile(name, again, ignored);
+                return ReadWholeFile(path, again, ignored);
             };
         }
         auto document = std::make_unique<GpxDocument>();
