@@ -22,7 +22,7 @@ struct Option {
 
 // In the order --help lists them.
 // clang-format off
-const std::array<Option, 10> kOptions{{
+const std::array<Option, 11> kOptions{{
     {"output", "CSV", "also -o CSV; every GPX and zip file named goes into CSV",
      [](CommandLine& c, std::string_view v) { c.csv = v; c.output = true; return std::string(); }},
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
@@ -36,6 +36,13 @@ const std::array<Option, 10> kOptions{{
          if (v != "website" && v != "cachemate")
              return "--link takes website or cachemate, not '" + std::string(v) + "'";
          c.linkWebsite = v == "website";
+         return std::string();
+     }},
+    {"kinds", "KIND", "container: icons by container (default); type: by cache type, with child waypoints",
+     [](CommandLine& c, std::string_view v) {
+         if (v != "container" && v != "type")
+             return "--kinds takes container or type, not '" + std::string(v) + "'";
+         c.kindsByType = v == "type";
          return std::string();
      }},
     {"encoding", "NAME", "code page of the CSV file: windows-1250 ... windows-1258 or utf-8",

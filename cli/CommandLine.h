@@ -25,6 +25,7 @@ struct CommandLine {
     std::string name;
     bool hints = false;
     bool linkWebsite = false;  // false: the CacheMate link
+    bool kindsByType = false;  // false: icons by container
     std::string codePage;      // canonical name; empty: the system's default
     bool force = false;
     bool quiet = false;

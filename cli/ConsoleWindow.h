@@ -26,6 +26,7 @@ public:
     std::string txtCacher() override { return commandLine_.name; }
     int chkHint() override { return commandLine_.hints ? 1 : 0; }
     bool optURL0() override { return commandLine_.linkWebsite; }
+    bool mnuIconsByType() override { return commandLine_.kindsByType; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     // Have every message clear the progress line first
     void setProgressLine(ProgressLine* progress) { progress_ = progress; }

@@ -85,6 +85,7 @@ int RunCommandLine(std::span<const std::string> args) {
         std::fprintf(report, "%.*s\n%zu waypoint%s written to %s\n", static_cast<int>(kMsgComplete.prompt.size()),
                      kMsgComplete.prompt.data(), result.waypoints, result.waypoints == 1 ? "" : "s",
                      destination.c_str());
+        if (result.leftOut != 0) std::fprintf(report, "%s\n", LeftOutLine(result.leftOut).c_str());
     }
     return ExitStatus(result.outcome);
 }

@@ -17,7 +17,7 @@ namespace {
 
 // The icon table, then one line per waypoint of every document; false when the sink failed.
 bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord& record, Sink& sink,
-              const RunOptions& options, std::size_t& waypoints) {
+              const RunOptions& options, RunResult& result) {
     TextEncoder encoder(options.codePage);
     CsvWriter out(sink, encoder);
     if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
@@ -30,7 +30,8 @@ bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord&
         // The walk writes a waypoint when the next one begins, so the last is still pending.
         if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
     }
-    waypoints = out.waypoints();
+    result.waypoints = out.waypoints();
+    result.leftOut = out.leftOut();
     return out.Flush();
 }
 
@@ -60,12 +61,11 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
     } else if (options.output != nullptr) {
-        const bool written = WriteCsv(documents, window, record, *options.output, options, result.waypoints);
+        const bool written = WriteCsv(documents, window, record, *options.output, options, result);
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
         SaveFile file(window.txtMM());
-        const bool written =
-            file.open() && WriteCsv(documents, window, record, file, options, result.waypoints) && file.commit();
+        const bool written = file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 
@@ -74,7 +74,12 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         Show(window, kMsgWriteFailed);
         return result;
     }
-    Show(window, kMsgComplete);
+    if (result.leftOut == 0) {
+        Show(window, kMsgComplete);
+    } else {
+        const std::string prompt = std::string(kMsgComplete.prompt) + "\n" + LeftOutLine(result.leftOut);
+        Show(window, {prompt, kMsgComplete.style, kMsgComplete.title});
+    }
     return result;
 }
 

@@ -24,6 +24,7 @@ enum class RunOutcome {
 struct RunResult {
     RunOutcome outcome = RunOutcome::NamesMissing;
     std::size_t waypoints = 0;  // WP04 lines written
+    std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
     std::string reason;         // why the GPX file did not load ("NAME: why"), else ""
 };
 

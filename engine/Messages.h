@@ -3,6 +3,7 @@
 
 #include "WindowToolkit.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ inline constexpr Message kMsgOverwrite{"Overwrite the existing file?", kStyleQue
 inline constexpr Message kMsgComplete{"Complete!", kStyleInformation, "Conversion"};
 inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file, please check it or select another.",
                                          kStyleExclamation, "Conversion"};
+
+// "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
+std::string LeftOutLine(std::size_t count);
 
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);

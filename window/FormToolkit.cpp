@@ -1,6 +1,7 @@
 // The window toolkit the conversion reads, over frmMain's real controls.
 #include "FormToolkit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ void OnWindowThread(QObject* context, Work work) {
 }  // namespace
 
 void FormToolkit::Freeze() {
-    frozen_ = Values{txtGPX(), txtMM(), txtIcon(), txtCacher(), chkHint(), optURL0()};
+    frozen_ = Values{txtGPX(), txtMM(), txtIcon(), txtCacher(), chkHint(), optURL0(), mnuIconsByType()};
 }
 
 void FormToolkit::Thaw() {
@@ -57,6 +58,10 @@ int FormToolkit::chkHint() {
 
 bool FormToolkit::optURL0() {
     return frozen_ ? frozen_->optURL0 : controls_.optURL0->isChecked();
+}
+
+bool FormToolkit::mnuIconsByType() {
+    return frozen_ ? frozen_->mnuIconsByType : controls_.mnuIconsByType->isChecked();
 }
 
 int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title) {

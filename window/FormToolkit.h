@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -26,6 +27,7 @@ public:
         QLineEdit* txtCacher;
         QCheckBox* chkHint;
         QRadioButton* optURL0;
+        QAction* mnuIconsByType;
     };
 
     // A toolkit over these controls that shows its message boxes through boxes
@@ -43,6 +45,7 @@ public:
     std::string txtCacher() override;
     int chkHint() override;
     bool optURL0() override;
+    bool mnuIconsByType() override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
@@ -52,6 +55,7 @@ private:
         std::string txtGPX, txtMM, txtIcon, txtCacher;
         int chkHint;
         bool optURL0;
+        bool mnuIconsByType;
     };
 
     Controls controls_;

@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "WrapCheckBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -61,7 +62,7 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
     if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
     CreateControls();
     toolkit_ = std::make_unique<FormToolkit>(
-        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, optURL[0]}, *boxes_);
+        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, optURL[0], mnuIconsByType}, *boxes_);
     Form_Load();
 }
 
@@ -167,6 +168,14 @@ void frmMain::CreateControls() {
     Label4->setObjectName(QStringLiteral("Label4"));
     chkHint->setObjectName(QStringLiteral("chkHint"));
 
+    // A right click on the form, outside the text boxes, offers the choice of icons; the
+    // layout stays as it is.
+    mnuIconsByType = new QAction(QStringLiteral("Icons by cache type"), this);
+    mnuIconsByType->setObjectName(QStringLiteral("mnuIconsByType"));
+    mnuIconsByType->setCheckable(true);
+    addAction(mnuIconsByType);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
     connect(txtGPX, &QLineEdit::textChanged, this, &frmMain::txtGPX_Change);
@@ -185,6 +194,7 @@ void frmMain::Form_Load() {
     txtCacher->setText(settings_.Name);
     optURL[settings_.Include == QStringLiteral("C") ? 1 : 0]->setChecked(true);
     chkHint->setChecked(settings_.Hint == QStringLiteral("Y"));
+    mnuIconsByType->setChecked(settings_.Kinds == QStringLiteral("Type"));
 }
 
 void frmMain::Form_Unload() {
@@ -194,6 +204,7 @@ void frmMain::Form_Unload() {
     settings_.Name = txtCacher->text();
     settings_.Include = optURL[0]->isChecked() ? QStringLiteral("U") : QStringLiteral("C");
     settings_.Hint = chkHint->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    settings_.Kinds = mnuIconsByType->isChecked() ? QStringLiteral("Type") : QStringLiteral("Container");
     settings_.SaveSettings(*OpenSettings(settingsFile_));
 }
 

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -87,6 +88,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
 }  // namespace corvane

@@ -26,6 +26,7 @@ std::string Described(const cli::ParseResult& result) {
     for (const auto& [set, word] :
          {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"}, {c.quiet, " quiet"}})
         if (set) text += word;
+    if (c.kindsByType) text += " by type";
     return text;
 }
 
@@ -49,6 +50,9 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"a.gpx", "--icons"}, "error: --icons needs a value"},
         {{"--link", "Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
         {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
+        {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' by type"},
+        {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
+        {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
     };
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
@@ -104,6 +108,11 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         EXPECT_EQ(ReadFile(csv) == "old", row.written != csv) << row.args[0];
         dir.Write("out.csv", "old");
     }
+}
+
+TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {
+    EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
+              "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
 }
 
 // One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.

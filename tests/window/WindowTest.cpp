@@ -4,6 +4,7 @@
 #include "Support.h"
 #include "WindowTestSupport.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
@@ -164,6 +165,28 @@ private slots:
             t.Open();
             QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
             QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
+        }
+    }
+
+    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert.
+    void iconsByCacheTypeIsAFormMenuEntry() {
+        for (const QString kinds : {"Type", ""}) {
+            TestWindow t;
+            if (!kinds.isEmpty()) t.settings.setValue("Startup/Kinds", kinds);
+            t.Open();
+            auto* entry = t.window->findChild<QAction*>("mnuIconsByType");
+            QVERIFY(entry && entry->isCheckable() && t.window->actions().contains(entry));
+            QCOMPARE(t.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(entry->isChecked(), kinds == "Type");
+            entry->toggle();
+            TempDir dir;
+            t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
+            t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
+            QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+            QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 87u);
+            t.window->close();
+            t.settings.sync();
+            QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
         }
     }
 
