@@ -13,4 +13,8 @@ int Show(WindowToolkit& window, const Message& message) {
     return window.MsgBox(std::string(message.prompt), message.style, std::string(message.title));
 }
 
+int Show(WindowToolkit& window, const Message& message, const std::string& detail) {
+    return window.MsgBoxDetail(std::string(message.prompt), message.style, std::string(message.title), detail);
+}
+
 }  // namespace corvane

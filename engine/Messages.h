@@ -30,5 +30,7 @@ std::string LeftOutLine(std::size_t count);
 
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);
+// Show a message box with detail text under its prompt; returns its answer
+int Show(WindowToolkit& window, const Message& message, const std::string& detail);
 
 }  // namespace corvane

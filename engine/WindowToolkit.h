@@ -39,6 +39,11 @@ public:
     virtual bool mnuIconsByType() { return false; }
     // Show a modal message box; returns the answer (kAnswerOK, kAnswerYes or kAnswerNo)
     virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+    // Show a modal message box with detail text under its prompt; a window that has no place
+    // for it shows the prompt alone
+    virtual int MsgBoxDetail(const std::string& prompt, int style, const std::string& title, const std::string&) {
+        return MsgBox(prompt, style, title);
+    }
 };
 
 }  // namespace corvane
