@@ -22,7 +22,7 @@ struct Option {
 
 // In the order --help lists them.
 // clang-format off
-const std::array<Option, 9> kOptions{{
+const std::array<Option, 10> kOptions{{
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
     {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
@@ -42,7 +42,13 @@ const std::array<Option, 9> kOptions{{
          if (c.codePage.empty()) return "unknown encoding '" + std::string(v) + "'";
          return std::string();
      }},
-    {"force", "", "replace an existing CSV file without asking",
+    {"write-icons", "DIR", "write the icon bitmaps into DIR, creating it, instead of converting",
+     [](CommandLine& c, std::string_view v) {
+         c.action = Action::WriteIcons;
+         c.iconFolder = v;
+         return std::string();
+     }},
+    {"force", "", "replace an existing CSV file (or different icon files) without asking",
      [](CommandLine& c, std::string_view) { c.force = true; return std::string(); }},
     {"quiet", "", "print nothing when the conversion succeeds",
      [](CommandLine& c, std::string_view) { c.quiet = true; return std::string(); }},
@@ -99,10 +105,14 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
         }
         result.error = option->apply(commandLine, value);
         // Help and version are answered at once, whatever follows them.
-        if (!result.error.empty() || commandLine.action != Action::Convert) return result;
+        if (!result.error.empty() || commandLine.action == Action::Help || commandLine.action == Action::Version)
+            return result;
     }
 
-    if (names.empty()) {
+    if (commandLine.action == Action::WriteIcons) {
+        if (!names.empty())
+            result.error = "--write-icons takes no file names, but '" + std::string(names[0]) + "' was given";
+    } else if (names.empty()) {
         result.error = "no GPX file given";
     } else if (names.size() > 2) {
         result.error = "too many file names, starting with '" + std::string(names[2]) + "'";
@@ -124,7 +134,11 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
 std::string UsageText() {
     std::string text = "Usage: " + std::string(kProgramName) +
                        " [options] GPX [CSV]\n"
-                       "Convert a GPX file into a Memory Map CSV file.\n"
+                       "       " +
+                       std::string(kProgramName) +
+                       " [--force] [--quiet] --write-icons DIR\n"
+                       "Convert a GPX file into a Memory Map CSV file, or write the icon bitmaps that\n"
+                       "its icon lines name.\n"
                        "\n"
                        "  GPX  the GPX file to read; - reads standard input\n"
                        "  CSV  the CSV file to write; - writes standard output. Without it: the GPX\n"
@@ -144,7 +158,8 @@ std::string UsageText() {
         "windows-1252 for C, POSIX and the rest.\n"
         "\n"
         "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
-        "exists and was not replaced; 4 the CSV file could not be written.\n";
+        "(or a different icon file) exists and was not replaced; 4 the CSV file (or an icon\n"
+        "file) could not be written.\n";
     return text;
 }
 
