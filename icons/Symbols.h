@@ -13,7 +13,7 @@ using Symbol = std::span<const std::string_view>;
 // The cache kinds.
 extern const Symbol kEventSymbol;        // a calendar page
 extern const Symbol kLetterboxSymbol;    // an envelope
-extern const Symbol kMicroSymbol;        // a film canister
+extern const Symbol kMicroSymbol;        // a small box
 extern const Symbol kMulticacheSymbol;   // three boxes stacked
 extern const Symbol kTraditionalSymbol;  // a box with a lid
 extern const Symbol kUnknownSymbol;      // a question mark
