@@ -7,6 +7,7 @@
 #include "TextEncoder.h"
 #include "Twips.h"
 #include "WrapCheckBox.h"
+#include "WriteIconsHere.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,6 +163,12 @@ void frmMain::CreateControls() {
 
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
+    mnuWriteIcons = new QAction(QStringLiteral("Write Corvane's Icons Here"), txtIcon);
+    mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
+    txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
+    connect(mnuWriteIcons, &QAction::triggered, this, &frmMain::mnuWriteIcons_Click);
+
     connect(txtGPX, &QLineEdit::textChanged, this, &frmMain::txtGPX_Change);
     connect(cmdGPX, &QPushButton::clicked, this, &frmMain::cmdGPX_Click);
     connect(cmdMM, &QPushButton::clicked, this, &frmMain::cmdMM_Click);
@@ -226,6 +234,17 @@ void frmMain::txtGPX_Change() {
     // Once the output box holds anything, even blanks, the user's name stands.
     if (!txtMM->text().isEmpty()) return;
     if (const auto name = OutputName(txtGPX->text().toStdString())) txtMM->setText(QString::fromStdString(*name));
+}
+
+void frmMain::txtIcon_ContextMenu(const QPoint& position) {
+    std::unique_ptr<QMenu> menu(txtIcon->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(mnuWriteIcons);
+    menu->exec(txtIcon->mapToGlobal(position));
+}
+
+void frmMain::mnuWriteIcons_Click() {
+    WriteIconsHere(IconFolder(txtIcon->text(), txtMM->text()), *boxes_);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,10 @@ private slots:
     void cmdMM_Click();
     // Fills an empty output box from the GPX name; runs for every change of the GPX box
     void txtGPX_Change();
+    // The icon folder box's own menu, with "Write Corvane's icons here" below the editing entries
+    void txtIcon_ContextMenu(const QPoint& position);
+    // Writes the icon set into the folder the icon box names
+    void mnuWriteIcons_Click();
 
 private:
     // Creates every control at its place, in tab order
@@ -84,6 +89,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuWriteIcons = nullptr;
 };
 
 }  // namespace corvane

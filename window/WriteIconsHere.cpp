@@ -1,0 +1,49 @@
+// The icon folder box's "Write Corvane's icons here" entry: writes the icon set where the box points.
+#include "WriteIconsHere.h"
+
+#include "WindowToolkit.h"
+#include "WriteIconSet.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace corvane {
+namespace {
+
+const QString kTitle = QStringLiteral("Memory Map Icons");
+
+}  // namespace
+
+QString IconFolder(const QString& iconBox, const QString& csvBox) {
+    const QString path = QDir::cleanPath(QString(iconBox).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    if (QDir::isAbsolutePath(path)) return path;
+    const QString base = csvBox.trimmed().isEmpty()
+                             ? QDir::currentPath()
+                             : QFileInfo(QString(csvBox).replace(QLatin1Char('\\'), QLatin1Char('/'))).absolutePath();
+    return QDir::cleanPath(QDir(base).filePath(path));
+}
+
+void WriteIconsHere(const QString& folder, MessageBoxes& boxes) {
+    using icons::WriteIconsOutcome;
+    icons::WriteIconsResult result = icons::WriteIconSet(folder.toStdString(), false);
+    if (result.outcome == WriteIconsOutcome::NotReplaced) {
+        const QString question =
+            QStringLiteral("%1 already holds %2 icon files that differ from Corvane's. Replace them?")
+                .arg(QDir::toNativeSeparators(folder))
+                .arg(result.different.size());
+        if (boxes.MsgBox(question, kStyleQuestion, kTitle) != kAnswerYes) return;
+        result = icons::WriteIconSet(folder.toStdString(), true);
+    }
+    if (result.outcome == WriteIconsOutcome::WriteFailed) {
+        boxes.MsgBox(QStringLiteral("I could not write the icons: %1").arg(QString::fromStdString(result.error)),
+                     kStyleExclamation, kTitle);
+        return;
+    }
+    boxes.MsgBox(QStringLiteral("%1 icons written to %2; %3 were already there.")
+                     .arg(result.written.size())
+                     .arg(QDir::toNativeSeparators(folder))
+                     .arg(result.unchanged.size()),
+                 kStyleInformation, kTitle);
+}
+
+}  // namespace corvane
