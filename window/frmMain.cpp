@@ -61,6 +61,10 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
 
 frmMain::~frmMain() = default;
 
+void frmMain::OpenGPX(const QString& path) {
+    txtGPX->setText(QDir::toNativeSeparators(path));
+}
+
 void frmMain::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(TwipsToPixels(left, top, width, height, logicalDpiX(), logicalDpiY()));
 }
@@ -260,7 +264,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         const QString file = DraggedFile(drop->mimeData());
         if (file.isEmpty()) break;
-        txtGPX->setText(file);
+        OpenGPX(file);
         drop->acceptProposedAction();
         return true;
     }

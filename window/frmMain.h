@@ -32,6 +32,9 @@ public:
     frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile);
     ~frmMain() override;
 
+    // Takes the file as the GPX file, as if it had been dropped on the window
+    void OpenGPX(const QString& path);
+
 protected:
     // Close and the title bar's close box: saves the settings, never refuses
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::frmMain window;
+    // A file manager opening a GPX file with Corvane names it as the one argument.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.OpenGPX(QFileInfo(arguments.at(1)).absoluteFilePath());
     window.show();
     return app.exec();
 }
