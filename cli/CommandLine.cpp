@@ -149,7 +149,7 @@ std::string UsageText() {
     for (const Option& option : kOptions) {
         std::string left = "  --" + std::string(option.name);
         if (!option.valueName.empty()) left += " " + std::string(option.valueName);
-        left.resize(std::max<std::size_t>(left.size() + 1, 19), ' ');
+        left.resize(std::max<std::size_t>(left.size() + 1, 21), ' ');
         text += left + std::string(option.help) + "\n";
     }
     text +=
@@ -158,8 +158,8 @@ std::string UsageText() {
         "windows-1252 for C, POSIX and the rest.\n"
         "\n"
         "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
-        "(or a different icon file) exists and was not replaced; 4 the CSV file (or an icon\n"
-        "file) could not be written.\n";
+        "exists and was not replaced; 4 the CSV file could not be written. With --write-icons:\n"
+        "3 a different icon file exists and nothing was written; 4 an icon file could not be written.\n";
     return text;
 }
 

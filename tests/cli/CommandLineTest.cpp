@@ -13,8 +13,9 @@ namespace {
 std::string Described(const ParseResult& result) {
     if (!result.error.empty()) return "error: " + result.error;
     const CommandLine& c = result.commandLine;
-    if (c.action != Action::Convert) return c.action == Action::Help ? "help" : "version";
-    std::string text = "'" + c.gpx + "' > '" + c.csv + "'";
+    if (c.action == Action::Help || c.action == Action::Version) return c.action == Action::Help ? "help" : "version";
+    std::string text =
+        c.action == Action::WriteIcons ? "icons into '" + c.iconFolder + "'" : "'" + c.gpx + "' > '" + c.csv + "'";
     if (c.icons != CommandLine().icons) text += " icons '" + c.icons + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
@@ -56,6 +57,8 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--link=Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
         {{"--encoding", "latin-9", "a.gpx"}, "error: unknown encoding 'latin-9'"},
         {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
+        {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},
+        {{"--write-icons=D", "a.gpx"}, "error: --write-icons takes no file names, but 'a.gpx' was given"},
     };
     for (const auto& [args, expected] : cases) {
         std::string joined;
