@@ -27,10 +27,8 @@ void WriteIconsHere(const QString& folder, MessageBoxes& boxes) {
     using icons::WriteIconsOutcome;
     icons::WriteIconsResult result = icons::WriteIconSet(folder.toStdString(), false);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
-        const QString question =
-            QStringLiteral("%1 already holds %2 icon files that differ from Corvane's. Replace them?")
-                .arg(QDir::toNativeSeparators(folder))
-                .arg(result.different.size());
+        const QString question = QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?")
+                                     .arg(QDir::toNativeSeparators(folder));
         if (boxes.MsgBox(question, kStyleQuestion, kTitle) != kAnswerYes) return;
         result = icons::WriteIconSet(folder.toStdString(), true);
     }
@@ -39,9 +37,9 @@ void WriteIconsHere(const QString& folder, MessageBoxes& boxes) {
                      kStyleExclamation, kTitle);
         return;
     }
-    boxes.MsgBox(QStringLiteral("%1 icons written to %2; %3 were already there.")
-                     .arg(result.written.size())
+    boxes.MsgBox(QStringLiteral("Corvane's icons are in %1: %2 written, %3 already there.")
                      .arg(QDir::toNativeSeparators(folder))
+                     .arg(result.written.size())
                      .arg(result.unchanged.size()),
                  kStyleInformation, kTitle);
 }
