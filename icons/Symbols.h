@@ -19,7 +19,7 @@ extern const Symbol kTraditionalSymbol;  // a box with a lid
 extern const Symbol kUnknownSymbol;      // a question mark
 extern const Symbol kVirtualSymbol;      // a ghost
 extern const Symbol kWebcamSymbol;       // a camera
-extern const Symbol kEarthSymbol;        // two mountains
+extern const Symbol kEarthSymbol;        // a globe
 extern const Symbol kMotorwaySymbol;     // a road running into the distance
 extern const Symbol kCitoSymbol;         // a rubbish bin
 extern const Symbol kTrigpointSymbol;    // the map sign of a triangulation point
