@@ -15,6 +15,7 @@ const QString kTitle = QStringLiteral("Memory Map Icons");
 }  // namespace
 
 QString IconFolder(const QString& iconBox, const QString& csvBox) {
+    if (iconBox.trimmed().isEmpty()) return {};
     const QString path = QDir::cleanPath(QString(iconBox).replace(QLatin1Char('\\'), QLatin1Char('/')));
     if (QDir::isAbsolutePath(path)) return path;
     const QString base = csvBox.trimmed().isEmpty()
@@ -25,6 +26,10 @@ QString IconFolder(const QString& iconBox, const QString& csvBox) {
 
 void WriteIconsHere(const QString& folder, MessageBoxes& boxes) {
     using icons::WriteIconsOutcome;
+    if (folder.isEmpty()) {
+        boxes.MsgBox(QStringLiteral("Please name the icon folder first."), kStyleExclamation, kTitle);
+        return;
+    }
     icons::WriteIconsResult result = icons::WriteIconSet(folder.toStdString(), false);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
         const QString question = QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?")

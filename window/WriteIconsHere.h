@@ -8,10 +8,12 @@
 namespace corvane {
 
 // The folder the icon box names: backslashes read as separators, a relative path taken from
-// the CSV file's folder (as Memory Map reads it), or from the current folder without a CSV file
+// the CSV file's folder (as Memory Map reads it), or from the current folder without a CSV file;
+// "" for an empty box
 QString IconFolder(const QString& iconBox, const QString& csvBox);
 
-// Write the icon set into folder, asking before replacing different files; tells the outcome in a box
+// Write the icon set into folder (asking for one when it is ""), asking before replacing different
+// files; tells the outcome in a box
 void WriteIconsHere(const QString& folder, MessageBoxes& boxes);
 
 }  // namespace corvane

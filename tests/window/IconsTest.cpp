@@ -32,16 +32,19 @@ private slots:
         }
     }
 
-    // A relative folder is taken from the CSV file's folder; different files are replaced after a Yes.
+    // An empty box is refused; a relative folder is taken from the CSV file's folder; different files
+    // are replaced after a Yes.
     void contextMenuEntryWritesIntoTheIconFolder() {
         TestWindow t;
         t.Open();
         t.Box("txtMM")->setText(t.dir.filePath(QStringLiteral("out.csv")));
+        t.Box("txtIcon")->setText(QStringLiteral(" "));
+        QAction* entry = t.window->findChild<QAction*>(QStringLiteral("mnuWriteIcons"));
+        QVERIFY(entry);
+        entry->trigger();
         t.Box("txtIcon")->setText(QStringLiteral("MM Icons\\"));
         const QString folder = QDir::toNativeSeparators(t.dir.filePath(QStringLiteral("MM Icons")));
         const QString parking = t.dir.filePath(QStringLiteral("MM Icons/parking.bmp"));
-        QAction* entry = t.window->findChild<QAction*>(QStringLiteral("mnuWriteIcons"));
-        QVERIFY(entry);
 
         entry->trigger();
         QFile(parking).resize(1);
@@ -56,6 +59,7 @@ private slots:
         const QString question =
             QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?").arg(folder);
         const std::vector<ScriptedMessageBoxes::Shown> shown{
+            {QStringLiteral("Please name the icon folder first."), kStyleExclamation, title},
             {QStringLiteral("Corvane's icons are in %1: 86 written, 0 already there.").arg(folder), kStyleInformation,
              title},
             {question, kStyleQuestion, title},
