@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace corvane::icons {
 namespace {
@@ -38,20 +39,23 @@ const std::array<Kind, 13> kKinds{{
 // The family bases 100 to 400 are the states F, N, O and U; 1100 to 1400 add a travel bug.
 constexpr std::string_view kStateLetters = "FNOU";
 
-// The icon of an icon table entry, drawn from its number
-Icon DrawTableIcon(const IconEntry& entry) {
+// The icon of an icon table entry, drawn from its number; nothing for a kind without a symbol
+std::optional<Icon> DrawTableIcon(const IconEntry& entry) {
     const int offset = entry.number % 100;
     const int family = entry.number / 100;
-    const Kind& kind = *std::find_if(kKinds.begin(), kKinds.end(), [&](const Kind& k) { return k.offset == offset; });
-    const Scheme scheme = kind.waypoint ? kWaypointScheme : SchemeOfState(kStateLetters[family % 10 - 1]);
-    return {entry.bitmap, DrawIcon(kind.symbol, scheme, family > 10)};
+    const auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const Kind& k) { return k.offset == offset; });
+    if (kind == kKinds.end()) return std::nullopt;
+    const Scheme scheme = kind->waypoint ? kWaypointScheme : SchemeOfState(kStateLetters[family % 10 - 1]);
+    return Icon{entry.bitmap, DrawIcon(kind->symbol, scheme, family > 10)};
 }
 
 }  // namespace
 
 std::vector<Icon> IconSet() {
     std::vector<Icon> icons;
-    for (const IconEntry& entry : kIconTable) icons.push_back(DrawTableIcon(entry));
+    for (const IconEntry& entry : kIconTable) {
+        if (std::optional<Icon> icon = DrawTableIcon(entry)) icons.push_back(*icon);
+    }
     for (const ChildWaypointIcon& child : kChildWaypointIcons)
         icons.push_back({child.bitmap, DrawIcon(child.symbol, kWaypointScheme, false)});
     return icons;
