@@ -8,7 +8,7 @@ trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$cli" --quiet --write-icons "$tmp/icons"
-files=(bin/corvane bin/corvane-cli share/applications/corvane.desktop share/man/man1/corvane-cli.1)
+files=(bin/corvane bin/corvane-cli share/applications/corvane.desktop share/man/man1/corvane-cli.1.gz)
 for size in 16 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x$size/apps/corvane.png"); done
 for icon in "$tmp"/icons/*; do files+=("share/corvane/icons/${icon##*/}"); done
 
@@ -18,7 +18,7 @@ install)
   for f in "${files[@]}"; do [[ -f $tmp/prefix/$f ]] || fail "$f is not installed"; done
   diff -r "$tmp/icons" "$tmp/prefix/share/corvane/icons" || fail "the installed icon set is not the one --write-icons writes"
   desktop-file-validate "$tmp/prefix/share/applications/corvane.desktop" || fail "desktop-file-validate refuses the .desktop file"
-  warnings=$(MANWIDTH=80 man --warnings -l "$tmp/prefix/share/man/man1/corvane-cli.1" 2>&1 >/dev/null)
+  warnings=$(MANWIDTH=80 man --warnings -l "$tmp/prefix/share/man/man1/corvane-cli.1.gz" 2>&1 >/dev/null)
   [[ -z $warnings ]] || fail "man warns: $warnings"
   ;;
 package)
