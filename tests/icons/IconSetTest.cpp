@@ -1,6 +1,6 @@
 // The icon set as files: their format, their names, that they differ, and how a folder is written.
 #include "IconTable.h"
-#include "TempDir.h"
+#include "Support.h"
 #include "WriteIconSet.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
 
     // A refusal writes nothing, not even the missing files.
     std::filesystem::remove(Icon("EventF.bmp"));
-    testing::WriteFile(Icon("CitoUBug.bmp"), "mine");
+    dir.Write("MM Icons/CitoUBug.bmp", "mine");
     WriteIconsResult refused = WriteIconSet(folder, false);
     EXPECT_EQ(refused.outcome, WriteIconsOutcome::NotReplaced);
     EXPECT_EQ(refused.different, std::vector<std::string>{Icon("CitoUBug.bmp")});
@@ -87,7 +87,7 @@ TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
 }
 
 TEST_F(IconSet, AFolderThatCannotBeMadeFails) {
-    testing::WriteFile(dir.path("file"), "");
+    dir.Write("file", "");
     WriteIconsResult result = WriteIconSet(dir.path("file/icons"), false);
     EXPECT_EQ(result.outcome, WriteIconsOutcome::WriteFailed);
     EXPECT_EQ(result.error.rfind("cannot create the folder " + dir.path("file/icons"), 0), 0u) << result.error;

@@ -55,17 +55,18 @@ private slots:
         entry->trigger();
         QCOMPARE(QFile(parking).size(), 630);
 
-        const QString title = QStringLiteral("Memory Map Icons");
+        const QString title = QStringLiteral("|%1|Memory Map Icons");
         const QString question =
-            QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?").arg(folder);
-        const std::vector<ScriptedMessageBoxes::Shown> shown{
-            {QStringLiteral("Please name the icon folder first."), kStyleExclamation, title},
-            {QStringLiteral("Corvane's icons are in %1: 86 written, 0 already there.").arg(folder), kStyleInformation,
-             title},
-            {question, kStyleQuestion, title},
-            {question, kStyleQuestion, title},
-            {QStringLiteral("Corvane's icons are in %1: 1 written, 85 already there.").arg(folder), kStyleInformation,
-             title},
+            QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?").arg(folder) +
+            title.arg(kStyleQuestion);
+        const QStringList shown{
+            QStringLiteral("Please name the icon folder first.") + title.arg(kStyleExclamation),
+            QStringLiteral("Corvane's icons are in %1: 86 written, 0 already there.").arg(folder) +
+                title.arg(kStyleInformation),
+            question,
+            question,
+            QStringLiteral("Corvane's icons are in %1: 1 written, 85 already there.").arg(folder) +
+                title.arg(kStyleInformation),
         };
         QCOMPARE(t.boxes->shown, shown);
     }
