@@ -44,7 +44,8 @@ protected:
 private slots:
     // Closes the window, which saves the settings
     void cmdClose_Click();
-    // Runs one conversion over the controls, with the code page of the "Encoding" setting
+    // Runs one conversion over the controls, with the code page of the "Encoding" setting, under
+    // a busy cursor while the window keeps painting
     void cmdConvert_Click();
     // Lets the user choose the GPX file
     void cmdGPX_Click();
@@ -77,6 +78,8 @@ private:
     std::unique_ptr<FileDialog> cDialog;
     std::unique_ptr<MessageBoxes> boxes_;
     std::unique_ptr<FormToolkit> toolkit_;
+    bool converting_ = false;     // a conversion is running
+    bool closeWhenDone_ = false;  // the window was closed during it
 
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;
@@ -93,6 +96,7 @@ private:
     QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
     QAction* mnuWriteIcons = nullptr;
+    QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
 }  // namespace corvane
