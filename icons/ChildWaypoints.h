@@ -1,19 +1,18 @@
-// The icons of the waypoints that belong to a cache: its final, stages, question and so on.
+// The symbols of the child-waypoint icons that the icon table's 80 do not include.
 #pragma once
 
 #include "Symbols.h"
 
 #include <array>
-#include <string_view>
 
 namespace corvane::icons {
 
-struct ChildWaypointIcon {
-    std::string_view bitmap;
+struct ChildWaypointSymbol {
+    int number;  // the child icon's number in the engine's table
     Symbol symbol;
 };
 
-// The one place these bitmaps are named, until the icon table numbers them
-extern const std::array<ChildWaypointIcon, 6> kChildWaypointIcons;
+// One row per child icon of Corvane's own; parking is drawn with the 80
+extern const std::array<ChildWaypointSymbol, 6> kChildWaypointSymbols;
 
 }  // namespace corvane::icons

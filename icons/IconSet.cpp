@@ -56,8 +56,14 @@ std::vector<Icon> IconSet() {
     for (const IconEntry& entry : kIconTable) {
         if (std::optional<Icon> icon = DrawTableIcon(entry)) icons.push_back(*icon);
     }
-    for (const ChildWaypointIcon& child : kChildWaypointIcons)
-        icons.push_back({child.bitmap, DrawIcon(child.symbol, kWaypointScheme, false)});
+    // Child icons already drawn (parking among the 80, a stage named twice) are not drawn again.
+    for (const ChildIcon& child : kChildIcons) {
+        const auto drawn = [&](const Icon& icon) { return icon.bitmap == child.bitmap; };
+        const auto symbol = std::find_if(kChildWaypointSymbols.begin(), kChildWaypointSymbols.end(),
+                                         [&](const ChildWaypointSymbol& s) { return s.number == child.number; });
+        if (symbol == kChildWaypointSymbols.end() || std::any_of(icons.begin(), icons.end(), drawn)) continue;
+        icons.push_back({child.bitmap, DrawIcon(symbol->symbol, kWaypointScheme, false)});
+    }
     return icons;
 }
 

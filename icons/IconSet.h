@@ -13,7 +13,7 @@ struct Icon {
     IconImage image;
 };
 
-// The icons of the icon table in table order, then those of the child waypoints
+// The icons of the icon table in table order, then the child waypoints' own icons in number order
 std::vector<Icon> IconSet();
 
 }  // namespace corvane::icons
