@@ -14,7 +14,8 @@ case "$command" in
 esac
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
-          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
+          scdoc desktop-file-utils man-db dpkg-dev file)
 # The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
 if [[ $command == test || $command == windows ]]; then
@@ -115,20 +116,16 @@ build_windows() {
   cmake --build build/windows-x64 -j"$(nproc)"
 }
 
-# A fresh Wine prefix for this run, and one Wine server kept up for all the tests.
-test_windows() {
-  local prefix=$PWD/build/windows-x64/wine
-  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-  rm -rf "$prefix"
-  mkdir -p "$prefix"
-  # The server holds no terminal or pipe of this script open while it waits for the tests.
+# A fresh Wine prefix for this run, and one Wine server kept up until the script ends: the build
+# runs corvane-cli.exe under Wine to write the icon set, and the tests run under it.
+start_wine() {
+  export WINEPREFIX=$PWD/build/windows-x64/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  # The server holds no terminal or pipe of this script open while it waits.
   wineserver --persistent </dev/null >/dev/null 2>&1
+  trap 'wineserver --kill; wineserver --wait' EXIT
   wineboot --init </dev/null >/dev/null 2>&1
-  local status=0
-  ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)" || status=$?
-  wineserver --kill
-  wineserver --wait
-  return "$status"
 }
 
 package_windows() {
@@ -155,12 +152,14 @@ case "$command" in
   test)
     build_linux
     # The Windows results must match the Linux program's byte for byte.
+    start_wine
     build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
-    test_windows
+    ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)"
     # Linux last, so that the run ends with CTest's summary line.
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
   windows)
+    start_wine
     build_windows -DCORVANE_BUILD_TESTS=OFF
     package_windows
     ;;
