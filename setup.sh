@@ -45,8 +45,8 @@ build_linux() {
 }
 
 # --- Windows ---------------------------------------------------------------------------------
-# Debian ships pugixml and utf8proc only for Linux, so their Windows builds come from Debian's
-# source packages, in the versions the Linux build uses. apt-get reads a private source list and
+# Debian ships pugixml, utf8proc, libzip and zlib only for Linux, so their Windows builds come from
+# Debian's source packages, in the versions the Linux build uses. apt-get reads a private source list and
 # keeps its lists under build/; the system's apt configuration is not touched. The libraries are
 # built once and reused while their versions and the compiler stay the same.
 deps=$PWD/build/windows-deps
@@ -94,17 +94,37 @@ cmake_windows_library() {
   cmake --install "$deps/build/$name" >/dev/null
 }
 
+# Debian's zlib source leaves out win32/zlib1.rc, which zlib's DLL is built with, so only the
+# static library is built; it is installed by hand, as libz.a, the name libzip links with.
+build_windows_zlib() {
+  local source=$1 build=$deps/build/zlib
+  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" --target zlibstatic -j"$(nproc)" >/dev/null
+  install -D -m 644 "$build/libzlibstatic.a" "$deps/install/lib/libz.a"
+  install -D -m 644 -t "$deps/install/include" "$source/zlib.h" "$build/zconf.h"
+}
+
 build_windows_libraries() {
-  local pugixml utf8proc stamp
+  local pugixml utf8proc zlib libzip stamp
   pugixml=$(source_of libpugixml-dev)
   utf8proc=$(source_of libutf8proc-dev)
-  stamp="$pugixml $utf8proc $(source_of libgtest-dev) $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+  zlib=$(source_of zlib1g)
+  libzip=$(source_of libzip-dev)
+  stamp="$pugixml $utf8proc $zlib $libzip $(source_of libgtest-dev) $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
   [[ -f $deps/install/stamp && $(<"$deps/install/stamp") == "$stamp" ]] && return
-  echo "Building pugixml, utf8proc and GoogleTest for Windows from Debian's sources (once)"
+  echo "Building pugixml, utf8proc, zlib, libzip and GoogleTest for Windows from Debian's sources (once)"
   rm -rf "$deps"
-  fetch_debian_sources "$pugixml" "$utf8proc"
+  fetch_debian_sources "$pugixml" "$utf8proc" "$zlib" "$libzip"
   cmake_windows_library pugixml "$(unpacked "$pugixml")" -DPUGIXML_BUILD_TESTS=OFF
   cmake_windows_library utf8proc "$(unpacked "$utf8proc")" -DUTF8PROC_ENABLE_TESTING=OFF
+  build_windows_zlib "$(unpacked "$zlib")"
+  # libzip reads and writes zip files with zlib alone: no other compression, no encryption. Its
+  # table of ANSI file functions draws warnings from the cross compiler (char* parameters where it
+  # declares void*, the same call underneath); they are libzip's, so they are kept out of the log.
+  cmake_windows_library libzip "$(unpacked "$libzip")" -DCMAKE_C_FLAGS=-w \
+    -DZLIB_INCLUDE_DIR="$deps/install/include" -DZLIB_LIBRARY="$deps/install/lib/libz.a" \
+    -DENABLE_{BZIP2,LZMA,ZSTD,GNUTLS,OPENSSL,MBEDTLS,COMMONCRYPTO,WINDOWS_CRYPTO}=OFF \
+    -DBUILD_{TOOLS,REGRESS,EXAMPLES,DOC}=OFF
   cmake_windows_library googletest /usr/src/googletest -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=ON
   echo "$stamp" >"$deps/install/stamp"
 }
