@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what Corvane needs from Debian's packages, builds it into build/, then
 #   bash setup.sh run    converts the bundled sample and says where the CSV file is
-#   bash setup.sh test   runs every test
+#   bash setup.sh test   runs every test, then again under the sanitizers with two minutes of fuzzing
 #   bash setup.sh build  only builds
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libgtest-dev
-          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,6 +38,12 @@ case "${1:-build}" in
     ;;
   test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # The engine and the command line once more, built by clang with the sanitizers, and the
+    # fuzzer for a bounded time (the fuzz.Run test); this summary is the last line printed.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON -DCORVANE_BUILD_WINDOW=OFF >/dev/null
+    cmake --build build-fuzz -j"$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
     ;;
   build) ;;
   *) echo "usage: bash setup.sh [run|test|build]" >&2; exit 1 ;;
