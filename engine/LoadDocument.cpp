@@ -14,6 +14,8 @@
 
 #include <sys/stat.h>
 
+#include <new>
+
 namespace corvane {
 namespace {
 
@@ -37,6 +39,14 @@ bool WriteCsv(const GpxDocument& document, WindowToolkit& window, CacheRecord& r
     return out.Flush();
 }
 
+// The CSV into the sink the caller gave, or else into the file named by txtMM.
+bool WriteOutput(const GpxDocument& document, WindowToolkit& window, CacheRecord& record, const RunOptions& options,
+                 std::size_t& waypoints) {
+    if (options.output != nullptr) return WriteCsv(document, window, record, *options.output, options, waypoints);
+    SaveFile file(window.txtMM());
+    return file.open() && WriteCsv(document, window, record, file, options, waypoints) && file.commit();
+}
+
 }  // namespace
 
 RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOptions& options) {
@@ -48,8 +58,13 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     }
 
     GpxDocument document;
-    const bool loaded =
-        options.input != nullptr ? document.LoadStream(options.input) : document.LoadFile(window.txtGPX());
+    bool loaded = false;
+    try {
+        loaded = options.input != nullptr ? document.LoadStream(options.input) : document.LoadFile(window.txtGPX());
+    } catch (const std::bad_alloc&) {
+        // A document larger than the memory left is one that does not load.
+        loaded = false;
+    }
     if (!loaded) {
         Show(window, kMsgLoadFailed);
         result.outcome = RunOutcome::LoadFailed;
@@ -61,13 +76,14 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
 
     if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
-    } else if (options.output != nullptr) {
-        const bool written = WriteCsv(document, window, record, *options.output, options, result.waypoints);
-        result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
-        SaveFile file(window.txtMM());
-        const bool written =
-            file.open() && WriteCsv(document, window, record, file, options, result.waypoints) && file.commit();
+        // Running out of memory halfway fails the write; the unwinding removes the temporary file.
+        bool written = false;
+        try {
+            written = WriteOutput(document, window, record, options, result.waypoints);
+        } catch (const std::bad_alloc&) {
+            written = false;
+        }
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 
