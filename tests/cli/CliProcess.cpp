@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,6 +55,11 @@ CliResult RunCli(const CliRun& run) {
         dup2(open(out.c_str(), created, 0644), STDOUT_FILENO);
         dup2(run.terminal ? slave : open(err.c_str(), created, 0644), STDERR_FILENO);
         if (run.terminal) close(master);
+        if (run.memoryKb > 0) {
+            const rlimit cap{static_cast<rlim_t>(run.memoryKb) * 1024, static_cast<rlim_t>(run.memoryKb) * 1024};
+            setrlimit(RLIMIT_AS, &cap);
+        }
+        alarm(run.seconds);  // an alarm outlives exec
         execv(CORVANE_CLI, argv.data());
         _exit(127);
     }
@@ -68,8 +74,10 @@ CliResult RunCli(const CliRun& run) {
         close(master);
     }
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
+    result.peakKb = usage.ru_maxrss;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (run.stdoutPath.empty()) result.out = ReadFile(out);
     if (!run.terminal) result.err = ReadFile(err);

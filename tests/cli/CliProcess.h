@@ -12,12 +12,15 @@ struct CliRun {
     std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
     std::string stdoutPath;         // when set, standard output is this file instead of a captured one
     bool terminal = false;          // standard input and error are a pseudo-terminal
+    long memoryKb = 0;              // when set, the child's address space is capped at this size
+    unsigned seconds = 60;          // the child is killed by SIGALRM after this long
 };
 
 struct CliResult {
     int status = -1;  // exit status, or -1 when the child did not exit normally
     std::string out;  // standard output, unless it went to stdoutPath
     std::string err;  // standard error (on a terminal: everything the terminal showed)
+    long peakKb = 0;  // the child's largest resident size
 };
 
 // True when a pseudo-terminal can be opened here (a bare chroot has none)
