@@ -186,6 +186,8 @@ void frmMain::Form_Unload() {
     settings_.Name = txtCacher->text();
     settings_.Include = optURL[0]->isChecked() ? QStringLiteral("U") : QStringLiteral("C");
     settings_.Hint = chkHint->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    // A store that cannot be written fails quietly: the window is closing, the user's files are
+    // not at stake, and a box at every close would be all the user could do about it.
     settings_.SaveSettings(*OpenSettings(settingsFile_));
 }
 
