@@ -12,18 +12,10 @@
 #include "WaypointLine.h"
 #include "WindowToolkit.h"
 
-#include <sys/stat.h>
-
 #include <new>
 
 namespace corvane {
 namespace {
-
-// Anything but a directory counts: a file that is about to be replaced is always asked about.
-bool OutputExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 // The icon table, then one line per waypoint; false when the sink failed.
 bool WriteCsv(const GpxDocument& document, WindowToolkit& window, CacheRecord& record, Sink& sink,

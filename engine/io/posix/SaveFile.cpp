@@ -1,4 +1,4 @@
-// Replaces a file only once its new contents are completely on disk.
+// Replaces a file only once its new contents are completely on disk, with POSIX calls.
 #include "SaveFile.h"
 
 #include <fcntl.h>
@@ -46,6 +46,25 @@ int CreateBeside(const std::string& target, std::string& name) {
 }
 
 }  // namespace
+
+bool OutputExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
 
 SaveFile::SaveFile(std::string path) : target_(ResolvedTarget(path)) {}
 

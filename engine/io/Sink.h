@@ -35,7 +35,7 @@ private:
     bool failed_ = false;
 };
 
-// Write all of size bytes to fd, retrying short writes; false on any error
+// Write all of size bytes to fd, retrying short writes; false on any error (defined per platform with SaveFile)
 bool WriteAll(int fd, const char* data, std::size_t size);
 
 }  // namespace corvane

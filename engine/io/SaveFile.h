@@ -1,4 +1,5 @@
-// Replaces a file only once its new contents are completely on disk.
+// Replaces a file only once its new contents are completely on disk. One implementation per
+// platform (posix/, windows/); paths are UTF-8.
 #pragma once
 
 #include "Sink.h"
@@ -29,8 +30,11 @@ private:
 
     std::string target_;
     std::string temp_;  // empty when writing in place
-    int fd_ = -1;
+    int fd_ = -1;       // the file being written: a POSIX or a C runtime descriptor
     bool failed_ = false;
 };
+
+// True when path names something a save would replace or write into: anything but a folder
+bool OutputExists(const std::string& path);
 
 }  // namespace corvane

@@ -1,6 +1,8 @@
 // Converts the UTF-8 text of the CSV lines into the output code page.
 #pragma once
 
+#include "CodePage.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,9 +16,6 @@ std::string CanonicalCodePage(std::string_view name);
 // The code page for a POSIX locale name such as "cs_CZ.UTF-8", "sr_RS@latin" or "C"
 std::string CodePageForLocale(std::string_view locale);
 
-// The system's code page: on Windows its ANSI code page, elsewhere from LC_ALL, LC_CTYPE, LANG
-std::string DefaultCodePage();
-
 // A character the code page lacks is written as the first character of its canonical
 // decomposition when the code page has that one (č → c), otherwise as one "?". Invalid
 // UTF-8 becomes "?" as well.
@@ -24,7 +23,6 @@ class TextEncoder {
 public:
     // Encoder for a code page name; an empty or unknown name means DefaultCodePage()
     explicit TextEncoder(std::string_view codePage = {});
-    ~TextEncoder();
     TextEncoder(const TextEncoder&) = delete;
     TextEncoder& operator=(const TextEncoder&) = delete;
 
@@ -35,11 +33,10 @@ public:
 
 private:
     const std::string& EncodeChar(char32_t ch);
-    bool Convert(char32_t ch, std::string& bytes);
 
     std::string codePage_;
     bool utf8_ = false;
-    void* iconv_ = nullptr;  // iconv_t from UTF-32 into the code page
+    CodePageConverter converter_;
     std::unordered_map<char32_t, std::string> cache_;
 };
 

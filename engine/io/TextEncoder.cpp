@@ -1,15 +1,9 @@
 // Converts the UTF-8 text of the CSV lines into the output code page.
 #include "TextEncoder.h"
 
-#include <iconv.h>
 #include <utf8proc.h>
 
 #include <array>
-#include <cstdlib>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace corvane {
 
@@ -85,39 +79,14 @@ std::string CodePageForLocale(std::string_view locale) {
     return std::string(kFallbackCodePage);
 }
 
-#ifdef _WIN32
-std::string DefaultCodePage() {
-    const UINT acp = GetACP();
-    if (acp == CP_UTF8) return "utf-8";
-    const std::string name = CanonicalCodePage("cp" + std::to_string(acp));
-    return name.empty() ? std::string(kFallbackCodePage) : name;
-}
-#else
-std::string DefaultCodePage() {
-    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') return CodePageForLocale(value);
-    }
-    return std::string(kFallbackCodePage);
-}
-#endif
-
 TextEncoder::TextEncoder(std::string_view codePage) : codePage_(CanonicalCodePage(codePage)) {
     if (codePage_.empty()) codePage_ = DefaultCodePage();
     utf8_ = codePage_ == "utf-8";
     if (utf8_) return;
-
-    // Big-endian UTF-32 needs no byte order mark and reads the same on every machine.
-    iconv_t cd = iconv_open(codePage_.c_str(), "UTF-32BE");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (!converter_.Open(codePage_)) {
         codePage_ = kFallbackCodePage;
-        cd = iconv_open(codePage_.c_str(), "UTF-32BE");
+        converter_.Open(codePage_);
     }
-    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_ = cd;
-}
-
-TextEncoder::~TextEncoder() {
-    if (iconv_ != nullptr) iconv_close(static_cast<iconv_t>(iconv_));
 }
 
 void TextEncoder::Encode(std::string_view utf8, std::string& out) {
@@ -152,7 +121,7 @@ const std::string& TextEncoder::EncodeChar(char32_t ch) {
     if (const auto found = cache_.find(ch); found != cache_.end()) return found->second;
 
     std::string bytes;
-    if (!Convert(ch, bytes)) {
+    if (!converter_.Convert(ch, bytes)) {
         // Only the base letter is kept: "č" becomes "c", its caron is dropped.
         std::array<utf8proc_int32_t, 8> parts{};
         int boundClass = 0;
@@ -162,36 +131,11 @@ const std::string& TextEncoder::EncodeChar(char32_t ch) {
         const bool decomposed = count > 0 && static_cast<std::size_t>(count) <= parts.size() && base != ch;
         if (decomposed && base < 0x80) {
             bytes.assign(1, static_cast<char>(base));
-        } else if (!decomposed || !Convert(base, bytes)) {
+        } else if (!decomposed || !converter_.Convert(base, bytes)) {
             bytes = "?";
         }
     }
     return cache_.emplace(ch, std::move(bytes)).first->second;
-}
-
-bool TextEncoder::Convert(char32_t ch, std::string& bytes) {
-    if (iconv_ == nullptr) return false;
-    const auto cd = static_cast<iconv_t>(iconv_);
-
-    std::array<char, 4> in{static_cast<char>(ch >> 24), static_cast<char>(ch >> 16), static_cast<char>(ch >> 8),
-                           static_cast<char>(ch)};
-    std::array<char, 16> out{};
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-
-    // A non-zero count means the converter substituted something of its own; the fallback here is ours.
-    const bool converted = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == 0;
-    // The Vietnamese and Hebrew converters may hold a character back to join it with a following
-    // mark; flushing emits it and returns the converter to its initial state for the next character.
-    const bool flushed = iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
-    if (!converted || !flushed) {
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        return false;
-    }
-    bytes.assign(out.data(), outPtr);
-    return !bytes.empty();
 }
 
 }  // namespace corvane

@@ -1,11 +1,7 @@
 // Documents in encodings the parser does not read itself.
 #include "InputEncoding.h"
 
-#include <iconv.h>
-
 #include <array>
-#include <cerrno>
-#include <vector>
 
 namespace corvane {
 
@@ -24,8 +20,6 @@ constexpr std::array<std::string_view, 14> kParserEncodings{
     "utf-8",    "utf8",       "utf-16", "utf-16le", "utf-16be", "utf-32", "utf-32le",
     "utf-32be", "iso-8859-1", "latin1", "us-ascii", "ascii",    "ucs-2",  "ucs-4",
 };
-
-constexpr std::size_t kChunkSize = 64 * 1024;
 
 bool IsXmlSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -69,21 +63,6 @@ bool StartsWithByteOrderMark(std::string_view bytes) {
     return false;
 }
 
-bool ConverterKnows(const std::string& encoding) {
-    const iconv_t cd = iconv_open("UTF-8", encoding.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    iconv_close(cd);
-    return true;
-}
-
-// Write out whatever the converter still holds back and return it to its initial state.
-void Flush(iconv_t cd, std::vector<char>& buffer, std::string& utf8) {
-    char* out = buffer.data();
-    std::size_t outLeft = buffer.size();
-    iconv(cd, nullptr, nullptr, &out, &outLeft);
-    utf8.append(buffer.data(), out);
-}
-
 }  // namespace
 
 std::string DeclaredEncoding(std::string_view bytes) {
@@ -121,35 +100,6 @@ bool ParserReadsEncoding(std::string_view bytes) {
     }
     // A name the converter cannot read either is left to the parser's own default.
     return !ConverterKnows(encoding);
-}
-
-bool ConvertToUtf8(std::string_view bytes, std::string_view encoding, std::string& utf8) {
-    const iconv_t cd = iconv_open("UTF-8", std::string(encoding).c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-
-    utf8.clear();
-    utf8.reserve(bytes.size() + bytes.size() / 4);
-    std::vector<char> buffer(kChunkSize);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-        char* out = buffer.data();
-        std::size_t outLeft = buffer.size();
-        const bool converted = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-        const int error = errno;
-        utf8.append(buffer.data(), out);
-        if (converted || error == E2BIG) continue;
-
-        // An invalid or truncated sequence: whatever came before it goes out first, then one "?"
-        // for its first byte, and the converter starts afresh on the next byte.
-        Flush(cd, buffer, utf8);
-        utf8 += '?';
-        ++in;
-        --inLeft;
-    }
-    Flush(cd, buffer, utf8);
-    iconv_close(cd);
-    return true;
 }
 
 }  // namespace corvane

@@ -1,0 +1,22 @@
+// Reading a whole GPX file or stream into memory: the one place that opens files for reading.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace corvane {
+
+// Bytes read into one buffer; size counts the bytes read, the buffer may be larger.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+// Read the whole file at path (UTF-8); false with the reason in error when it cannot be read
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error);
+
+// Read everything left in an open stream; false with the reason in error when that fails
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error);
+
+}  // namespace corvane

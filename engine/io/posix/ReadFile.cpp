@@ -1,0 +1,63 @@
+// Reading a whole GPX file or stream into memory, with POSIX descriptors.
+#include "ReadFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+
+namespace corvane {
+namespace {
+
+// Read everything left in fd. A regular file is read into a buffer of its size; pipes and
+// terminals grow the buffer as they go.
+bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = "is a directory";
+        return false;
+    }
+    std::size_t capacity = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    bytes.size = 0;
+    for (;;) {
+        if (bytes.size == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+            bytes.data = std::move(larger);
+        }
+        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            error = std::strerror(errno);
+            return false;
+        }
+        if (got == 0) return true;
+        bytes.size += static_cast<std::size_t>(got);
+    }
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const bool read = ReadAll(fd, bytes, error);
+    ::close(fd);
+    return read;
+}
+
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error) {
+    return ReadAll(::fileno(stream), bytes, error);
+}
+
+}  // namespace corvane
