@@ -1,19 +1,24 @@
 // Runs the built corvane-cli as a child process with chosen standard streams and locale.
 #pragma once
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace corvane::testing {
 
 struct CliRun {
-    std::vector<std::string> args;  // after the program name
-    std::string input;              // standard input; on a terminal, typed into it
-    std::string locale = "C";       // LC_ALL of the child; LC_CTYPE and LANG are removed
-    std::string stdoutPath;         // when set, standard output is this file instead of a captured one
-    bool terminal = false;          // standard input and error are a pseudo-terminal
-    long memoryKb = 0;              // when set, the child's address space is capped at this size
-    unsigned seconds = 60;          // the child is killed by SIGALRM after this long
+    std::vector<std::string> args;            // after the program name
+    std::string input;                        // standard input; on a terminal, typed into it
+    std::string locale = "C";                 // LC_ALL of the child; LC_CTYPE and LANG are removed
+    std::string stdoutPath;                   // when set, standard output is this file instead of a captured one
+    bool terminal = false;                    // standard input and error are a pseudo-terminal
+    long memoryKb = 0;                        // when set, the child's address space is capped at this size
+                                              // (and whatever it is, a child that hangs dies after a minute)
+    bool unprivileged = false;                // run as nobody when the tests run as root
+    std::function<void(pid_t)> whileRunning;  // called with the child's id before it is waited for
 };
 
 struct CliResult {
