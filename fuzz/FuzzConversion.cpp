@@ -20,7 +20,7 @@ namespace {
 using namespace corvane;
 
 // An unknown name and the empty one both fall back to the system's code page.
-constexpr std::string_view kCodePages[] = {"",        "windows-1252", "utf-8",   "windows-1250",
+constexpr std::string_view kCodePages[] = {"",       "windows-1252", "utf-8",   "windows-1250",
                                            "cp1251", "windows-1253", "unknown", "windows-1258"};
 
 class FuzzWindow : public WindowToolkit {
