@@ -4,7 +4,7 @@
 #include "CacheRecord.h"
 #include "CsvWriter.h"
 #include "DisplayNode.h"
-#include "GpxDocument.h"
+#include "GpxInputs.h"
 #include "IconTable.h"
 #include "Messages.h"
 #include "SaveFile.h"
@@ -17,26 +17,32 @@
 namespace corvane {
 namespace {
 
-// The icon table, then one line per waypoint; false when the sink failed.
-bool WriteCsv(const GpxDocument& document, WindowToolkit& window, CacheRecord& record, Sink& sink,
-              const RunOptions& options, std::size_t& waypoints) {
+// The icon table, then one line per waypoint of every document; false when the sink failed.
+bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord& record, Sink& sink,
+              const RunOptions& options, RunResult& result) {
     TextEncoder encoder(options.codePage);
     CsvWriter out(sink, encoder);
+    if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
     WriteIconTable(window, out);
-    record.FirstWaypoint = true;
-    DisplayNode(document.document(), record, window, out);
-    // The walk writes a waypoint when the next one begins, so the last is still pending.
-    if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
-    waypoints = out.waypoints();
+    // Each document is written whole before the next begins, so that the texts ahead of the
+    // next one's first waypoint (its own name, its description) never reach the last of this one.
+    for (const auto& document : documents) {
+        record.FirstWaypoint = true;
+        DisplayNode(document->document(), record, window, out);
+        // The walk writes a waypoint when the next one begins, so the last is still pending.
+        if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
+    }
+    result.waypoints = out.waypoints();
+    result.leftOut = out.leftOut();
     return out.Flush();
 }
 
 // The CSV into the sink the caller gave, or else into the file named by txtMM.
-bool WriteOutput(const GpxDocument& document, WindowToolkit& window, CacheRecord& record, const RunOptions& options,
-                 std::size_t& waypoints) {
-    if (options.output != nullptr) return WriteCsv(document, window, record, *options.output, options, waypoints);
+bool WriteOutput(const GpxDocuments& documents, WindowToolkit& window, CacheRecord& record, const RunOptions& options,
+                 RunResult& result) {
+    if (options.output != nullptr) return WriteCsv(documents, window, record, *options.output, options, result);
     SaveFile file(window.txtMM());
-    return file.open() && WriteCsv(document, window, record, file, options, waypoints) && file.commit();
+    return file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
 }
 
 }  // namespace
@@ -49,16 +55,23 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         return result;
     }
 
-    GpxDocument document;
+    GpxDocuments documents;
+    const std::vector<std::string> inputs = options.inputs.empty() ? std::vector{window.txtGPX()} : options.inputs;
+    std::function<void(std::size_t)> bytesRead;
+    if (options.progress) bytesRead = [&](std::size_t bytes) { options.progress({bytes, 0}); };
     bool loaded = false;
     try {
-        loaded = options.input != nullptr ? document.LoadStream(options.input) : document.LoadFile(window.txtGPX());
+        loaded = LoadGpxInputs(inputs, options.input, documents, result.reason, bytesRead);
     } catch (const std::bad_alloc&) {
         // A document larger than the memory left is one that does not load.
-        loaded = false;
+        documents.clear();
+        const std::string name = options.input != nullptr ? "standard input"
+                                 : inputs.size() == 1     ? inputs.front()
+                                                          : "the GPX files";
+        result.reason = name + ": out of memory";
     }
     if (!loaded) {
-        Show(window, kMsgLoadFailed);
+        Show(window, kMsgLoadFailed, result.reason);
         result.outcome = RunOutcome::LoadFailed;
         return result;
     }
@@ -72,7 +85,7 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         // Running out of memory halfway fails the write; the unwinding removes the temporary file.
         bool written = false;
         try {
-            written = WriteOutput(document, window, record, options, result.waypoints);
+            written = WriteOutput(documents, window, record, options, result);
         } catch (const std::bad_alloc&) {
             written = false;
         }
@@ -84,7 +97,12 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         Show(window, kMsgWriteFailed);
         return result;
     }
-    Show(window, kMsgComplete);
+    if (result.leftOut == 0) {
+        Show(window, kMsgComplete);
+    } else {
+        const std::string prompt = std::string(kMsgComplete.prompt) + "\n" + LeftOutLine(result.leftOut);
+        Show(window, {prompt, kMsgComplete.style, kMsgComplete.title});
+    }
     return result;
 }
 

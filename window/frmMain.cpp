@@ -8,9 +8,12 @@
 #include "Twips.h"
 #include "WrapCheckBox.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QUrl>
 
 // The icon images are compiled into this static library; they must be registered by name.
@@ -32,6 +36,11 @@ namespace {
 // The client area, in twips.
 constexpr int kClientWidth = 4680;
 constexpr int kClientHeight = 4665;
+
+// The two option buttons' boxes overlap by this much; each gives up half of it, top and
+// bottom, so that its caption stays where it is and no box covers part of the other caption.
+constexpr int kOptionOverlap = 135;
+constexpr int kOptionTrim = kOptionOverlap / 2;
 
 // The first local file among dragged links, with the system's separators, or "" when there is none
 QString DraggedFile(const QMimeData* data) {
@@ -53,7 +62,7 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
     if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
     CreateControls();
     toolkit_ = std::make_unique<FormToolkit>(
-        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, optURL[0]}, *boxes_);
+        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, optURL[0], mnuIconsByType}, *boxes_);
     Form_Load();
 }
 
@@ -116,12 +125,12 @@ void frmMain::CreateControls() {
 
     optURL[0] = new QRadioButton(QStringLiteral("Link to Website"), this);
     optURL[0]->setToolTip(QStringLiteral("Links to a URL from Memory Map"));
-    Place(optURL[0], 120, 3240, 1695, 375);
+    Place(optURL[0], 120, 3240 + kOptionTrim, 1695, 375 - kOptionOverlap);
 
     optURL[1] = new QRadioButton(QStringLiteral("Link to CacheMate"), this);
     optURL[1]->setToolTip(QStringLiteral("Links to CacheMate from Memeory Map"));
     optURL[1]->setChecked(true);
-    Place(optURL[1], 120, 3480, 1695, 375);
+    Place(optURL[1], 120, 3480 + kOptionTrim, 1695, 375 - kOptionOverlap);
 
     cmdConvert = MakeButton(QStringLiteral("Convert"));
     cmdConvert->setToolTip(QStringLiteral("Create the CSV file to import into Memory Map"));
@@ -159,6 +168,14 @@ void frmMain::CreateControls() {
     Label4->setObjectName(QStringLiteral("Label4"));
     chkHint->setObjectName(QStringLiteral("chkHint"));
 
+    // A right click on the form, outside the text boxes, offers the choice of icons; the
+    // layout stays as it is.
+    mnuIconsByType = new QAction(QStringLiteral("Icons by cache type"), this);
+    mnuIconsByType->setObjectName(QStringLiteral("mnuIconsByType"));
+    mnuIconsByType->setCheckable(true);
+    addAction(mnuIconsByType);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
     connect(txtGPX, &QLineEdit::textChanged, this, &frmMain::txtGPX_Change);
@@ -177,6 +194,7 @@ void frmMain::Form_Load() {
     txtCacher->setText(settings_.Name);
     optURL[settings_.Include == QStringLiteral("C") ? 1 : 0]->setChecked(true);
     chkHint->setChecked(settings_.Hint == QStringLiteral("Y"));
+    mnuIconsByType->setChecked(settings_.Kinds == QStringLiteral("Type"));
 }
 
 void frmMain::Form_Unload() {
@@ -186,12 +204,19 @@ void frmMain::Form_Unload() {
     settings_.Name = txtCacher->text();
     settings_.Include = optURL[0]->isChecked() ? QStringLiteral("U") : QStringLiteral("C");
     settings_.Hint = chkHint->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    settings_.Kinds = mnuIconsByType->isChecked() ? QStringLiteral("Type") : QStringLiteral("Container");
     // A store that cannot be written fails quietly: the window is closing, the user's files are
     // not at stake, and a box at every close would be all the user could do about it.
     settings_.SaveSettings(*OpenSettings(settingsFile_));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A close during a conversion waits for its end, so that the settings hold what it used.
+    if (converting_) {
+        closeWhenDone_ = true;
+        event->ignore();
+        return;
+    }
     // Close and the title bar's close box both end here; the window always closes.
     Form_Unload();
     event->accept();
@@ -204,7 +229,22 @@ void frmMain::cmdClose_Click() {
 void frmMain::cmdConvert_Click() {
     RunOptions options;
     options.codePage = CanonicalCodePage(settings_.Encoding.toStdString());
-    LoadDocument(*toolkit_, record_, options);
+    // The run has a thread of its own so that the window keeps painting. Its questions and
+    // messages still come one at a time, in its order, on this thread (see FormToolkit); input
+    // to the window waits until the run has ended, as when the run held this thread.
+    QEventLoop running;
+    std::unique_ptr<QThread> run(QThread::create([&] { LoadDocument(*toolkit_, record_, options); }));
+    connect(run.get(), &QThread::finished, &running, &QEventLoop::quit);
+    converting_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    toolkit_->Freeze();
+    run->start();
+    running.exec(QEventLoop::ExcludeUserInputEvents);
+    run->wait();
+    toolkit_->Thaw();
+    QApplication::restoreOverrideCursor();
+    converting_ = false;
+    if (closeWhenDone_) close();
 }
 
 void frmMain::Browse(QLineEdit* box, const QString& filter) {
@@ -217,7 +257,8 @@ void frmMain::Browse(QLineEdit* box, const QString& filter) {
 }
 
 void frmMain::cmdGPX_Click() {
-    Browse(txtGPX, QStringLiteral("GPX Files (*.gpx);;All Files (*.*)"));
+    // Pocket queries arrive as zip files, which convert as they are.
+    Browse(txtGPX, QStringLiteral("GPX Files (*.gpx *.zip);;All Files (*.*)"));
 }
 
 void frmMain::cmdMM_Click() {

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -40,7 +41,8 @@ protected:
 private slots:
     // Closes the window, which saves the settings
     void cmdClose_Click();
-    // Runs one conversion over the controls, with the code page of the "Encoding" setting
+    // Runs one conversion over the controls, with the code page of the "Encoding" setting, under
+    // a busy cursor while the window keeps painting
     void cmdConvert_Click();
     // Lets the user choose the GPX file
     void cmdGPX_Click();
@@ -69,6 +71,8 @@ private:
     std::unique_ptr<FileDialog> cDialog;
     std::unique_ptr<MessageBoxes> boxes_;
     std::unique_ptr<FormToolkit> toolkit_;
+    bool converting_ = false;     // a conversion is running
+    bool closeWhenDone_ = false;  // the window was closed during it
 
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;
@@ -84,6 +88,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
 }  // namespace corvane

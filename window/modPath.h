@@ -16,6 +16,7 @@ struct modPath {
     QString Name;      // the user's geocaching name
     QString Include;   // "U" links to the web site, "C" to CacheMate
     QString Hint;      // "Y" puts the hints into the comments
+    QString Kinds;     // "Type": icons by cache type; "Container" (the default): by container
     QString Encoding;  // code page of the CSV file; set by hand, never saved
 
     // Read every key of the "Startup" section, each with its default when it is absent
