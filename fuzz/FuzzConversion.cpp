@@ -1,7 +1,8 @@
 // The whole conversion on arbitrary bytes: the first bytes choose the options, the rest is the GPX file.
 //
 // Input layout: one flag byte (bit 0 hints, bit 1 link to the website, bits 2 to 4 the code
-// page), the icon folder up to a newline, the user name up to a newline, then the document.
+// page, bit 5 icons by cache type), the icon folder up to a newline, the user name up to a
+// newline, then the document (a GPX file, or a zip file of them).
 #include "CacheRecord.h"
 #include "LoadDocument.h"
 #include "Sink.h"
@@ -28,6 +29,7 @@ public:
     std::string icon, cacher;
     int hint = 0;
     bool website = false;
+    bool byType = false;
 
     std::string txtGPX() override { return "fuzz.gpx"; }
     std::string txtMM() override { return "fuzz.csv"; }
@@ -36,6 +38,7 @@ public:
     std::string txtCacher() override { return cacher; }
     int chkHint() override { return hint; }
     bool optURL0() override { return website; }
+    bool mnuIconsByType() override { return byType; }
     int MsgBox(const std::string&, int, const std::string&) override { return kAnswerOK; }
 };
 
@@ -74,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         window.hint = flags & 1;
         window.website = (flags & 2) != 0;
         options.codePage = kCodePages[flags >> 2 & 7];
+        window.byType = (flags & 32) != 0;
     }
     window.icon = TakeLine(input);
     window.cacher = TakeLine(input);
