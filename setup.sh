@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
-          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth time clang libclang-rt-14-dev)
+          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
+          scdoc desktop-file-utils man-db dpkg-dev file time clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

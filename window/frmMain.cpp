@@ -7,6 +7,7 @@
 #include "TextEncoder.h"
 #include "Twips.h"
 #include "WrapCheckBox.h"
+#include "WriteIconsHere.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,6 +69,10 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::OpenGPX(const QString& path) {
+    txtGPX->setText(QDir::toNativeSeparators(path));
+}
 
 void frmMain::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(TwipsToPixels(left, top, width, height, logicalDpiX(), logicalDpiY()));
@@ -178,6 +184,12 @@ void frmMain::CreateControls() {
 
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
+    mnuWriteIcons = new QAction(QStringLiteral("Write Corvane's Icons Here"), txtIcon);
+    mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
+    txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
+    connect(mnuWriteIcons, &QAction::triggered, this, &frmMain::mnuWriteIcons_Click);
+
     connect(txtGPX, &QLineEdit::textChanged, this, &frmMain::txtGPX_Change);
     connect(cmdGPX, &QPushButton::clicked, this, &frmMain::cmdGPX_Click);
     connect(cmdMM, &QPushButton::clicked, this, &frmMain::cmdMM_Click);
@@ -271,6 +283,17 @@ void frmMain::txtGPX_Change() {
     if (const auto name = OutputName(txtGPX->text().toStdString())) txtMM->setText(QString::fromStdString(*name));
 }
 
+void frmMain::txtIcon_ContextMenu(const QPoint& position) {
+    std::unique_ptr<QMenu> menu(txtIcon->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(mnuWriteIcons);
+    menu->exec(txtIcon->mapToGlobal(position));
+}
+
+void frmMain::mnuWriteIcons_Click() {
+    WriteIconsHere(IconFolder(txtIcon->text(), txtMM->text()), *boxes_);
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -284,7 +307,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         const QString file = DraggedFile(drop->mimeData());
         if (file.isEmpty()) break;
-        txtGPX->setText(file);
+        OpenGPX(file);
         drop->acceptProposedAction();
         return true;
     }

@@ -32,6 +32,9 @@ public:
     frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile);
     ~frmMain() override;
 
+    // Takes the file as the GPX file, as if it had been dropped on the window
+    void OpenGPX(const QString& path);
+
 protected:
     // Close and the title bar's close box: saves the settings, never refuses
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +53,10 @@ private slots:
     void cmdMM_Click();
     // Fills an empty output box from the GPX name; runs for every change of the GPX box
     void txtGPX_Change();
+    // The icon folder box's own menu, with "Write Corvane's icons here" below the editing entries
+    void txtIcon_ContextMenu(const QPoint& position);
+    // Writes the icon set into the folder the icon box names
+    void mnuWriteIcons_Click();
 
 private:
     // Creates every control at its place, in tab order
@@ -88,6 +95,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuWriteIcons = nullptr;
     QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
