@@ -91,10 +91,11 @@ TEST(Hardening, BadInputConvertsOrGivesTheLoadMessageInBoundedTimeAndMemory) {
             RunCli("ulimit -v " + limit + "; cat " + in + " | /usr/bin/time -f %M -o " + csv + ".kb timeout 60",
                    row.name.starts_with('/') ? row.name.substr(0, row.name.find(',')) : in, csv);
         const std::string times = ReadFile(csv + ".kb");  // "Command exited with non-zero status 2\n3172\n"
-        const long kb = std::atol(times.c_str() + times.rfind('\n', times.size() - 2) + 1);
+        const long kb = std::atol(times.substr(times.rfind('\n', times.size() - 2) + 1).c_str());
         std::printf("%-32.32s %9zu bytes status %d peak %6ld KB\n", row.name.c_str(), row.bytes.size(), status, kb);
         EXPECT_EQ(status, row.status) << row.name;
         EXPECT_TRUE(status == 0 ? ReadFile(csv).starts_with("IC01 ,") : ReadFile(csv) == "old") << row.name;
+        EXPECT_FALSE(HasTemporaryFile(dir)) << row.name;
         // Deep nesting is the worst case: every "<a></a>" of 7 bytes becomes a node of the tree.
         EXPECT_TRUE(CORVANE_SANITIZE || kb < 16'000 + 12 * static_cast<long>(row.bytes.size() / 1024)) << row.name;
     }
