@@ -1,6 +1,7 @@
 // Reading corvane-cli's arguments, driven by one table of options that also writes the help.
 #include "CommandLine.h"
 
+#include "Console.h"
 #include "OutputName.h"
 #include "TextEncoder.h"
 
@@ -173,10 +174,9 @@ std::string UsageText() {
         left.resize(std::max<std::size_t>(left.size() + 1, 21), ' ');
         text += left + std::string(option.help) + "\n";
     }
+    text += "\n";
+    text += DefaultEncodingHelp();
     text +=
-        "\n"
-        "Default encoding: the Windows code page of the language in LC_ALL, LC_CTYPE or LANG; "
-        "windows-1252 for C, POSIX and the rest.\n"
         "\n"
         "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
         "exists and was not replaced; 4 the CSV file could not be written. With --write-icons:\n"

@@ -3,6 +3,7 @@
 
 #include "CacheRecord.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "ConsoleWindow.h"
 #include "LoadDocument.h"
 #include "Messages.h"
@@ -10,7 +11,6 @@
 #include "Sink.h"
 #include "WriteIconSet.h"
 
-#include <unistd.h>
 #include <cstdio>
 #include <optional>
 
@@ -84,9 +84,9 @@ int RunCommandLine(std::span<const std::string> args) {
     const bool fromStdin = commandLine.gpx == kStandardStream;
     const bool toStdout = commandLine.csv == kStandardStream;
     // Standard input carrying the GPX cannot also carry the answer to a question.
-    const bool terminal = !fromStdin && isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+    const bool terminal = !fromStdin && IsTerminal(stdin) && IsTerminal(stderr);
     ConsoleWindow window(commandLine, stdin, stderr, terminal);
-    DescriptorSink standardOutput(STDOUT_FILENO);
+    DescriptorSink standardOutput(StandardOutputDescriptor());
     RunOptions options;
     options.codePage = commandLine.codePage;
     if (fromStdin) options.input = stdin;
@@ -94,7 +94,7 @@ int RunCommandLine(std::span<const std::string> args) {
     if (commandLine.inputs.size() > 1) options.inputs = commandLine.inputs;
     // Progress is for a person watching a terminal; a log or a pipe gets none.
     std::optional<ProgressLine> progress;
-    if (!commandLine.quiet && isatty(STDERR_FILENO)) {
+    if (!commandLine.quiet && IsTerminal(stderr)) {
         progress.emplace(stderr);
         window.setProgressLine(&*progress);
         options.progress = [&](const RunProgress& p) { progress->Show(ProgressText(p.bytesRead, p.waypoints)); };

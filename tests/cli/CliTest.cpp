@@ -1,11 +1,10 @@
 // corvane-cli: what each argument list asks for, and, by running the program, each exit status
 // with what it prints, the standard streams and the question on a terminal.
 #include "CommandLine.h"
+#include "RunCli.h"
 #include "Support.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace corvane::testing {
 namespace {
@@ -58,24 +57,6 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--write-icons=D", "a.gpx"}, "error: --write-icons takes no file names, but 'a.gpx' was given"},
     };
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
-}
-
-struct CliResult {
-    int status;
-    std::string out, err;  // on a terminal, err is everything the terminal showed
-};
-
-// Run corvane-cli in the C locale with input on standard input; on a terminal (one that
-// script(1) opens) standard input and error are the terminal
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "", bool terminal = false) {
-    TempDir dir;
-    std::string command = "env -u LANG -u LC_CTYPE LC_ALL=C " CORVANE_CLI;
-    for (const std::string& arg : args) command += " '" + arg + "'";  // no test argument holds a quote
-    command += " >" + dir.path("out");
-    if (terminal) command = "script -qec \"" + command + "\" /dev/null";
-    command += " <" + dir.Write("in", input) + (terminal ? " >" : " 2>") + dir.path("err") + (terminal ? " 2>&1" : "");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir.path("out")), ReadFile(dir.path("err"))};
 }
 
 TEST(Cli, EachExitStatusWithWhatItPrints) {
@@ -142,7 +123,7 @@ TEST(Cli, StandardStreamsAndTheEncodingOption) {
 }
 
 TEST(Cli, OnATerminalTheUserDecides) {
-    if (std::system("script -qec true /dev/null </dev/null >/dev/null 2>&1") != 0) GTEST_SKIP() << "no terminals";
+    if (!TerminalAvailable()) GTEST_SKIP() << "no terminal to type into";
     TempDir dir;
     const std::string gpx = dir.Write("oak.gpx", kOakGpx);
     const std::string prompt = "Overwrite the existing file? [y/N] ", endOfInput = "";

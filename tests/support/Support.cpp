@@ -6,17 +6,35 @@
 #include "Sink.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace corvane::testing {
+namespace {
+
+// Paths are UTF-8 text in Corvane; Windows would read a plain string in its ANSI code page.
+std::filesystem::path PathOf(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+}  // namespace
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    dir_ = pattern;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // create_directory is false when the name is taken, so parallel tests never share a folder.
+        dir_ = base / ("corvane-test-" + std::to_string(seed()));
+        if (std::filesystem::create_directory(dir_)) return;
+    }
+    throw std::runtime_error("no temporary folder could be created");
 }
 
 TempDir::~TempDir() {
@@ -25,25 +43,26 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::path(const std::string& name) const {
-    return (dir_ / name).string();
+    return TextOf(dir_ / PathOf(name));
 }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
     std::string full = path(name);
-    std::ofstream(full, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(PathOf(full), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return full;
 }
 
 std::vector<std::string> TempDir::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        names.push_back(TextOf(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
 
 std::string ReadFile(const std::string& path) {
     std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
+    text << std::ifstream(PathOf(path), std::ios::binary).rdbuf();
     return text.str();
 }
 

@@ -1,0 +1,97 @@
+// Reading a whole GPX file or stream into memory, with Windows handles and UTF-16 paths.
+#include "ReadFile.h"
+
+#include "Utf16.h"
+
+#include <io.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace corvane {
+namespace {
+
+// The reason for the last failure in the C library's words ("No such file or directory"), so
+// that a load message reads the same on every platform.
+std::string LastError() {
+    const DWORD error = GetLastError();
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+        return std::strerror(ENOENT);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return std::strerror(EACCES);
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return std::strerror(ENOMEM);
+    default:
+        return std::system_category().message(static_cast<int>(error));
+    }
+}
+
+// Read everything left in handle. A disk file is read into a buffer of its size; pipes and
+// consoles grow the buffer as they go.
+bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
+    std::size_t capacity = 1 << 16;
+    LARGE_INTEGER size{};
+    if (GetFileType(handle) == FILE_TYPE_DISK && GetFileSizeEx(handle, &size))
+        capacity = static_cast<std::size_t>(size.QuadPart) + 1;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    bytes.size = 0;
+    for (;;) {
+        if (bytes.size == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+            bytes.data = std::move(larger);
+        }
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(capacity - bytes.size, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(handle, bytes.data.get() + bytes.size, want, &got, nullptr)) {
+            // A pipe whose writer has closed its end reports that instead of end of file.
+            if (GetLastError() == ERROR_BROKEN_PIPE) return true;
+            error = LastError();
+            return false;
+        }
+        if (got == 0) return true;
+        bytes.size += got;
+    }
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
+    const DWORD attributes = GetFileAttributesW(Utf16(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error = "is a directory";
+        return false;
+    }
+    // Other programs may go on reading, writing or even deleting the file while it is read.
+    const HANDLE handle =
+        CreateFileW(Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return false;
+    }
+    const bool read = ReadAll(handle, bytes, error);
+    CloseHandle(handle);
+    return read;
+}
+
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = "no such stream";
+        return false;
+    }
+    return ReadAll(handle, bytes, error);
+}
+
+}  // namespace corvane

@@ -1,0 +1,15 @@
+// UTF-8 text inside Corvane, UTF-16 at the Windows calls: the conversion both ways.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// The UTF-16 form of UTF-8 text; invalid bytes become U+FFFD
+std::wstring Utf16(std::string_view utf8);
+
+// The UTF-8 form of UTF-16 text; unpaired surrogates become U+FFFD
+std::string Utf8(std::wstring_view utf16);
+
+}  // namespace corvane
