@@ -1,0 +1,160 @@
+// Corvane's one window in Qt: the controls, the dialogs and the settings of the Qt front-end.
+#include "frmMain.h"
+
+#include "FormLayout.h"
+#include "WrapCheckBox.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+// The icon images are compiled into this static library; they must be registered by name.
+static void InitResources() {
+    Q_INIT_RESOURCE(corvane);
+}
+
+namespace corvane {
+
+namespace {
+
+// The first local file among dragged links, with the system's separators, or "" when there is none
+QString DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return {};
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmMain::frmMain() : frmMain(nullptr, nullptr, QString()) {}
+
+frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile)
+    : store_(settingsFile), cDialog(std::move(dialog)), boxes_(std::move(boxes)) {
+    InitResources();
+    if (!cDialog) cDialog = std::make_unique<QtFileDialog>(this);
+    if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
+    CreateControls();
+    handlers_->Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::MakeControl(const ControlLayout& layout) {
+    const QString caption = Text(layout.caption);
+    switch (layout.kind) {
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, this);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, this);
+        // Enter and Escape click nothing: no button is the window's default or cancel button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::OptionButton:
+        return new QRadioButton(caption, this);
+    case ControlKind::CheckBox:
+        return new WrapCheckBox(caption, this);
+    case ControlKind::Label:
+        break;
+    }
+    return new QLabel(caption, this);
+}
+
+void frmMain::CreateControls() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Text(kFormCaption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/corvane/corvane-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/corvane/corvane-16.png"), QSize(16, 16));
+    setWindowIcon(icon);
+    // The layout is measured for a small font of Arial's widths; wider fonts would clip the captions.
+    QFont font = this->font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                      QStringLiteral("Nimbus Sans")});
+    font.setPointSize(8);
+    setFont(font);
+    setFixedSize(TwipsToPixels(kFormWidth, logicalDpiX()), TwipsToPixels(kFormHeight, logicalDpiY()));
+    setAcceptDrops(true);
+    installEventFilter(this);
+
+    // Created in tab order, which is also the keyboard focus order; the labels take no focus.
+    for (const ControlLayout& layout : kFormControls) {
+        QWidget* control = MakeControl(layout);
+        control->setObjectName(Text(layout.name));
+        if (!layout.tooltip.empty()) control->setToolTip(Text(layout.tooltip));
+        control->setGeometry(TwipsToPixels(layout.left, logicalDpiX()), TwipsToPixels(layout.top, logicalDpiY()),
+                             TwipsToPixels(layout.width, logicalDpiX()), TwipsToPixels(layout.height, logicalDpiY()));
+    }
+    txtGPX = findChild<QLineEdit*>(QStringLiteral("txtGPX"));
+    cmdGPX = findChild<QPushButton*>(QStringLiteral("cmdGPX"));
+    txtMM = findChild<QLineEdit*>(QStringLiteral("txtMM"));
+    cmdMM = findChild<QPushButton*>(QStringLiteral("cmdMM"));
+    txtIcon = findChild<QLineEdit*>(QStringLiteral("txtIcon"));
+    txtCacher = findChild<QLineEdit*>(QStringLiteral("txtCacher"));
+    optURL[0] = findChild<QRadioButton*>(QStringLiteral("optURL0"));
+    optURL[1] = findChild<QRadioButton*>(QStringLiteral("optURL1"));
+    cmdConvert = findChild<QPushButton*>(QStringLiteral("cmdConvert"));
+    cmdClose = findChild<QPushButton*>(QStringLiteral("cmdClose"));
+    chkHint = findChild<QCheckBox*>(QStringLiteral("chkHint"));
+    optURL[1]->setChecked(true);
+
+    for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
+
+    toolkit_ = std::make_unique<FormToolkit>(
+        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}}, *cDialog, *boxes_);
+    handlers_ = std::make_unique<FormHandlers>(*toolkit_, store_);
+    FormHandlers* handlers = handlers_.get();
+    connect(txtGPX, &QLineEdit::textChanged, this, [handlers] { handlers->txtGPX_Change(); });
+    connect(cmdGPX, &QPushButton::clicked, this, [handlers] { handlers->cmdGPX_Click(); });
+    connect(cmdMM, &QPushButton::clicked, this, [handlers] { handlers->cmdMM_Click(); });
+    connect(cmdConvert, &QPushButton::clicked, this, [handlers] { handlers->cmdConvert_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Close and the title bar's close box both end here; the window always closes.
+    handlers_->Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (DraggedFile(drag->mimeData()).isEmpty()) break;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString file = DraggedFile(drop->mimeData());
+        if (file.isEmpty()) break;
+        handlers_->Form_DropFile(file.toStdString());
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace corvane
