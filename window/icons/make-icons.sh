@@ -20,3 +20,6 @@ draw() {  # size in pixels, output file
 
 draw 32 corvane-32.png
 draw 16 corvane-16.png
+
+# The Windows program's icon resource: both images in one .ico file.
+convert corvane-32.png corvane-16.png -colors 16 corvane.ico

@@ -1,0 +1,76 @@
+// Corvane's one window in Win32: the controls, the file dialog, the message boxes and the
+// registry settings of the Windows front-end.
+#pragma once
+
+#include "FormHandlers.h"
+#include "FormLayout.h"
+#include "RegistrySettingsStore.h"
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Shows a modal message box over owner with a MessageBoxW style value; returns IDOK, IDYES or IDNO.
+using MessageBoxFunction =
+    std::function<int(HWND owner, const std::wstring& prompt, unsigned style, const std::wstring& title)>;
+
+// frmMain: loads the settings into its controls when created and saves them whenever it closes.
+class Win32Form : public FormView {
+public:
+    // A form that shows its message boxes with showMessage (MessageBoxW when empty)
+    explicit Win32Form(HINSTANCE instance, MessageBoxFunction showMessage = {});
+    ~Win32Form() override;
+
+    // Create the window and its controls and fill them from the settings, not yet shown; false on failure
+    bool Create();
+    // The form's window
+    HWND Handle() const { return form_; }
+    // The control of this name in the form's layout, or null
+    HWND Control(std::string_view name) const;
+    // Run the messages of the thread until the form is closed; the program's exit status
+    int Run();
+
+    std::string txtGPX() override;
+    void setTxtGPX(const std::string& text) override;
+    std::string txtMM() override;
+    void setTxtMM(const std::string& text) override;
+    std::string txtIcon() override;
+    void setTxtIcon(const std::string& text) override;
+    std::string txtCacher() override;
+    void setTxtCacher(const std::string& text) override;
+    int chkHint() override;
+    void setChkHint(int value) override;
+    bool optURL0() override;
+    void setOptURL(int index) override;
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // One control's event, from its WM_COMMAND
+    void Command(int id, int code);
+    // Creates the controls in tab order, with their captions and tooltips
+    void CreateControls();
+    // Sizes the form and places every control for the window's current DPI, with a font of that DPI
+    void Layout();
+    std::string Text(std::string_view name) const;
+    void SetText(std::string_view name, const std::string& text);
+
+    HINSTANCE instance_;
+    MessageBoxFunction showMessage_;
+    RegistrySettingsStore store_;
+    FormHandlers handlers_{*this, store_};
+    HWND form_ = nullptr;
+    HWND tooltips_ = nullptr;
+    HFONT font_ = nullptr;
+    std::array<HWND, kFormControls.size()> controls_{};
+    std::wstring lastName_;  // file name, without its folder, of the last file the dialog chose
+};
+
+}  // namespace corvane
