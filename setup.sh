@@ -1,13 +1,25 @@
 #!/usr/bin/env bash
 # Installs what Corvane needs from Debian's packages, builds it into build/, then
-#   bash setup.sh run    converts the bundled sample and says where the CSV file is
-#   bash setup.sh test   runs every test
-#   bash setup.sh build  only builds
+#   bash setup.sh run      converts the bundled sample and says where the CSV file is
+#   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux
+#   bash setup.sh windows  cross-builds for Windows and packs build/Corvane-VERSION-windows-x64.zip
+#   bash setup.sh build    only builds (Linux)
 set -euo pipefail
 cd "$(dirname "$0")"
 
+command=${1:-build}
+case "$command" in
+  run | test | windows | build) ;;
+  *) echo "usage: bash setup.sh [run|test|windows|build]" >&2; exit 1 ;;
+esac
+
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libgtest-dev
           qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+# The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
+if [[ $command == test || $command == windows ]]; then
+  packages+=("${windows_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,19 +38,132 @@ if ((${#missing[@]})); then
   fi
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+build_linux() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build -j"$(nproc)"
+}
 
-case "${1:-build}" in
+# --- Windows ---------------------------------------------------------------------------------
+# Debian ships pugixml and utf8proc only for Linux, so their Windows builds come from Debian's
+# source packages, in the versions the Linux build uses. apt-get reads a private source list and
+# keeps its lists under build/; the system's apt configuration is not touched. The libraries are
+# built once and reused while their versions and the compiler stay the same.
+deps=$PWD/build/windows-deps
+toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
+
+# One deb-src line for the machine's Debian mirror and release.
+debian_source_line() {
+  local uri suite keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+  if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+    uri=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources)
+    suite=$(awk '/^Suites:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources)
+  else
+    read -r uri suite < <(awk '$1 == "deb" && $2 !~ /^\[/ {print $2, $3; exit}' /etc/apt/sources.list)
+  fi
+  echo "deb-src [signed-by=$keyring] $uri $suite main"
+}
+
+fetch_debian_sources() {
+  local apt=$deps/apt
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$deps/src"
+  debian_source_line >"$apt/sources.list"
+  local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=/dev/null"
+                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root -q)
+  apt-get "${options[@]}" update >/dev/null
+  (cd "$deps/src" && apt-get "${options[@]}" source --only-source "$@" >/dev/null 2>&1)
+}
+
+# The folder apt-get source unpacked a name=version into
+unpacked() {
+  local dirs=("$deps/src/${1%%=*}-"*/)
+  echo "${dirs[0]}"
+}
+
+# name=version of the source package that built an installed Linux package
+source_of() {
+  dpkg-query -W -f='${source:Package}=${source:Version}' "$1"
+}
+
+cmake_windows_library() {
+  local name=$1 source=$2
+  shift 2
+  cmake -S "$source" -B "$deps/build/$name" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$deps/install" -DBUILD_SHARED_LIBS=OFF "$@" >/dev/null
+  cmake --build "$deps/build/$name" -j"$(nproc)" >/dev/null
+  cmake --install "$deps/build/$name" >/dev/null
+}
+
+build_windows_libraries() {
+  local pugixml utf8proc stamp
+  pugixml=$(source_of libpugixml-dev)
+  utf8proc=$(source_of libutf8proc-dev)
+  stamp="$pugixml $utf8proc $(source_of libgtest-dev) $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+  [[ -f $deps/install/stamp && $(<"$deps/install/stamp") == "$stamp" ]] && return
+  echo "Building pugixml, utf8proc and GoogleTest for Windows from Debian's sources (once)"
+  rm -rf "$deps"
+  fetch_debian_sources "$pugixml" "$utf8proc"
+  cmake_windows_library pugixml "$(unpacked "$pugixml")" -DPUGIXML_BUILD_TESTS=OFF
+  cmake_windows_library utf8proc "$(unpacked "$utf8proc")" -DUTF8PROC_ENABLE_TESTING=OFF
+  cmake_windows_library googletest /usr/src/googletest -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=ON
+  echo "$stamp" >"$deps/install/stamp"
+}
+
+build_windows() {
+  build_windows_libraries
+  cmake -S . -B build/windows-x64 -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCORVANE_WINDOWS_DEPS="$deps/install" -DCORVANE_BUILD_WINDOW=OFF "$@" >/dev/null
+  cmake --build build/windows-x64 -j"$(nproc)"
+}
+
+# A fresh Wine prefix for this run, and one Wine server kept up for all the tests.
+test_windows() {
+  local prefix=$PWD/build/windows-x64/wine
+  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  # The server holds no terminal or pipe of this script open while it waits for the tests.
+  wineserver --persistent </dev/null >/dev/null 2>&1
+  wineboot --init </dev/null >/dev/null 2>&1
+  local status=0
+  ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)" || status=$?
+  wineserver --kill
+  return "$status"
+}
+
+package_windows() {
+  local version name stage
+  version=$(sed -n 's/^project(Corvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  name=Corvane-$version-windows-x64
+  stage=build/windows-x64/package/$name
+  rm -rf "$stage" "build/$name.zip"
+  mkdir -p "$stage"
+  x86_64-w64-mingw32-strip -o "$stage/corvane-cli.exe" build/windows-x64/cli/corvane-cli.exe
+  sed "s/@VERSION@/$version/" docs/README-windows.txt | sed 's/$/\r/' >"$stage/README.txt"
+  (cd build/windows-x64/package && zip -qr "../../$name.zip" "$name")
+  echo "The Windows package is $(pwd)/build/$name.zip"
+}
+
+case "$command" in
   run)
+    build_linux
     out=build/sample-caches.csv
     build/cli/corvane-cli --force samples/caches.gpx "$out"
     echo "The CSV file is $(pwd)/$out"
     echo "To open the window: build/window/corvane"
     ;;
   test)
+    build_linux
+    # The Windows results must match the Linux program's byte for byte.
+    build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
+    test_windows
+    # Linux last, so that the run ends with CTest's summary line.
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
-  build) ;;
-  *) echo "usage: bash setup.sh [run|test|build]" >&2; exit 1 ;;
+  windows)
+    build_windows -DCORVANE_BUILD_TESTS=OFF
+    package_windows
+    ;;
+  build)
+    build_linux
+    ;;
 esac

@@ -17,7 +17,10 @@ struct NamedCodePage {
     UINT codePage;
 };
 
-// Encodings a document may declare and the Windows code page that reads each.
+// Encodings a document may declare and the Windows code page that reads each. Byte for byte
+// they read as on Linux, except where Windows' own table differs from the C library's:
+// iso-8859-7 (the 1987 edition, without € and ₯), iso-8859-8 (0xAF, 0xFD, 0xFE), koi8-u (0xAE and
+// 0xBE are Belarusian ў and Ў) and windows-1255 (0xCA is U+05BA).
 // clang-format off
 constexpr std::array kNamedCodePages{
     NamedCodePage{"windows-1250", 1250}, NamedCodePage{"cp1250", 1250},
@@ -45,7 +48,7 @@ constexpr std::array kNamedCodePages{
     NamedCodePage{"ibm850", 850},        NamedCodePage{"cp850", 850},
     NamedCodePage{"ibm852", 852},        NamedCodePage{"cp852", 852},
     NamedCodePage{"ibm866", 866},        NamedCodePage{"cp866", 866},
-    NamedCodePage{"windows-874", 874},   NamedCodePage{"tis-620", 874},
+    NamedCodePage{"windows-874", 874},
     NamedCodePage{"shift_jis", 932},     NamedCodePage{"windows-31j", 932},
     NamedCodePage{"gbk", 936},           NamedCodePage{"gb2312", 936},
     NamedCodePage{"euc-kr", 949},
@@ -71,31 +74,25 @@ bool IsWindowsCodePage(UINT codePage) {
     return codePage >= 1250 && codePage <= 1258;
 }
 
-// UTF-8 for the character that bytes stand for, or "" when they are no character of the code
-// page. The bytes Microsoft's tables leave undefined in windows-1250 ... 1258 (0x81 in 1252)
-// decode as C1 controls on Windows; they are holes of the code page, as the C library has them.
+// True for the characters Windows maps the undefined bytes of a code page to: C1 controls in
+// the windows-* code pages (0x81 in windows-1252) and the Private Use Area (0xAA in windows-1253).
+// Microsoft's published tables leave those bytes undefined, as the C library's converters do.
+bool IsHole(UINT codePage, char32_t ch) {
+    const bool windowsCodePage = codePage == 874 || (codePage >= 1250 && codePage <= 1258);
+    return (windowsCodePage && ch >= 0x80 && ch <= 0x9F) || (ch >= 0xE000 && ch <= 0xF8FF);
+}
+
+// UTF-8 for the character that bytes stand for, or "" when they are no character of the code page
 std::string DecodeCharacter(UINT codePage, const char* bytes, int size) {
     std::array<wchar_t, 4> wide{};
     const int count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, size, wide.data(),
                                           static_cast<int>(wide.size()));
-    if (count <= 0) return "";
-    if (IsWindowsCodePage(codePage) && count == 1 && wide[0] >= 0x80 && wide[0] <= 0x9F) return "";
+    if (count <= 0 || (count == 1 && IsHole(codePage, wide[0]))) return "";
     std::string utf8(16, '\0');
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, utf8.data(), static_cast<int>(utf8.size()),
                                            nullptr, nullptr);
     utf8.resize(static_cast<std::size_t>(std::max(length, 0)));
     return utf8;
-}
-
-// The bytes of the UTF-16 text in the code page; false when any character has no exact equivalent
-bool EncodeExactly(UINT codePage, const wchar_t* wide, int size, std::string& bytes) {
-    std::array<char, 16> out{};
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, size, out.data(),
-                                           static_cast<int>(out.size()), nullptr, &usedDefault);
-    if (length <= 0 || usedDefault) return false;
-    bytes.assign(out.data(), static_cast<std::size_t>(length));
-    return true;
 }
 
 int ToUtf16(char32_t ch, std::array<wchar_t, 2>& wide) {
@@ -106,6 +103,19 @@ int ToUtf16(char32_t ch, std::array<wchar_t, 2>& wide) {
     wide[0] = static_cast<wchar_t>(0xD800 + ((ch - 0x10000) >> 10));
     wide[1] = static_cast<wchar_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
     return 2;
+}
+
+// The bytes of ch in the code page; false when it has no exact equivalent there
+bool EncodeExactly(UINT codePage, char32_t ch, std::string& bytes) {
+    if (IsHole(codePage, ch)) return false;
+    std::array<wchar_t, 2> wide{};
+    std::array<char, 16> out{};
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), ToUtf16(ch, wide), out.data(),
+                                           static_cast<int>(out.size()), nullptr, &usedDefault);
+    if (length <= 0 || usedDefault) return false;
+    bytes.assign(out.data(), static_cast<std::size_t>(length));
+    return true;
 }
 
 }  // namespace
@@ -128,34 +138,38 @@ bool CodePageConverter::Open(const std::string& codePage) {
 bool CodePageConverter::Convert(char32_t ch, std::string& bytes) {
     if (handle_ == -1) return false;
     const auto codePage = static_cast<UINT>(handle_);
-    std::array<wchar_t, 2> wide{};
-    if (EncodeExactly(codePage, wide.data(), ToUtf16(ch, wide), bytes)) return true;
+    if (EncodeExactly(codePage, ch, bytes)) return true;
 
-    // Vietnamese and Hebrew code pages write some letters as a base letter and combining marks
-    // (ế as ê and an acute accent). Such a letter goes out as the longest start of its canonical
-    // decomposition that composes into one character of the code page, then marks of the code page.
+    // The Vietnamese and Hebrew code pages write some letters as a letter and combining marks,
+    // as the C library's converters do: ệ as ê and a dot below (one mark of the canonical
+    // decomposition apart, the others composed with the letter), שּׁ as ש and both its points.
     std::array<utf8proc_int32_t, 8> parts{};
     int boundClass = 0;
     const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
                                                            parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
     if (count < 2 || static_cast<std::size_t>(count) > parts.size()) return false;
-    for (utf8proc_ssize_t start = count - 1; start >= 1; --start) {
-        std::array<utf8proc_int32_t, 8> composed = parts;
-        const utf8proc_ssize_t length = utf8proc_normalize_utf32(composed.data(), start, UTF8PROC_COMPOSE);
-        if (length != 1) continue;
-        std::string result;
-        bool exact = EncodeExactly(codePage, wide.data(), ToUtf16(static_cast<char32_t>(composed[0]), wide), result);
-        for (utf8proc_ssize_t i = start; exact && i < count; ++i) {
-            std::string mark;
-            exact = EncodeExactly(codePage, wide.data(), ToUtf16(static_cast<char32_t>(parts[i]), wide), mark);
-            result += mark;
+    std::string letter;
+    std::string mark;
+    for (utf8proc_ssize_t apart = count - 1; apart >= 1; --apart) {
+        std::array<utf8proc_int32_t, 8> rest{};
+        utf8proc_ssize_t size = 0;
+        for (utf8proc_ssize_t i = 0; i < count; ++i) {
+            if (i != apart) rest[static_cast<std::size_t>(size++)] = parts[static_cast<std::size_t>(i)];
         }
-        if (exact) {
-            bytes = std::move(result);
+        if (utf8proc_normalize_utf32(rest.data(), size, UTF8PROC_COMPOSE) == 1 &&
+            EncodeExactly(codePage, static_cast<char32_t>(rest[0]), letter) &&
+            EncodeExactly(codePage, static_cast<char32_t>(parts[static_cast<std::size_t>(apart)]), mark)) {
+            bytes = letter + mark;
             return true;
         }
     }
-    return false;
+    std::string all;
+    for (utf8proc_ssize_t i = 0; i < count; ++i) {
+        if (!EncodeExactly(codePage, static_cast<char32_t>(parts[static_cast<std::size_t>(i)]), mark)) return false;
+        all += mark;
+    }
+    bytes = std::move(all);
+    return true;
 }
 
 bool ConverterKnows(std::string_view encoding) {

@@ -1,0 +1,38 @@
+// Platform-only: the read-only attribute and the NUL device are Windows' own.
+#include "TestSupport.h"
+
+#include "SaveFile.h"
+#include "Utf16.h"
+
+#include <windows.h>
+
+namespace corvane {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+TEST(SaveFileWindows, ReadOnlyFilesAreRefusedAndKept) {
+    TempDir dir;
+    const std::string target = dir.Write("out.csv", "old");
+    SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_READONLY);
+    {
+        SaveFile file(target);
+        EXPECT_FALSE(file.open());
+        EXPECT_FALSE(file.commit());
+    }
+    SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"});
+}
+
+TEST(SaveFileWindows, TheNulDeviceIsWrittenInPlace) {
+    SaveFile file("NUL");
+    ASSERT_TRUE(file.open());
+    EXPECT_TRUE(file.write("x", 1));
+    EXPECT_TRUE(file.commit());
+}
+
+}  // namespace
+}  // namespace corvane
