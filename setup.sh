@@ -111,12 +111,12 @@ build_windows_libraries() {
 build_windows() {
   build_windows_libraries
   cmake -S . -B build/windows-x64 -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCORVANE_WINDOWS_DEPS="$deps/install" -DCORVANE_BUILD_WINDOW=OFF "$@" >/dev/null
+    -DCORVANE_WINDOWS_DEPS="$deps/install" "$@" >/dev/null
   cmake --build build/windows-x64 -j"$(nproc)"
 }
 
 # A fresh Wine prefix for this run, and one Wine server kept up for all the tests.
-test_windows() {
+run_wine_tests() {
   local prefix=$PWD/build/windows-x64/wine
   export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
   rm -rf "$prefix"
@@ -130,6 +130,16 @@ test_windows() {
   return "$status"
 }
 
+# The window test shows the Win32 window, so the Wine tests run on an X display: the shell's own,
+# or a virtual one (Xvfb) for the length of the run.
+test_windows() {
+  if [[ -n ${DISPLAY:-} ]]; then
+    run_wine_tests
+  else
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f run_wine_tests); run_wine_tests"
+  fi
+}
+
 package_windows() {
   local version name stage
   version=$(sed -n 's/^project(Corvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -137,6 +147,7 @@ package_windows() {
   stage=build/windows-x64/package/$name
   rm -rf "$stage" "build/$name.zip"
   mkdir -p "$stage"
+  x86_64-w64-mingw32-strip -o "$stage/corvane.exe" build/windows-x64/window/corvane.exe
   x86_64-w64-mingw32-strip -o "$stage/corvane-cli.exe" build/windows-x64/cli/corvane-cli.exe
   sed "s/@VERSION@/$version/" docs/README-windows.txt | sed 's/$/\r/' >"$stage/README.txt"
   (cd build/windows-x64/package && zip -qr "../../$name.zip" "$name")
