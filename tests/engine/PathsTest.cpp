@@ -1,23 +1,22 @@
 // File names beyond ASCII reach the platform's file calls intact, for reading and for saving.
-#include "TestSupport.h"
+#include "CacheRecord.h"
+#include "LoadDocument.h"
+#include "Support.h"
+
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
-using testing::FakeWindow;
-using testing::ReadFile;
-using testing::TempDir;
-
 TEST(Paths, NamesBeyondAsciiAreReadAndReplaced) {
-    TempDir dir;
-    FakeWindow window;
-    window.gpx = dir.Write("Košice čaj 東京.gpx", "<gpx><wpt lat=\"1\" lon=\"2\"><name>GC1</name></wpt></gpx>");
+    testing::TempDir dir;
+    testing::FakeWindow window;
+    window.gpx = dir.Write("Košice čaj 東京.gpx", testing::kOakGpx);
     window.mm = dir.Write("Łódź 😀.csv", "old");
-    window.answers = {kAnswerYes};
+    window.answer = kAnswerYes;
     CacheRecord record;
-    EXPECT_EQ(LoadDocument(window, record, RunOptions{"utf-8", nullptr, nullptr}).outcome, RunOutcome::Written);
-    EXPECT_EQ(window.prompts(), (std::vector<std::string>{"Overwrite the existing file?", "Complete!"}));
-    EXPECT_NE(ReadFile(window.mm).find(",GC1,"), std::string::npos);
+    EXPECT_EQ(LoadDocument(window, record, RunOptions{"windows-1252", nullptr, nullptr}).outcome, RunOutcome::Written);
+    EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Košice čaj 東京.gpx", "Łódź 😀.csv"}));
 }
 

@@ -1,9 +1,6 @@
 // A frmMain for tests: its settings in a temporary ini file, its file dialog and message boxes scripted.
 #pragma once
 
-#include "FileDialog.h"
-#include "MessageBoxes.h"
-#include "WindowToolkit.h"
 #include "frmMain.h"
 
 #include <QCheckBox>
@@ -13,101 +10,49 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <deque>
-#include <initializer_list>
-#include <memory>
 #include <optional>
-#include <stdexcept>
-#include <utility>
-#include <vector>
 
 namespace corvane::testing {
 
-// Answers each browse with the next queued name (none left: cancel) and records what it was handed.
-class ScriptedFileDialog : public FileDialog {
-public:
-    struct Call {
-        QString filter;
-        QString initialDirectory;
-    };
-    std::deque<QString> next;
-    std::vector<Call> calls;
-    bool fail = false;  // throw instead of answering
-
+// Answers each browse with the next queued name (none left: cancel) and records each showing
+// as "filter|initial folder".
+struct ScriptedFileDialog : FileDialog {
+    QStringList next, calls;
     std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override {
-        calls.push_back({filter, initialDirectory});
-        if (fail) throw std::runtime_error("the dialog could not be shown");
-        if (next.empty()) return std::nullopt;
-        const QString name = next.front();
-        next.pop_front();
-        return name;
+        calls << filter + u'|' + initialDirectory;
+        return next.isEmpty() ? std::nullopt : std::optional(next.takeFirst());
     }
 };
 
-// Records every box and answers each question with answer, the rest with OK.
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QString prompt;
-        int style;
-        QString title;
-        bool operator==(const Shown&) const = default;
-    };
+// Records every box as "prompt|style|title" and answers each question with answer, the rest with OK.
+struct ScriptedMessageBoxes : MessageBoxes {
     int answer = kAnswerNo;
-    std::vector<Shown> shown;
-
+    QStringList shown;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
-        shown.push_back({prompt, style, title});
+        shown << QStringLiteral("%1|%2|%3").arg(prompt).arg(style).arg(title);
         return style == kStyleQuestion ? answer : kAnswerOK;
     }
 };
 
-// A window opened over a settings file in its own temporary folder.
-class TestWindow {
-public:
+// A window opened over a settings file in its own temporary folder; the "Startup" values
+// stored before Open() are the ones it loads.
+struct TestWindow {
     QTemporaryDir dir;
-    QString settingsFile = dir.filePath(QStringLiteral("settings.ini"));
-    ScriptedFileDialog* dialog = nullptr;
-    ScriptedMessageBoxes* boxes = nullptr;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    ScriptedFileDialog* dialog = new ScriptedFileDialog;
+    ScriptedMessageBoxes* boxes = new ScriptedMessageBoxes;
     std::unique_ptr<frmMain> window;
 
-    // Store these "Startup" values before the window opens
-    void Store(std::initializer_list<std::pair<QString, QString>> values) {
-        QSettings store(settingsFile, QSettings::IniFormat);
-        for (const auto& [key, value] : values) store.setValue(QStringLiteral("Startup/") + key, value);
-    }
-
-    // Create the window, which loads the settings
     frmMain& Open() {
-        auto scriptedDialog = std::make_unique<ScriptedFileDialog>();
-        auto scriptedBoxes = std::make_unique<ScriptedMessageBoxes>();
-        dialog = scriptedDialog.get();
-        boxes = scriptedBoxes.get();
-        window = std::make_unique<frmMain>(std::move(scriptedDialog), std::move(scriptedBoxes), settingsFile);
+        settings.sync();
+        window = std::make_unique<frmMain>(std::unique_ptr<FileDialog>(dialog), std::unique_ptr<MessageBoxes>(boxes),
+                                           settings.fileName());
         return *window;
     }
-
-    // The "Startup" values of these keys as the file holds them now; an invalid QVariant for an absent key
-    QVariantList Stored(const QStringList& keys) const {
-        QSettings store(settingsFile, QSettings::IniFormat);
-        QVariantList values;
-        for (const QString& key : keys) values << store.value(QStringLiteral("Startup/") + key);
-        return values;
-    }
-
-    // The texts of txtGPX, txtMM, txtIcon and txtCacher
-    QStringList Texts() const {
-        return {Box("txtGPX")->text(), Box("txtMM")->text(), Box("txtIcon")->text(), Box("txtCacher")->text()};
-    }
-
-    template <class Control = QWidget>
-    Control* Find(const QString& name) const {
-        return window->findChild<Control*>(name);
-    }
-    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(QLatin1String(name)); }
-    QPushButton* Button(const char* name) const { return Find<QPushButton>(QLatin1String(name)); }
-    QRadioButton* Option(int index) const { return Find<QRadioButton>(QStringLiteral("optURL%1").arg(index)); }
-    QCheckBox* Hint() const { return Find<QCheckBox>(QStringLiteral("chkHint")); }
+    QLineEdit* Box(const char* name) const { return window->findChild<QLineEdit*>(name); }
+    QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QRadioButton* Option(int index) const { return window->findChild<QRadioButton*>(index ? "optURL1" : "optURL0"); }
+    QCheckBox* Hint() const { return window->findChild<QCheckBox*>("chkHint"); }
 };
 
 }  // namespace corvane::testing

@@ -1,20 +1,16 @@
 // Platform-only: the read-only attribute and the NUL device are Windows' own.
-#include "TestSupport.h"
-
 #include "SaveFile.h"
+#include "Support.h"
 #include "Utf16.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 namespace corvane {
 namespace {
 
-using testing::ReadFile;
-using testing::TempDir;
-using testing::WriteFile;
-
 TEST(SaveFileWindows, ReadOnlyFilesAreRefusedAndKept) {
-    TempDir dir;
+    testing::TempDir dir;
     const std::string target = dir.Write("out.csv", "old");
     SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_READONLY);
     {
@@ -23,7 +19,7 @@ TEST(SaveFileWindows, ReadOnlyFilesAreRefusedAndKept) {
         EXPECT_FALSE(file.commit());
     }
     SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(testing::ReadFile(target), "old");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"});
 }
 

@@ -1,0 +1,122 @@
+// corvane-cli: what each argument list asks for, and, by running the program, each exit status
+// with what it prints, the standard streams and the question on a terminal.
+#include "CommandLine.h"
+#include "RunCli.h"
+#include "Support.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane::testing {
+namespace {
+
+using cli::ParseCommandLine;
+
+// The parse result in one line: the refusal, or the action, files and every option not left at its default
+std::string Described(const cli::ParseResult& result) {
+    if (!result.error.empty()) return "error: " + result.error;
+    const cli::CommandLine& c = result.commandLine;
+    if (c.action != cli::Action::Convert) return c.action == cli::Action::Help ? "help" : "version";
+    std::string text = "'" + c.gpx + "' > '" + c.csv + "'";
+    if (c.icons != cli::CommandLine().icons) text += " icons '" + c.icons + "'";
+    if (!c.name.empty()) text += " name '" + c.name + "'";
+    if (!c.codePage.empty()) text += " " + c.codePage;
+    for (const auto& [set, word] :
+         {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"}, {c.quiet, " quiet"}})
+        if (set) text += word;
+    return text;
+}
+
+TEST(CommandLine, ReadsEachArgumentList) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows{
+        {{"a.gpx"}, "'a.gpx' > 'a.csv'"},
+        {{"-"}, "'-' > '-'"},
+        {{"--icons", "D:\\Maps", "--name", "Alice", "a.gpx", "--hints", "--link", "website", "--encoding", "UTF8",
+          "--force", "--quiet"},
+         "'a.gpx' > 'a.csv' icons 'D:\\Maps' name 'Alice' utf-8 hints website force quiet"},
+        {{"--icons=D:\\Maps", "--name=Al=ice", "--link=cachemate", "--encoding=cp1250", "a.gpx", "b.csv"},
+         "'a.gpx' > 'b.csv' icons 'D:\\Maps' name 'Al=ice' windows-1250"},
+        {{"--", "--force", "-x"}, "'--force' > '-x'"},
+        {{"a.gpx", "b.csv", "c.csv", "--version"}, "version"},
+        {{}, "error: no GPX file given"},
+        {{"a.gpx", "b.csv", "c.csv"}, "error: too many file names, starting with 'c.csv'"},
+        {{"--bogus=1", "a.gpx"}, "error: unknown option '--bogus'"},
+        {{"a.gpx", "--icons"}, "error: --icons needs a value"},
+        {{"--link", "Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
+        {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
+    };
+    for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
+}
+
+TEST(Cli, EachExitStatusWithWhatItPrints) {
+    TempDir dir;
+    const std::string gpx = dir.Write("oak.gpx", kOakGpx), csv = dir.Write("out.csv", "old");
+    const std::string help = "Try 'corvane-cli --help'.\n";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out, err, written;  // written: the one file the run may change
+    } rows[] = {
+        // clang-format off
+        {{gpx}, 0, "Complete!\n1 waypoint written to " + dir.path("oak.csv") + "\n", "", dir.path("oak.csv")},
+        {{"--force", gpx, csv}, 0, "Complete!\n1 waypoint written to " + csv + "\n", "", csv},
+        {{"--quiet", gpx, dir.path("new.csv")}, 0, "", "", dir.path("new.csv")},
+        {{"--bogus", gpx}, 1, "", "corvane-cli: unknown option '--bogus'\n" + help, ""},
+        {{"", csv}, 1, "", "Please give me some file names to play with.\n" + help, ""},
+        {{"--quiet", "--force", dir.path("no.gpx"), csv}, 2, "",
+         "I have a problem loading the GPX file, please check it or select another.\n", ""},
+        {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
+        {{"--force", gpx, "/dev/full"}, 4, "",
+         "I have a problem writing the CSV file, please check it or select another.\n", ""},
+        {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        const CliResult result = RunCli(row.args);
+        EXPECT_EQ(result.status, row.status) << row.args[0];
+        EXPECT_EQ(result.out, row.out) << row.args[0];
+        EXPECT_EQ(result.err, row.err) << row.args[0];
+        EXPECT_TRUE(row.written.empty() || Lines(ReadFile(row.written)).back() == OakLine()) << row.args[0];
+        EXPECT_EQ(ReadFile(csv) == "old", row.written != csv) << row.args[0];
+        dir.Write("out.csv", "old");
+    }
+}
+
+TEST(Cli, StandardStreamsAndTheEncodingOption) {
+    TempDir dir;
+    const std::string gpx = dir.Write("oak.gpx", kOakGpx);
+    for (const auto& args : {std::vector<std::string>{"-"}, {"--encoding", "utf-8", gpx, "-"}}) {
+        const CliResult result = RunCli(args, std::string(kOakGpx));
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(Lines(result.out).back(), OakLine("106", args.size() == 1 ? "\xE9" : "\xC3\xA9"));
+        EXPECT_EQ(result.err, "Complete!\n1 waypoint written to standard output\n");
+    }
+    EXPECT_TRUE(RunCli({"--help"}).out.starts_with("Usage: corvane-cli [options] GPX [CSV]\n"));
+}
+
+TEST(Cli, OnATerminalTheUserDecides) {
+    if (!TerminalAvailable()) GTEST_SKIP() << "no terminal to type into";
+    TempDir dir;
+    const std::string gpx = dir.Write("oak.gpx", kOakGpx);
+    const std::string prompt = "Overwrite the existing file? [y/N] ", endOfInput = "";
+    const struct {
+        std::string typed;
+        int status;
+        bool force = false;
+    } rows[] = {{"y\n", 0}, {" YeS \n", 0}, {"n\n", 3}, {"yess\n", 3}, {endOfInput, 3}, {"n\n", 0, true}};
+    for (const auto& row : rows) {
+        const std::string csv = dir.Write("out.csv", "old");
+        const auto args =
+            row.force ? std::vector<std::string>{"--force", gpx, csv} : std::vector<std::string>{gpx, csv};
+        const CliResult result = RunCli(args, row.typed, true);
+        EXPECT_EQ(result.status, row.status) << row.typed;
+        EXPECT_EQ(result.err.find(prompt) != std::string::npos, !row.force) << result.err;
+        // End of input leaves the cursor after the question, so the console ends that line.
+        if (row.typed == endOfInput) {
+            EXPECT_EQ(result.err, prompt + "\r\n");
+        }
+        EXPECT_EQ(ReadFile(csv) == "old", row.status != 0) << row.typed;
+    }
+}
+
+}  // namespace
+}  // namespace corvane::testing

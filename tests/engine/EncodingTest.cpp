@@ -1,0 +1,74 @@
+// Encodings: documents in other code pages read as UTF-8, and the code page of the CSV file.
+#include "InputEncoding.h"
+#include "Support.h"
+#include "TextEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace corvane {
+namespace {
+
+std::string Encoded(std::string_view codePage, std::string_view utf8) {
+    TextEncoder encoder(codePage);
+    std::string out;
+    encoder.Encode(utf8, out);
+    return out;
+}
+
+TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "Caf\xE9 \x80\x81"},
+        {"<?xml version='1.0' standalone=\"yes\"  encoding = 'ISO-8859-15'?>", "Caf\xE9 \xA4?"},
+    };
+    for (const auto& [declaration, name] : rows) {
+        testing::FakeWindow window;
+        const std::string gpx = declaration + "<gpx><wpt lat=\"1\" lon=\"2\"><name>" + name + "</name></wpt></gpx>";
+        EXPECT_EQ(testing::Lines(testing::Convert(gpx, window)).at(80),
+                  "WP04,1,2,206,\" (/ )\",Café €?,\"\\cmate:Café €?\",0.0,1,Café €?,1,1,,0")
+            << declaration;
+    }
+}
+
+TEST(Encoding, TextInTheOutputCodePage) {
+    const struct {
+        std::string_view codePage, utf8, bytes;
+    } rows[] = {
+        {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o"},  // the base letter where it has one
+        {"windows-1252", "ἒρνος 😀 東", "????? ? ?"},
+        {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n"},  // no line breaks but the line's own
+        {"windows-1252", "A\xFFz\xC3", "A?z?"},
+        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?"},
+        {"windows-1258", "ệ!", "\xEA\xF2!"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(Encoded(r.codePage, r.utf8), r.bytes) << r.codePage << ": " << r.utf8;
+}
+
+TEST(Encoding, TheSystemCodePageFollowsTheLocale) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"cs_CZ.UTF-8", "windows-1250"},
+        {"sr_RS@latin", "windows-1250"},
+        {"sr_RS.UTF-8", "windows-1251"},
+        {"C.UTF-8", "windows-1252"},
+    };
+    for (const auto& [locale, codePage] : rows) EXPECT_EQ(CodePageForLocale(locale), codePage) << locale;
+
+    // Windows takes its ANSI code page instead, which a test cannot change.
+#ifndef _WIN32
+    // The first variable that is set and not empty decides; the process's own values are put back.
+    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    std::string saved[3];
+    for (int i = 0; i < 3; ++i) saved[i] = std::getenv(names[i]) ? std::getenv(names[i]) : "";
+    setenv("LC_ALL", "", 1);
+    setenv("LC_CTYPE", "ru_RU.UTF-8", 1);
+    setenv("LANG", "el_GR.UTF-8", 1);
+    EXPECT_EQ(DefaultCodePage(), "windows-1251");
+    setenv("LC_ALL", "pl_PL", 1);
+    EXPECT_EQ(TextEncoder("latin2").codePage(), "windows-1250");  // an unknown name means the system's
+    for (int i = 0; i < 3; ++i) setenv(names[i], saved[i].c_str(), 1);
+#endif
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,132 @@
+// The walk and the waypoint line: what each snippet of GPX writes, one row per rule.
+#include "OutputName.h"
+#include "Support.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace corvane {
+namespace {
+
+using testing::FakeWindow;
+
+// A waypoint at 1,2 named code and holding body, "g:" standing for "groundspeak:"
+std::string Wpt(const std::string& code, std::string body) {
+    for (std::size_t at = 0; (at = body.find("g:", at)) != std::string::npos; at += 2)
+        if (body[at - 1] == '<' || body[at - 1] == '/') body.replace(at, 2, "groundspeak:");
+    return "<wpt lat=\"1\" lon=\"2\"><name>" + code + "</name>" + body + "</wpt>";
+}
+
+// The WP04 lines of a conversion, each followed by "\n"
+std::string Waypoints(const std::string& body, FakeWindow window) {
+    std::string text;
+    const auto lines = testing::Lines(testing::Convert("<gpx xmlns:groundspeak=\"g\">" + body + "</gpx>", window));
+    for (std::size_t i = 80; i < lines.size(); ++i) text += lines[i] + "\n";
+    return text;
+}
+
+const std::string kTrad = "<g:type>Traditional</g:type><g:container>Small</g:container><sym>Geocache";
+
+TEST(Rules, EachSnippetWritesItsLines) {
+    const struct {
+        const char* what;
+        std::string body, lines;
+        bool website = false;
+        int hint = 0;
+    } rows[] = {
+        {"state from the symbol and the user's name in placed_by; a travel bug marks only its own waypoint",
+         Wpt("A", kTrad + " Found</sym>") + Wpt("B", kTrad + "</sym><g:placed_by>Kate and Tom</g:placed_by>") +
+             Wpt("C", kTrad + " found</sym>") + Wpt("D", kTrad + "</sym><g:travelbug id=\"1\"/>") +
+             Wpt("E", kTrad + "</sym>"),
+         "WP04,1,2,106,\" (/ TS)\",A,\"\\cmate:A\",0.0,1,A,1,1,Traditional,0\n"
+         "WP04,1,2,306,\" (/ TS)\",B,\"\\cmate:B\",0.0,1,B,1,1,Traditional,0\n"
+         "WP04,1,2,206,\" (/ TS)\",C,\"\\cmate:C\",0.0,1,C,1,1,Traditional,0\n"
+         "WP04,1,2,1206,\" (/ TS)\",D,\"\\cmate:D\",0.0,1,D,1,1,Traditional,0\n"
+         "WP04,1,2,206,\" (/ TS)\",E,\"\\cmate:E\",0.0,1,E,1,1,Traditional,0\n"},
+        {"only the first name and type count; quotes in the name become apostrophes",
+         Wpt("G",
+             "<sym>Geocache</sym><g:name>The \"Big\" Oak</g:name><g:type>Multi-cache</g:type><g:container>Regular"
+             "</g:container><g:log><g:type>Found it</g:type></g:log><g:travelbug><g:name>Bug</g:name></g:travelbug>"),
+         "WP04,1,2,1205,\"The 'Big' Oak (/ MR)\",G,\"\",0.0,1,G,1,1,Multi,0\n", true},
+        {"the Motorway series has its own type",
+         Wpt("M", "<g:name>M25 motorWAY Mahem</g:name><g:type>Multi-cache</g:type><g:container>Regular</g:container>"),
+         "WP04,1,2,220,\"M25 motorWAY Mahem (/ OR)\",M,\"\\cmate:M\",0.0,1,M,1,1,Motorway,0\n"},
+        {"a hint's CR LF becomes one blank, any other line break too; nothing leaks into the next waypoint",
+         Wpt("A",
+             "<url>http://x/a&#10;b</url><g:name>Big&#13;&#10;Oak</g:name><g:encoded_hints>Look up.&#13;&#10;"
+             "Then&#13;down</g:encoded_hints>") +
+             Wpt("B", ""),
+         "WP04,1,2,206,\"Big  Oak (/ )\",\"A (Hint): Look up. Then down\",\"http://x/a b\",0.0,1,A,1,1,,0\n"
+         "WP04,1,2,206,\" (/ )\",\"B (Hint): \",\"\",0.0,1,B,1,1,,0\n",
+         true, 1},
+        {"the attributes are taken by position; text after the last waypoint is filed into it",
+         "<name>Head</name><wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt><wpt lat=\"7\"/><rte><name>R</name></rte>",
+         "WP04,-2,51,206,\" (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\nWP04,7,,206,\" (/ )\",R,\"\\cmate:R\",0.0,1,R,1,1,,0\n"},
+        {"a container before the type is replaced; a second one appends",
+         Wpt("A",
+             "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
+             "<g:container>Regular</g:container>"),
+         "WP04,1,2,206,\" (/ USR)\",A,\"\\cmate:A\",0.0,1,A,1,1,Unknown,0\n"},
+    };
+    for (const auto& row : rows) {
+        FakeWindow window;
+        window.cacher = "Kate";
+        window.website = row.website;
+        window.hint = row.hint;
+        EXPECT_EQ(Waypoints(row.body, window), row.lines) << row.what;
+    }
+}
+
+TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
+    const struct {
+        const char *type, *container, *typeCode, *typeName;
+    } rows[] = {
+        {"Traditional Cache", "Regular", "TR", "Traditional"},
+        {"Multi-cache", "Small", "MS", "Multi"},
+        {"Virtual Cache", "Virtual", "VV", "Virtual"},
+        {"Earthcache", "Not chosen", "EO", "Earthcache"},
+        {"Temporarily unavailable", "Event", "DE", "Unavailable"},
+        {"Event Cache", "Letterbox", "XL", "Errrr"},
+        {"TRADITIONAL", "earth", "TA", "Traditional"},
+        {"Trad", "Trigpoint", "TT", "Traditional"},
+        {"Tra", "Sm", "XX", "Errrr"},  // shorter than a key: matches nothing
+        {"Micro", "Regular", "IR", "Micro"},
+        {"Traditional Cache", "Micro", "TI", "Micro"},  // a micro container renames the type
+        {"Traditional Cache", "Notchosen", "TX", "Traditional"},
+    };
+    for (const auto& r : rows) {
+        const std::string body = std::string("<g:type>") + r.type + "</g:type><g:container>" + r.container;
+        const std::string line = Waypoints(Wpt("A", body + "</g:container>"), {});
+        EXPECT_NE(line.find(std::string(" (/ ") + r.typeCode + ")\","), std::string::npos) << line;
+        EXPECT_TRUE(line.ends_with(std::string(",1,1,") + r.typeName + ",0\n")) << line;
+    }
+}
+
+TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"\\MM Icons", "\\MM Icons\\"}, {"\\MM Icons\\", "\\MM Icons\\"}, {"", "\\"}, {"C:/Icons/", "C:/Icons/\\"}};
+    for (const auto& [folder, normalised] : rows) {
+        FakeWindow window;
+        window.icon = folder;
+        EXPECT_EQ(testing::Lines(testing::Convert("<gpx/>", window)).at(0),
+                  "IC01 , 101, \"" + std::string(normalised) + "EventF.bmp\"");
+        EXPECT_TRUE(window.icon == normalised && window.iconSets == 1) << folder;
+    }
+}
+
+TEST(Rules, OutputNameReplacesTheLastThreeCharacters) {
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
+        {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
+        {"C:\\Caches\\week", "C:\\Caches\\wcsv"},  // no dot is looked for
+        {"C:\\", "csv"},
+        {"week.güx", "week.csv"},  // characters, not bytes
+        {"C:\\week\U0001F600\U0001F600\U0001F600", "C:\\weekcsv"},
+        {"ab", std::nullopt},
+        {"Mü", std::nullopt},
+    };
+    for (const auto& [gpx, csv] : rows) EXPECT_EQ(OutputName(gpx), csv) << gpx;
+}
+
+}  // namespace
+}  // namespace corvane

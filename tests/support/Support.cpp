@@ -1,0 +1,97 @@
+// What every suite shares; see Support.h.
+#include "Support.h"
+
+#include "CacheRecord.h"
+#include "LoadDocument.h"
+#include "Sink.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace corvane::testing {
+namespace {
+
+// Paths are UTF-8 text in Corvane; Windows would read a plain string in its ANSI code page.
+std::filesystem::path PathOf(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // create_directory is false when the name is taken, so parallel tests never share a folder.
+        dir_ = base / ("corvane-test-" + std::to_string(seed()));
+        if (std::filesystem::create_directory(dir_)) return;
+    }
+    throw std::runtime_error("no temporary folder could be created");
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+}
+
+std::string TempDir::path(const std::string& name) const {
+    return TextOf(dir_ / PathOf(name));
+}
+
+std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
+    std::string full = path(name);
+    std::ofstream(PathOf(full), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return full;
+}
+
+std::vector<std::string> TempDir::entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) names.push_back(TextOf(entry.path().filename()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(PathOf(path), std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(std::string_view csv) {
+    std::vector<std::string> lines;
+    for (std::size_t end; (end = csv.find("\r\n")) != std::string_view::npos; csv.remove_prefix(end + 2))
+        lines.emplace_back(csv.substr(0, end));
+    if (!csv.empty()) lines.push_back(std::string(csv) + "<no CR LF>");
+    return lines;
+}
+
+std::string OakLine(std::string_view icon, std::string_view e, bool website, bool hints) {
+    return "WP04,51.5,-0.1," + std::string(icon) + ",\"Oak Caf" + std::string(e) + " (1.5/2 TR)\"," +
+           (hints ? "\"GC1ABCD (Hint): Under the roots\"" : "GC1ABCD") +
+           (website ? ",\"http://x/GC1ABCD\"" : ",\"\\cmate:GC1ABCD\"") + ",0.0,1,GC1ABCD,1,1,Traditional,0";
+}
+
+int FakeWindow::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    shown.push_back(prompt + "|" + std::to_string(style) + "|" + title);
+    return style == kStyleQuestion ? answer : kAnswerOK;
+}
+
+std::string Convert(std::string_view gpx, FakeWindow& window, const std::string& codePage) {
+    TempDir dir;
+    window.gpx = dir.Write("in.gpx", gpx);
+    if (window.mm.empty()) window.mm = dir.path("out.csv");
+    MemorySink sink;
+    CacheRecord record;
+    LoadDocument(window, record, RunOptions{codePage, nullptr, &sink});
+    return sink.text();
+}
+
+}  // namespace corvane::testing

@@ -1,0 +1,149 @@
+// The window adds its controls, its dialogs, the settings, the output name that follows the GPX
+// box, dropped files and the wiring of Convert; the conversion itself is the engine's.
+#include "InitialDirectory.h"
+#include "Support.h"
+#include "WindowTestSupport.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+using namespace corvane;
+using namespace corvane::testing;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controls() {
+        TestWindow t;
+        frmMain& w = t.Open();
+        w.show();
+        // The wrapped caption's second line, far right of the box, toggles it too.
+        QTest::mouseClick(t.Hint(), Qt::LeftButton, {}, QPoint(t.Hint()->width() - 10, t.Hint()->height() * 3 / 4));
+        QVERIFY(t.Hint()->isChecked());
+        // Enter and Escape click nothing, not even a focused button.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        t.Button("cmdConvert")->setFocus();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(t.Button("cmdConvert"), key);
+        QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
+    }
+
+    void outputNameFollowsAnEmptyOutputBox() {
+        for (const auto& [output, gpx, expected] : {std::array<QString, 3>{"", "C:\\week.gpx", "C:\\week.csv"},
+                                                    {"D:\\all.csv", "C:\\week.gpx", "D:\\all.csv"},
+                                                    {"  ", "C:\\week.gpx", "  "},
+                                                    {"", "ab", ""}}) {
+            TestWindow t;
+            t.Open();
+            t.Box("txtMM")->setText(output);
+            t.Box("txtGPX")->setText(gpx);
+            QCOMPARE(t.Box("txtMM")->text(), expected);
+        }
+    }
+
+    // A cancel leaves the box as it was and says nothing.
+    void browseButtonsFillTheirBoxes() {
+        TestWindow t;
+        t.Open();
+        t.dialog->next = {"/data/week.gpx", "/data/out/new.csv"};
+        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"})
+            QTest::mouseClick(t.Button(button), Qt::LeftButton);
+        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
+        QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
+        QVERIFY(t.boxes->shown.isEmpty());
+        const QString gpx = "GPX Files (*.gpx);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
+        QCOMPARE(t.dialog->calls,
+                 QStringList({gpx, csv + QDir::toNativeSeparators("/data/"), gpx + QDir::toNativeSeparators("/data/"),
+                              csv + QDir::toNativeSeparators("/data/out/")}));
+    }
+
+    void initialFolderIsTheBoxUpToItsLastSeparator() {
+        const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"},   {"   ", ""},
+                                   {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\"}, {"C:\\Caches/week.gpx", "C:\\Caches/"},
+                                   {"/home/me\\week.csv", "/home/me\\"},         {"week.csv", ""}};
+        for (const auto& [box, folder] : rows)
+            QCOMPARE(QString::fromStdString(InitialDirectory(box.toStdString())), folder);
+    }
+
+    void aDroppedLocalFileBecomesTheGpxFile() {
+        TestWindow t;
+        t.Open();
+        for (const bool local : {false, true}) {
+            QMimeData data;
+            data.setUrls({local ? QUrl::fromLocalFile("/data/week.gpx") : QUrl("https://example.org/a.gpx")});
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
+                QApplication::sendEvent(t.Box("txtMM"), event);
+            QCOMPARE(t.Box("txtGPX")->text(), local ? QDir::toNativeSeparators("/data/week.gpx") : QString());
+        }
+    }
+
+    // The question box answers with the button the user clicks.
+    void questionBoxAnswers() {
+        QtMessageBoxes boxes(nullptr);
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
+            QTimer::singleShot(0, [button] {
+                qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(button)->click();
+            });
+            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion"),
+                     button == QMessageBox::Yes ? kAnswerYes : kAnswerNo);
+        }
+    }
+
+    // Convert reads every control and the "Encoding" setting.
+    void convertReadsTheControls() {
+        TestWindow t;
+        t.settings.setValue("Startup/Encoding", "utf-8");
+        t.Open();
+        TempDir dir;
+        t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
+        t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
+        t.Box("txtIcon")->setText("C:\\Icons");
+        t.Box("txtCacher")->setText("Alice");
+        t.Option(0)->setChecked(true);
+        t.Hint()->setChecked(true);
+        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion"));
+        QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
+        QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
+    }
+
+    void settingsChooseTheLinkAndTheHint() {
+        for (const auto& [include, hint] : {std::pair{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}}) {
+            TestWindow t;
+            if (*include) t.settings.setValue("Startup/Include", include), t.settings.setValue("Startup/Hint", hint);
+            t.Open();
+            QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
+            QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
+        }
+    }
+
+    // Spaces survive loading and saving; Encoding is never written.
+    void closingSavesEveryValue() {
+        TestWindow t;
+        t.settings.setValue("Startup/GPXPath", " C:\\week.gpx");
+        t.settings.setValue("Startup/CSVPath", "");  // replaces the name that the GPX path gives
+        t.settings.setValue("Startup/Name", " Oak ");
+        t.Open().show();
+        t.Box("txtIcon")->setText("D:\\Icons ");
+        t.Box("txtCacher")->setText(t.Box("txtCacher")->text() + "leaf");
+        t.Option(0)->setChecked(true);
+        t.Hint()->setChecked(true);
+        QTest::mouseClick(t.Button("cmdClose"), Qt::LeftButton);
+        QVERIFY(!t.window->isVisible());
+        t.settings.sync();
+        QStringList stored;
+        for (const char* key : {"GPXPath", "CSVPath", "IconPath", "Name", "Include", "Hint", "Encoding"})
+            stored << t.settings.value(QStringLiteral("Startup/") + key, "-").toString();
+        QCOMPARE(stored, QStringList({" C:\\week.gpx", "", "D:\\Icons ", " Oak leaf", "U", "Y", "-"}));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
