@@ -5,9 +5,10 @@
 set -eu
 wine=$1 window=$2 cli=$3 gpx=$4 work=$5
 [ -n "${DISPLAY:-}" ] || { echo "no X display: the window cannot be shown"; exit 77; }
-key='HKCU\Software\VB and VBA Program Settings\Corvane\Startup'
+key='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Corvane\Startup'
 rm -rf "$work" && mkdir -p "$work"
-winpath() { "$wine" winepath -w "$1" | tr -d '\r'; }
+# Wine's drive Z: is the root of the Linux file system.
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
 
 # Run the window with these clicks and Yes/No answers; its log in $work/log
@@ -21,7 +22,7 @@ stored() {
   "$wine" reg query "$key" | tr -d '\r' | sed -n 's/^    \([A-Za-z]*\)    REG_SZ    \{0,1\}\(.*\)$/\1=\2/p' | sort
 }
 
-"$wine" reg delete 'HKCU\Software\VB and VBA Program Settings\Corvane' /f >/dev/null 2>&1 || true
+"$wine" reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
 
 # First start: the window at 4680 x 4665 twips for its DPI; Close stores the defaults.
 run cmdClose ""
@@ -33,9 +34,13 @@ grep -qx "window|Corvane Conversion|$size|$dpi" "$work/log.txt" || fail "client 
 
 # Preset values: Convert writes what corvane-cli.exe writes for the same inputs.
 gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
-for pair in "GPXPath=$gpx_w" "CSVPath=$csv_w" 'IconPath=C:\Icons' 'Name=Oak Leaf' Include=U Hint=Y; do
-  "$wine" reg add "$key" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null
-done
+{
+  printf 'REGEDIT4\r\n\r\n[%s]\r\n' "$key"
+  for pair in "GPXPath=$gpx_w" "CSVPath=$csv_w" 'IconPath=C:\Icons' 'Name=Oak Leaf' Include=U Hint=Y; do
+    printf '"%s"="%s"\r\n' "${pair%%=*}" "$(printf '%s' "${pair#*=}" | sed 's/\\/\\\\/g')"
+  done
+} >"$work/preset.reg"
+"$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
 run cmdConvert,cmdClose ""
 grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
 "$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
