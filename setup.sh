@@ -13,7 +13,7 @@ case "$command" in
   *) echo "usage: bash setup.sh [run|test|windows|build]" >&2; exit 1 ;;
 esac
 
-packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libgtest-dev
+packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
           qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
 # The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)

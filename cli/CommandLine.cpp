@@ -23,7 +23,9 @@ struct Option {
 
 // In the order --help lists them.
 // clang-format off
-const std::array<Option, 9> kOptions{{
+const std::array<Option, 11> kOptions{{
+    {"output", "CSV", "also -o CSV; every GPX and zip file named goes into CSV",
+     [](CommandLine& c, std::string_view v) { c.csv = v; c.output = true; return std::string(); }},
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
     {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
@@ -35,6 +37,13 @@ const std::array<Option, 9> kOptions{{
          if (v != "website" && v != "cachemate")
              return "--link takes website or cachemate, not '" + std::string(v) + "'";
          c.linkWebsite = v == "website";
+         return std::string();
+     }},
+    {"kinds", "KIND", "container: icons by container (default); type: by cache type, with child waypoints",
+     [](CommandLine& c, std::string_view v) {
+         if (v != "container" && v != "type")
+             return "--kinds takes container or type, not '" + std::string(v) + "'";
+         c.kindsByType = v == "type";
          return std::string();
      }},
     {"encoding", "NAME", "code page of the CSV file: windows-1250 ... windows-1258 or utf-8",
@@ -79,7 +88,9 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             continue;
         }
         std::size_t equals = arg.find('=');
-        const Option* option = arg.starts_with("--") ? FindOption(arg.substr(2, equals - 2)) : nullptr;
+        const Option* option = arg == "-o"             ? FindOption("output")
+                               : arg.starts_with("--") ? FindOption(arg.substr(2, equals - 2))
+                                                       : nullptr;
         if (!option) {
             result.error = "unknown option '" + std::string(arg.substr(0, equals)) + "'";
             return result;
@@ -105,10 +116,16 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
 
     if (names.empty()) {
         result.error = "no GPX file given";
+    } else if (commandLine.output) {
+        commandLine.inputs.assign(names.begin(), names.end());
+        commandLine.gpx = names[0];
+        if (names.size() > 1 && std::find(names.begin(), names.end(), kStandardStream) != names.end())
+            result.error = "standard input can only be read as the one GPX file";
     } else if (names.size() > 2) {
         result.error = "too many file names, starting with '" + std::string(names[2]) + "'";
     } else {
         commandLine.gpx = names[0];
+        commandLine.inputs = {commandLine.gpx};
         if (names.size() == 2) {
             commandLine.csv = names[1];
         } else if (commandLine.gpx == kStandardStream) {
@@ -125,9 +142,13 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
 std::string UsageText() {
     std::string text = "Usage: " + std::string(kProgramName) +
                        " [options] GPX [CSV]\n"
-                       "Convert a GPX file into a Memory Map CSV file.\n"
+                       "       " +
+                       std::string(kProgramName) +
+                       " [options] -o CSV GPX...\n"
+                       "Convert GPX files into a Memory Map CSV file.\n"
                        "\n"
-                       "  GPX  the GPX file to read; - reads standard input\n"
+                       "  GPX  the GPX file to read; - reads standard input. A zip file (a pocket\n"
+                       "       query) gives every GPX file in it, each caches file before its -wpts file\n"
                        "  CSV  the CSV file to write; - writes standard output. Without it: the GPX\n"
                        "       name with its last three characters replaced by \"csv\" (a.gpx gives\n"
                        "       a.csv), or standard output when GPX is -\n"

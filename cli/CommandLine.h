@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane::cli {
 
@@ -16,12 +17,15 @@ enum class Action { Convert, Help, Version };
 // Everything one invocation asks for; the texts become the window's controls.
 struct CommandLine {
     Action action = Action::Convert;
-    std::string gpx;  // "-": standard input
-    std::string csv;  // "-": standard output; derived from gpx when not given
+    std::string gpx;                  // the first GPX file; "-": standard input
+    std::vector<std::string> inputs;  // every GPX or zip file, gpx first
+    std::string csv;                  // "-": standard output; derived from gpx when not given
+    bool output = false;              // csv came from -o, so every file name is an input
     std::string icons = "\\MM Icons\\";
     std::string name;
     bool hints = false;
     bool linkWebsite = false;  // false: the CacheMate link
+    bool kindsByType = false;  // false: icons by container
     std::string codePage;      // canonical name; empty: the system's default
     bool force = false;
     bool quiet = false;

@@ -25,6 +25,7 @@ ConsoleWindow::ConsoleWindow(CommandLine commandLine, std::FILE* in, std::FILE* 
 
 int ConsoleWindow::MsgBox(const std::string& prompt, int style, const std::string&) {
     if (style == kStyleInformation) return kAnswerOK;
+    if (progress_ != nullptr) progress_->Clear();
     if (style != kStyleQuestion) {
         std::fprintf(err_, "%s\n", prompt.c_str());
         return kAnswerOK;
@@ -33,6 +34,13 @@ int ConsoleWindow::MsgBox(const std::string& prompt, int style, const std::strin
     if (terminal_) return Ask(prompt);
     std::fprintf(err_, "%s exists and was not replaced; --force replaces it.\n", commandLine_.csv.c_str());
     return kAnswerNo;
+}
+
+int ConsoleWindow::MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                                const std::string& detail) {
+    const int answer = MsgBox(prompt, style, title);
+    if (style != kStyleInformation) std::fprintf(err_, "%s: %s\n", kProgramName, detail.c_str());
+    return answer;
 }
 
 int ConsoleWindow::Ask(const std::string& prompt) {

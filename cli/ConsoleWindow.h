@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "ProgressLine.h"
 #include "WindowToolkit.h"
 
 #include <cstdio>
@@ -25,7 +26,13 @@ public:
     std::string txtCacher() override { return commandLine_.name; }
     int chkHint() override { return commandLine_.hints ? 1 : 0; }
     bool optURL0() override { return commandLine_.linkWebsite; }
+    bool mnuIconsByType() override { return commandLine_.kindsByType; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    // Have every message clear the progress line first
+    void setProgressLine(ProgressLine* progress) { progress_ = progress; }
+    // The prompt, then the detail on a line of its own after the program's name
+    int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                     const std::string& detail) override;
 
 private:
     // Print the question with its [y/N] hint and read one line of answer
@@ -35,6 +42,7 @@ private:
     std::FILE* in_;
     std::FILE* err_;
     bool terminal_;
+    ProgressLine* progress_ = nullptr;
 };
 
 }  // namespace corvane::cli

@@ -7,9 +7,11 @@
 #include "ConsoleWindow.h"
 #include "LoadDocument.h"
 #include "Messages.h"
+#include "ProgressLine.h"
 #include "Sink.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace corvane::cli {
 namespace {
@@ -62,9 +64,18 @@ int RunCommandLine(std::span<const std::string> args) {
     options.codePage = commandLine.codePage;
     if (fromStdin) options.input = stdin;
     if (toStdout) options.output = &standardOutput;
+    if (commandLine.inputs.size() > 1) options.inputs = commandLine.inputs;
+    // Progress is for a person watching a terminal; a log or a pipe gets none.
+    std::optional<ProgressLine> progress;
+    if (!commandLine.quiet && IsTerminal(stderr)) {
+        progress.emplace(stderr);
+        window.setProgressLine(&*progress);
+        options.progress = [&](const RunProgress& p) { progress->Show(ProgressText(p.bytesRead, p.waypoints)); };
+    }
 
     CacheRecord record;
     RunResult result = LoadDocument(window, record, options);
+    if (progress) progress->Clear();
     if (result.outcome == RunOutcome::NamesMissing) {
         std::fprintf(stderr, "Try '%s --help'.\n", kProgramName);
     } else if (result.outcome == RunOutcome::Written && !commandLine.quiet) {
@@ -74,6 +85,7 @@ int RunCommandLine(std::span<const std::string> args) {
         std::fprintf(report, "%.*s\n%zu waypoint%s written to %s\n", static_cast<int>(kMsgComplete.prompt.size()),
                      kMsgComplete.prompt.data(), result.waypoints, result.waypoints == 1 ? "" : "s",
                      destination.c_str());
+        if (result.leftOut != 0) std::fprintf(report, "%s\n", LeftOutLine(result.leftOut).c_str());
     }
     return ExitStatus(result.outcome);
 }

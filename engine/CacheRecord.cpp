@@ -14,6 +14,10 @@ void ClearCache(CacheRecord& record) {
     record.TypeCode.clear();
     record.TravelBug = "N";
     record.FoundCode.clear();
+    record.CacheType.clear();
+    record.Symbol.clear();
+    record.Description.clear();
+    record.IsCache = false;
     // A cache without a link or hint of its own must not be written with the previous one's.
     record.CacheURL.clear();
     record.Hint.clear();

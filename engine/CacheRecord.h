@@ -19,6 +19,10 @@ struct CacheRecord {
     std::string CacheURL;
     std::string Hint;            // hint text, each CR LF pair turned into one blank
     std::string TypeCode;        // type letter followed by container letter(s)
+    std::string CacheType;       // first groundspeak:type text, as written
+    std::string Symbol;          // sym text, as written
+    std::string Description;     // desc text, as written
+    bool IsCache = false;        // true once a groundspeak:cache element is met; child waypoints have none
     bool FirstWaypoint = false;  // true while no wpt element of the current run has been met
 };
 

@@ -97,6 +97,7 @@ void ContainerRule(Walk& walk, std::string_view text) {
 
 void TypeRule(Walk& walk, std::string_view text) {
     // Only the cache's first type text counts; log entries carry type texts as well.
+    if (walk.record.CacheType.empty()) walk.record.CacheType.assign(text);
     if (!walk.record.TypeName.empty()) return;
     const auto key = Key(text);
     const TypeRow* match = &kOtherType;
@@ -146,6 +147,7 @@ void HintRule(Walk& walk, std::string_view text) {
 }
 
 void SymRule(Walk& walk, std::string_view text) {
+    walk.record.Symbol.assign(text);
     if (text == "Geocache Found")
         walk.record.FoundCode = "F";
     else if (text == "Geocache")
@@ -174,6 +176,7 @@ constexpr TextRow kTextRows[] = {
     {"groundspeak:encoded_hints", HintRule},
     {"groundspeak:name", NameRule},
     {"name", [](Walk& w, std::string_view t) { w.record.WaypointCode.assign(t); }},
+    {"desc", [](Walk& w, std::string_view t) { w.record.Description.assign(t); }},
     {"sym", SymRule},
     {"groundspeak:placed_by", PlacedByRule},
 };
@@ -228,6 +231,8 @@ public:
             } else if (name == "groundspeak:travelbug") {
                 // A travel bug element holds only its name element, so its presence is the sign.
                 walk_.record.TravelBug = "Y";
+            } else if (name == "groundspeak:cache") {
+                walk_.record.IsCache = true;
             }
             break;
         }

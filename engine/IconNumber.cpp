@@ -1,6 +1,8 @@
 // Chooses the Memory Map icon of a waypoint from its status code.
 #include "IconNumber.h"
 
+#include <algorithm>
+#include <iterator>
 #include <span>
 
 namespace corvane {
@@ -67,26 +69,89 @@ constexpr Family kFamilies[] = {
 
 constexpr std::int16_t kNoFamily = 206;
 constexpr std::int16_t kTraditional = 6;
+constexpr std::int16_t kMicro = 4;
+constexpr std::int16_t kBugFamilies = 1000;  // 1100 to 1400 are 100 to 400 with a travel bug
+
+// Type texts, by how they start in any letter case: the kind's offset and the category word.
+struct TypeKind {
+    std::string_view start;
+    std::int16_t offset;
+    std::string_view category;
+};
+
+// clang-format off
+constexpr TypeKind kTypeKinds[] = {
+    {"Traditional",           6,  "Traditional"},  // Micro when the container is one
+    {"Multi",                 5,  "Multi"},
+    {"Unknown",               7,  "Unknown"},
+    {"Mystery",               7,  "Unknown"},
+    {"Puzzle",                7,  "Unknown"},
+    {"Virtual",               8,  "Virtual"},
+    {"Webcam",                9,  "Webcam"},
+    {"Earth",                 10, "Earthcache"},
+    {"Event",                 1,  "Event"},
+    {"Mega-Event",            1,  "Event"},
+    {"Giga-Event",            1,  "Event"},
+    {"Community Celebration", 1,  "Event"},
+    {"Cache In Trash Out",    21, "Cito"},
+    {"CITO",                  21, "Cito"},
+    {"Letterbox",             2,  "Letterbox"},
+};
+// clang-format on
 
 // Character at a 1-based position, or '\0' beyond the end.
 constexpr char At(std::string_view code, std::size_t position) {
     return position <= code.size() ? code[position - 1] : '\0';
 }
 
+constexpr char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Upper(a) == Upper(b); });
+}
+
+// The family of a status code, read as IconNumber reads it; nullptr when it has none
+const Family* FamilyOf(std::string_view StatusCode) {
+    const bool travelBug = StatusCode.empty() || StatusCode.back() != 'N';
+    const char state = At(StatusCode, 3);
+    for (const Family& family : kFamilies)
+        if (family.state == state && family.travelBug == travelBug) return &family;
+    return nullptr;
+}
+
+// The kinds the travel-bug families have icons for are the kinds their tests name.
+bool HasBugIcon(std::int16_t offset) {
+    return std::any_of(std::begin(kListB), std::end(kListB), [&](const KindTest& t) { return t.offset == offset; });
+}
+
 }  // namespace
 
 std::int16_t IconNumber(std::string_view StatusCode) {
-    const bool travelBug = StatusCode.empty() || StatusCode.back() != 'N';
-    const char state = At(StatusCode, 3);
-    for (const Family& family : kFamilies) {
-        if (family.state != state || family.travelBug != travelBug) continue;
-        std::int16_t icon = 0;
-        for (const KindTest& test : family.tests)
-            if (At(StatusCode, test.position) == test.letter)
-                icon = static_cast<std::int16_t>(family.base + test.offset);
-        return icon != 0 ? icon : static_cast<std::int16_t>(family.base + kTraditional);
-    }
-    return kNoFamily;
+    const Family* family = FamilyOf(StatusCode);
+    if (family == nullptr) return kNoFamily;
+    std::int16_t icon = 0;
+    for (const KindTest& test : family->tests)
+        if (At(StatusCode, test.position) == test.letter) icon = static_cast<std::int16_t>(family->base + test.offset);
+    return icon != 0 ? icon : static_cast<std::int16_t>(family->base + kTraditional);
+}
+
+std::optional<TypeIcon> IconNumberByType(std::string_view CacheType, bool micro, std::string_view StatusCode) {
+    const auto kind = std::find_if(std::begin(kTypeKinds), std::end(kTypeKinds),
+                                   [&](const TypeKind& k) { return StartsWithIgnoringCase(CacheType, k.start); });
+    if (kind == std::end(kTypeKinds)) return std::nullopt;
+    const bool microTraditional = micro && kind->offset == kTraditional;
+    const std::int16_t offset = microTraditional ? kMicro : kind->offset;
+    const std::string_view category = microTraditional ? "Micro" : kind->category;
+    const Family* family = FamilyOf(StatusCode);
+    if (family == nullptr) return TypeIcon{kNoFamily, category};
+    // A kind without travel-bug icons shows its plain icon: the bug is still in the listing.
+    const std::int16_t base = family->travelBug && !HasBugIcon(offset)
+                                  ? static_cast<std::int16_t>(family->base - kBugFamilies)
+                                  : family->base;
+    return TypeIcon{static_cast<std::int16_t>(base + offset), category};
 }
 
 }  // namespace corvane

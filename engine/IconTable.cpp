@@ -5,6 +5,7 @@
 #include "CsvWriter.h"
 #include "WindowToolkit.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -97,19 +98,56 @@ const std::array<IconEntry, 80> kIconTable{{
 }};
 // clang-format on
 
+// Pocket queries name a cache's extra waypoints by these sym texts. Parking has its icon
+// among the 80; the others are Corvane's own, numbered where the 80 leave room.
+// clang-format off
+const std::array<ChildIcon, 8> kChildIcons{{
+    {"Parking Area",           123, "parking.bmp"},
+    {"Final Location",         501, "wptFinal.bmp"},
+    {"Physical Stage",         502, "wptStage.bmp"},
+    {"Stages of a Multicache", 502, "wptStage.bmp"},
+    {"Virtual Stage",          503, "wptVirtualStage.bmp"},
+    {"Question to Answer",     504, "wptQuestion.bmp"},
+    {"Reference Point",        505, "wptReference.bmp"},
+    {"Trailhead",              506, "wptTrailhead.bmp"},
+}};
+// clang-format on
+
+const ChildIcon* FindChildIcon(std::string_view sym) {
+    for (const ChildIcon& child : kChildIcons)
+        if (child.sym == sym) return &child;
+    return nullptr;
+}
+
+namespace {
+
+// Print the IC01 line of one icon, reading the directory from txtIcon
+void PrintIconLine(WindowToolkit& window, CsvWriter& out, int number, std::string_view bitmap) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    std::string line("IC01 , ");
+    line.append(digits, end);
+    line.append(", \"");
+    line.append(window.txtIcon());
+    line.append(bitmap);
+    line.push_back('"');
+    out.PrintLine(line);
+}
+
+}  // namespace
+
 void WriteIconTable(WindowToolkit& window, CsvWriter& out) {
     window.setTxtIcon(AddBackslash(window.txtIcon()));
-    std::string line;
-    for (const IconEntry& icon : kIconTable) {
-        char number[8];
-        const auto end = std::to_chars(number, number + sizeof number, icon.number).ptr;
-        line.assign("IC01 , ");
-        line.append(number, end);
-        line.append(", \"");
-        line.append(window.txtIcon());
-        line.append(icon.bitmap);
-        line.push_back('"');
-        out.PrintLine(line);
+    for (const IconEntry& icon : kIconTable) PrintIconLine(window, out, icon.number, icon.bitmap);
+    if (!window.mnuIconsByType()) return;
+    // Parking is among the 80, and two sym texts share the stage icon: each number once.
+    int last = 0;
+    for (const ChildIcon& child : kChildIcons) {
+        const bool inTable = std::any_of(kIconTable.begin(), kIconTable.end(),
+                                         [&](const IconEntry& icon) { return icon.number == child.number; });
+        if (inTable || child.number == last) continue;
+        PrintIconLine(window, out, child.number, child.bitmap);
+        last = child.number;
     }
 }
 

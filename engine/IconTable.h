@@ -17,7 +17,21 @@ struct IconEntry {
 // The 80 icons, in the order they are written (ascending number)
 extern const std::array<IconEntry, 80> kIconTable;
 
-// Normalise txtIcon with AddBackslash, then print one IC01 line per icon
+// A child waypoint's icon, chosen by its sym text when icons follow the cache type
+struct ChildIcon {
+    std::string_view sym;
+    int number;
+    std::string_view bitmap;
+};
+
+// The child waypoints' icons in ascending number; those outside the 80 are written after them
+extern const std::array<ChildIcon, 8> kChildIcons;
+
+// The child icon for a sym text (exact match), or nullptr
+const ChildIcon* FindChildIcon(std::string_view sym);
+
+// Normalise txtIcon with AddBackslash, then print one IC01 line per icon (and per child icon
+// of its own when icons follow the cache type)
 void WriteIconTable(WindowToolkit& window, CsvWriter& out);
 
 }  // namespace corvane

@@ -4,7 +4,7 @@
 #include "CacheRecord.h"
 #include "CsvWriter.h"
 #include "DisplayNode.h"
-#include "GpxDocument.h"
+#include "GpxInputs.h"
 #include "IconTable.h"
 #include "Messages.h"
 #include "SaveFile.h"
@@ -15,17 +15,23 @@
 namespace corvane {
 namespace {
 
-// The icon table, then one line per waypoint; false when the sink failed.
-bool WriteCsv(const GpxDocument& document, WindowToolkit& window, CacheRecord& record, Sink& sink,
-              const RunOptions& options, std::size_t& waypoints) {
+// The icon table, then one line per waypoint of every document; false when the sink failed.
+bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord& record, Sink& sink,
+              const RunOptions& options, RunResult& result) {
     TextEncoder encoder(options.codePage);
     CsvWriter out(sink, encoder);
+    if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
     WriteIconTable(window, out);
-    record.FirstWaypoint = true;
-    DisplayNode(document.document(), record, window, out);
-    // The walk writes a waypoint when the next one begins, so the last is still pending.
-    if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
-    waypoints = out.waypoints();
+    // Each document is written whole before the next begins, so that the texts ahead of the
+    // next one's first waypoint (its own name, its description) never reach the last of this one.
+    for (const auto& document : documents) {
+        record.FirstWaypoint = true;
+        DisplayNode(document->document(), record, window, out);
+        // The walk writes a waypoint when the next one begins, so the last is still pending.
+        if (!record.FirstWaypoint) WriteWaypoint(record, window, out);
+    }
+    result.waypoints = out.waypoints();
+    result.leftOut = out.leftOut();
     return out.Flush();
 }
 
@@ -39,11 +45,12 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         return result;
     }
 
-    GpxDocument document;
-    const bool loaded =
-        options.input != nullptr ? document.LoadStream(options.input) : document.LoadFile(window.txtGPX());
-    if (!loaded) {
-        Show(window, kMsgLoadFailed);
+    GpxDocuments documents;
+    const std::vector<std::string> inputs = options.inputs.empty() ? std::vector{window.txtGPX()} : options.inputs;
+    std::function<void(std::size_t)> bytesRead;
+    if (options.progress) bytesRead = [&](std::size_t bytes) { options.progress({bytes, 0}); };
+    if (!LoadGpxInputs(inputs, options.input, documents, result.reason, bytesRead)) {
+        Show(window, kMsgLoadFailed, result.reason);
         result.outcome = RunOutcome::LoadFailed;
         return result;
     }
@@ -54,12 +61,11 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
     } else if (options.output != nullptr) {
-        const bool written = WriteCsv(document, window, record, *options.output, options, result.waypoints);
+        const bool written = WriteCsv(documents, window, record, *options.output, options, result);
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
         SaveFile file(window.txtMM());
-        const bool written =
-            file.open() && WriteCsv(document, window, record, file, options, result.waypoints) && file.commit();
+        const bool written = file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 
@@ -68,7 +74,12 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         Show(window, kMsgWriteFailed);
         return result;
     }
-    Show(window, kMsgComplete);
+    if (result.leftOut == 0) {
+        Show(window, kMsgComplete);
+    } else {
+        const std::string prompt = std::string(kMsgComplete.prompt) + "\n" + LeftOutLine(result.leftOut);
+        Show(window, {prompt, kMsgComplete.style, kMsgComplete.title});
+    }
     return result;
 }
 

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -22,6 +24,14 @@ enum class RunOutcome {
 struct RunResult {
     RunOutcome outcome = RunOutcome::NamesMissing;
     std::size_t waypoints = 0;  // WP04 lines written
+    std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
+    std::string reason;         // why the GPX file did not load ("NAME: why"), else ""
+};
+
+// How far a run has got: bytes of GPX read while loading, then waypoint lines written.
+struct RunProgress {
+    std::size_t bytesRead = 0;
+    std::size_t waypoints = 0;
 };
 
 struct RunOptions {
@@ -31,6 +41,10 @@ struct RunOptions {
     std::FILE* input = nullptr;
     // When set, the CSV goes to this sink instead of the file named by txtMM, without asking
     Sink* output = nullptr;
+    // The GPX or zip files converted into the one CSV file, in order; empty: the file named by txtGPX
+    std::vector<std::string> inputs;
+    // When set, told now and then how far the run has got, on the thread that runs it
+    std::function<void(const RunProgress&)> progress;
 };
 
 // Check the names, load the GPX file, ask before replacing the CSV file, write it and

@@ -3,6 +3,8 @@
 
 #include "WindowToolkit.h"
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -23,7 +25,12 @@ inline constexpr Message kMsgComplete{"Complete!", kStyleInformation, "Conversio
 inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file, please check it or select another.",
                                          kStyleExclamation, "Conversion"};
 
+// "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
+std::string LeftOutLine(std::size_t count);
+
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);
+// Show a message box with detail text under its prompt; returns its answer
+int Show(WindowToolkit& window, const Message& message, const std::string& detail);
 
 }  // namespace corvane

@@ -4,15 +4,71 @@
 #include "CacheRecord.h"
 #include "CsvWriter.h"
 #include "IconNumber.h"
+#include "IconTable.h"
 #include "WindowToolkit.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace corvane {
 
-void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line) {
+namespace {
+
+// What a line shows of the waypoint's kind.
+struct Shown {
+    std::int16_t icon;
+    std::string_view category;
+    const ChildIcon* child;  // set for a child waypoint shown with its own icon
+};
+
+Shown ShownByContainer(const CacheRecord& record) {
+    return {IconNumber(StatusCode(record)), record.TypeName, nullptr};
+}
+
+// The Motorway series keeps its own icons, and a type text that names no kind falls back
+// to the container.
+Shown ShownByType(const CacheRecord& record) {
+    if (!record.IsCache) {
+        if (const ChildIcon* child = FindChildIcon(record.Symbol))
+            return {static_cast<std::int16_t>(child->number), child->sym, child};
+    }
+    if (record.TypeName != "Motorway") {
+        if (const auto kind = IconNumberByType(record.CacheType, record.TypeName == "Micro", StatusCode(record)))
+            return {kind->icon, kind->category, nullptr};
+    }
+    return ShownByContainer(record);
+}
+
+// A child waypoint is labelled by its description ("Parking Area", "Final Location") or its
+// code; it has no ratings or type letters to show.
+void AppendChildName(const CacheRecord& record, std::string& line) {
+    const std::string& name = record.Description.empty() ? record.WaypointCode : record.Description;
+    const std::size_t start = line.size();
+    line += name;
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
+}
+
+bool IsNumber(const std::string& text) {
+    // A leading plus sign is valid in GPX; from_chars takes only the minus.
+    const char* first = text.data() + (text.starts_with('+') ? 1 : 0);
+    const char* last = text.data() + text.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    return first != last && error == std::errc() && end == last && std::isfinite(value);
+}
+
+bool HasCoordinates(const CacheRecord& record) {
+    return IsNumber(record.Latitude) && IsNumber(record.Longitude);
+}
+
+}  // namespace
+
+void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
+                       bool byType) {
+    const Shown shown = byType ? ShownByType(record) : ShownByContainer(record);
     char icon[8];
-    const auto iconEnd = std::to_chars(icon, icon + sizeof icon, IconNumber(StatusCode(record))).ptr;
+    const auto iconEnd = std::to_chars(icon, icon + sizeof icon, shown.icon).ptr;
 
     line.assign("WP04,");
     line += record.Latitude;
@@ -22,14 +78,19 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line.append(icon, iconEnd);
 
     line += ",\"";
-    line += record.CacheName;
-    line += " (";
-    line += record.Difficulty;
-    line += '/';
-    line += record.Terrain;
-    line += ' ';
-    line += record.TypeCode;
-    line += ")\"";
+    if (shown.child != nullptr) {
+        AppendChildName(record, line);
+    } else {
+        line += record.CacheName;
+        line += " (";
+        line += record.Difficulty;
+        line += '/';
+        line += record.Terrain;
+        line += ' ';
+        line += record.TypeCode;
+        line += ')';
+    }
+    line += '"';
 
     if (includeHints) {
         line += ",\"";
@@ -54,15 +115,21 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line += ",0.0,1,";
     line += record.WaypointCode;
     line += ",1,1,";
-    line += record.TypeName;
+    line += shown.category;
     line += ",0";
 }
 
 void WriteWaypoint(const CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
+    const bool byType = window.mnuIconsByType();
+    // Without a place the waypoint cannot be put on the map.
+    if (byType && !HasCoordinates(record)) {
+        out.CountLeftOut();
+        return;
+    }
     const bool linkToWebsite = window.optURL0();
     const bool includeHints = window.chkHint() == 1;
     std::string line;
-    BuildWaypointLine(record, linkToWebsite, includeHints, line);
+    BuildWaypointLine(record, linkToWebsite, includeHints, line, byType);
     out.PrintLine(line);
     out.CountWaypoint();
 }

@@ -9,10 +9,13 @@ class CsvWriter;
 class WindowToolkit;
 struct CacheRecord;
 
-// Build the record's WP04 line (UTF-8, no line end) into line, replacing its contents
-void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line);
+// Build the record's WP04 line (UTF-8, no line end) into line, replacing its contents; byType:
+// icon and category follow the cache type and the child waypoint's sym
+void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
+                       bool byType = false);
 
-// Read the link and hint options from the window and print the record's WP04 line
+// Read the options from the window and print the record's WP04 line; when icons follow the
+// cache type, a waypoint without coordinates is counted and left out instead
 void WriteWaypoint(const CacheRecord& record, WindowToolkit& window, CsvWriter& out);
 
 }  // namespace corvane

@@ -35,8 +35,15 @@ public:
     virtual int chkHint() = 0;
     // True when "Link to Website" (element 0 of the link pair) is selected
     virtual bool optURL0() = 0;
+    // True when "Icons by cache type" is ticked; a front-end without that entry converts by container
+    virtual bool mnuIconsByType() { return false; }
     // Show a modal message box; returns the answer (kAnswerOK, kAnswerYes or kAnswerNo)
     virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+    // Show a modal message box with detail text under its prompt; a window that has no place
+    // for it shows the prompt alone
+    virtual int MsgBoxDetail(const std::string& prompt, int style, const std::string& title, const std::string&) {
+        return MsgBox(prompt, style, title);
+    }
 };
 
 }  // namespace corvane

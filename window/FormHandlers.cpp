@@ -11,7 +11,8 @@ namespace corvane {
 
 namespace {
 
-constexpr const char* kGpxFilter = "GPX Files (*.gpx)|*.gpx|All Files (*.*)|*.*";
+// Pocket queries arrive as zip files, which convert as they are.
+constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
 // Shows the dialog for the box that read and write reach; a browse that fails, the user's cancel
@@ -37,6 +38,7 @@ void FormHandlers::Form_Load() {
     // Only exactly "C" means CacheMate; any other stored value, an empty one too, means the web site.
     view_.setOptURL(settings_.Include == "C" ? 1 : 0);
     view_.setChkHint(settings_.Hint == "Y" ? 1 : 0);
+    view_.setMnuIconsByType(settings_.Kinds == "Type");
 }
 
 void FormHandlers::Form_Unload() {
@@ -46,6 +48,7 @@ void FormHandlers::Form_Unload() {
     settings_.Name = view_.txtCacher();
     settings_.Include = view_.optURL0() ? "U" : "C";
     settings_.Hint = view_.chkHint() == 1 ? "Y" : "N";
+    settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";
     // A store that cannot be written fails quietly: the window is closing, the user's files are
     // not at stake, and a box at every close would be all the user could do about it.
     settings_.SaveSettings(store_);
@@ -54,7 +57,7 @@ void FormHandlers::Form_Unload() {
 void FormHandlers::cmdConvert_Click() {
     RunOptions options;
     options.codePage = CanonicalCodePage(settings_.Encoding);
-    LoadDocument(view_, record_, options);
+    view_.RunConversion([&] { LoadDocument(view_, record_, options); });
 }
 
 void FormHandlers::cmdGPX_Click() {

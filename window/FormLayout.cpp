@@ -28,6 +28,15 @@ const std::array<ControlLayout, 15> kFormControls = {{
 }};
 // clang-format on
 
+ControlLayout Drawn(const ControlLayout& layout) {
+    constexpr int kOptionOverlap = 135;
+    if (layout.kind != OptionButton) return layout;
+    ControlLayout drawn = layout;
+    drawn.top += kOptionOverlap / 2;
+    drawn.height -= kOptionOverlap;
+    return drawn;
+}
+
 int TwipsToPixels(int twips, int dpi) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }

@@ -27,6 +27,11 @@ struct ControlLayout {
 // Every control of the form, in tab order; the labels take no focus.
 extern const std::array<ControlLayout, 15> kFormControls;
 
+// Where a control is drawn: at its layout, except that the two option buttons, whose boxes
+// overlap by 135 twips, each give up half of the overlap, top and bottom, so that a caption
+// stays where it is and no box covers part of the other caption
+ControlLayout Drawn(const ControlLayout& layout);
+
 // The pixels that twips cover on a screen of dpi dots per inch, rounded to the nearest
 int TwipsToPixels(int twips, int dpi);
 

@@ -4,6 +4,7 @@
 
 #include "WindowToolkit.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,9 +24,14 @@ public:
     virtual void setChkHint(int value) = 0;
     // Select element index (0 or 1) of the link pair, which clears the other
     virtual void setOptURL(int index) = 0;
+    // Tick or clear "Icons by cache type"
+    virtual void setMnuIconsByType(bool checked) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets
     // the dialog choose), its name field holding the last file chosen; the full path, or nothing on cancel
     virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) = 0;
+    // Run a conversion over this view and return when it has ended, its last box answered; the
+    // window takes no input meanwhile. Here it runs on the window's thread, which it holds.
+    virtual void RunConversion(const std::function<void()>& conversion) { conversion(); }
 };
 
 }  // namespace corvane

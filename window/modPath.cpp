@@ -21,6 +21,7 @@ const SettingsKey kKeys[] = {
     {"Name", &modPath::Name, "", true},
     {"Include", &modPath::Include, "C", true},
     {"Hint", &modPath::Hint, "N", true},
+    {"Kinds", &modPath::Kinds, "Container", true},
     {"Encoding", &modPath::Encoding, "", false},
 };
 // clang-format on

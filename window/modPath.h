@@ -15,6 +15,7 @@ struct modPath {
     std::string Name;      // the user's geocaching name
     std::string Include;   // "U" links to the web site, "C" to CacheMate
     std::string Hint;      // "Y" puts the hints into the comments
+    std::string Kinds;     // "Type": icons by cache type; "Container" (the default): by container
     std::string Encoding;  // code page of the CSV file; set by hand, never saved
 
     // Read every key of the application "Corvane", section "Startup", each with its default when absent

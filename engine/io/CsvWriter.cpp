@@ -26,6 +26,7 @@ void CsvWriter::PrintLine(std::string_view utf8) {
 bool CsvWriter::Flush() {
     if (!failed_ && !buffer_.empty() && !sink_.write(buffer_.data(), buffer_.size())) failed_ = true;
     buffer_.clear();
+    if (onFlush_) onFlush_(waypoints_);
     return !failed_;
 }
 

@@ -1,9 +1,12 @@
 // A GPX file read into memory once and parsed in place into a DOM tree.
 #pragma once
 
+#include "ReadFile.h"
+
 #include <pugixml.hpp>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,14 +15,20 @@ namespace corvane {
 // The document does not load when the file is missing, unreadable or empty, when the
 // parser reports an error, or when it holds more than one top-level element. Files that
 // are damaged but readable (an unescaped "&", an HTML entity) load as the parser reads them.
+// After a failed load, error() says why in words a user can act on: the system's reason,
+// "the file is empty", "not an XML file", or "line L, column C: " and what broke there.
 class GpxDocument {
 public:
+    // Reads the same bytes again; parsing in place overwrites them, and a failure's line and
+    // column are counted in the bytes as they were
+    using Reread = std::function<bool(FileBytes& bytes)>;
+
     // Read and parse the file at path; false when it does not load
     bool LoadFile(const std::string& path);
-    // Read and parse everything left in an open stream; false when it does not load
-    bool LoadStream(std::FILE* stream);
     // Parse bytes held in memory; false when they do not load
     bool LoadBytes(std::string_view bytes);
+    // Parse bytes already read, taking them over; reread gives them again for a failure's position
+    bool Load(FileBytes bytes, const Reread& reread);
 
     // The document node, whose children are the top-level nodes; empty before a load
     pugi::xml_node document() const { return doc_; }
@@ -27,7 +36,8 @@ public:
     const std::string& error() const { return error_; }
 
 private:
-    bool Parse(std::unique_ptr<char[]> bytes, std::size_t size);
+    // "line L, column C: what" for a failure at offset in the bytes the parser was given
+    static std::string Where(std::ptrdiff_t offset, std::string_view what, const Reread& original);
 
     std::unique_ptr<char[]> buffer_;  // the parsed tree points into it
     pugi::xml_document doc_;

@@ -16,13 +16,16 @@ std::string Described(const cli::ParseResult& result) {
     if (!result.error.empty()) return "error: " + result.error;
     const cli::CommandLine& c = result.commandLine;
     if (c.action != cli::Action::Convert) return c.action == cli::Action::Help ? "help" : "version";
-    std::string text = "'" + c.gpx + "' > '" + c.csv + "'";
+    std::string text;
+    for (const std::string& input : c.inputs) text += "'" + input + "' ";
+    text += "> '" + c.csv + "'";
     if (c.icons != cli::CommandLine().icons) text += " icons '" + c.icons + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
     for (const auto& [set, word] :
          {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"}, {c.quiet, " quiet"}})
         if (set) text += word;
+    if (c.kindsByType) text += " by type";
     return text;
 }
 
@@ -36,6 +39,9 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--icons=D:\\Maps", "--name=Al=ice", "--link=cachemate", "--encoding=cp1250", "a.gpx", "b.csv"},
          "'a.gpx' > 'b.csv' icons 'D:\\Maps' name 'Al=ice' windows-1250"},
         {{"--", "--force", "-x"}, "'--force' > '-x'"},
+        // With -o every name is a GPX or zip file.
+        {{"-o", "all.csv", "a.gpx", "b.gpx", "--output=c.csv", "d.zip"}, "'a.gpx' 'b.gpx' 'd.zip' > 'c.csv'"},
+        {{"-o", "all.csv", "a.gpx", "-"}, "error: standard input can only be read as the one GPX file"},
         {{"a.gpx", "b.csv", "c.csv", "--version"}, "version"},
         {{}, "error: no GPX file given"},
         {{"a.gpx", "b.csv", "c.csv"}, "error: too many file names, starting with 'c.csv'"},
@@ -43,6 +49,9 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"a.gpx", "--icons"}, "error: --icons needs a value"},
         {{"--link", "Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
         {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
+        {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' by type"},
+        {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
+        {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
     };
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
@@ -63,7 +72,8 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         {{"--bogus", gpx}, 1, "", "corvane-cli: unknown option '--bogus'\n" + help, ""},
         {{"", csv}, 1, "", "Please give me some file names to play with.\n" + help, ""},
         {{"--quiet", "--force", dir.path("no.gpx"), csv}, 2, "",
-         "I have a problem loading the GPX file, please check it or select another.\n", ""},
+         "I have a problem loading the GPX file, please check it or select another.\ncorvane-cli: " + dir.path("no.gpx") +
+             ": No such file or directory\n", ""},
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
         {{"--force", gpx, "/dev/full"}, 4, "",
          "I have a problem writing the CSV file, please check it or select another.\n", ""},
@@ -79,6 +89,22 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         EXPECT_EQ(ReadFile(csv) == "old", row.written != csv) << row.args[0];
         dir.Write("out.csv", "old");
     }
+}
+
+TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {
+    EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
+              "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
+}
+
+// One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
+TEST(Cli, SeveralFilesIntoOneCsv) {
+    TempDir dir;
+    const std::string gpx = dir.Write("oak.gpx", kOakGpx);
+    const std::string named = dir.Write("named.gpx", "<gpx><name>PQ</name>" + std::string(kOakGpx.substr(5)));
+    EXPECT_EQ(RunCli({"-o", dir.path("all.csv"), gpx, named}).out,
+              "Complete!\n2 waypoints written to " + dir.path("all.csv") + "\n");
+    const std::vector<std::string> lines = Lines(ReadFile(dir.path("all.csv")));
+    EXPECT_EQ(std::vector(lines.begin() + 79, lines.end()), std::vector({lines[79], OakLine(), OakLine()}));
 }
 
 TEST(Cli, StandardStreamsAndTheEncodingOption) {

@@ -15,7 +15,9 @@ TEST(Paths, NamesBeyondAsciiAreReadAndReplaced) {
     window.mm = dir.Write("Łódź 😀.csv", "old");
     window.answer = kAnswerYes;
     CacheRecord record;
-    EXPECT_EQ(LoadDocument(window, record, RunOptions{"windows-1252", nullptr, nullptr}).outcome, RunOutcome::Written);
+    RunOptions options;
+    options.codePage = "windows-1252";
+    EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
     EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Košice čaj 東京.gpx", "Łódź 😀.csv"}));
 }

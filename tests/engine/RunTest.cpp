@@ -45,7 +45,10 @@ struct Conversion {
         window.answer = answer;
     }
     RunOutcome operator()(Sink* sink = nullptr) {
-        return LoadDocument(window, record, RunOptions{"windows-1252", nullptr, sink}).outcome;
+        RunOptions options;
+        options.codePage = "windows-1252";
+        options.output = sink;
+        return LoadDocument(window, record, options).outcome;
     }
 };
 

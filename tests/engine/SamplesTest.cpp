@@ -13,22 +13,26 @@ namespace fs = std::filesystem;
 using testing::Lines;
 
 // The CSV text of a GPX file converted as the user "Corvid Kate" would, icons in "\MM Icons\"
-std::string ConvertFile(const fs::path& gpx, const char* codePage, bool website, bool hints) {
+std::string ConvertFile(const fs::path& gpx, const char* codePage, bool website, bool hints, bool byType = false) {
     testing::FakeWindow window;
     window.cacher = "Corvid Kate";
     window.website = website;
     window.hint = hints ? 1 : 0;
+    window.byType = byType;
     return testing::Convert(testing::ReadFile(gpx.string()), window, codePage);
 }
 
 TEST(Samples, SampleConvertsToEachGoldenFileByteForByte) {
     const fs::path source = CORVANE_SOURCE_DIR;
-    for (const auto& [file, website, hints] : {std::tuple{"cachemate.csv", false, false},
-                                               {"cachemate-hints.csv", false, true},
-                                               {"website.csv", true, false},
-                                               {"website-hints.csv", true, true}}) {
+    for (const auto& [file, sample, website, hints, byType] :
+         {std::tuple{"cachemate.csv", "caches.gpx", false, false, false},
+          {"cachemate-hints.csv", "caches.gpx", false, true, false},
+          {"website.csv", "caches.gpx", true, false, false},
+          {"website-hints.csv", "caches.gpx", true, true, false},
+          {"type-caches.csv", "caches.gpx", false, false, true},
+          {"type-child-waypoints.csv", "child-waypoints.gpx", false, false, true}}) {
         const std::string golden = testing::ReadFile((source / "tests" / "golden" / file).string());
-        const std::string csv = ConvertFile(source / "samples" / "caches.gpx", "windows-1252", website, hints);
+        const std::string csv = ConvertFile(source / "samples" / sample, "windows-1252", website, hints, byType);
         EXPECT_EQ(Lines(csv), Lines(golden)) << file;
         EXPECT_TRUE(!golden.empty() && csv == golden) << "the bytes differ from " << file;
     }

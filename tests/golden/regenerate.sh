@@ -21,3 +21,10 @@ for link in cachemate website; do
         "$cli" "$@" "$root/samples/caches.gpx" "$root/tests/golden/$name.csv"
     done
 done
+
+# Icons by cache type: the sample, and the child waypoints of a pocket query's -wpts file.
+for sample in caches child-waypoints; do
+    name=type-$sample
+    "$cli" --icons '\MM Icons\' --name 'Corvid Kate' --kinds type --encoding windows-1252 --force --quiet \
+        "$root/samples/$sample.gpx" "$root/tests/golden/$name.csv"
+done

@@ -90,7 +90,10 @@ std::string Convert(std::string_view gpx, FakeWindow& window, const std::string&
     if (window.mm.empty()) window.mm = dir.path("out.csv");
     MemorySink sink;
     CacheRecord record;
-    LoadDocument(window, record, RunOptions{codePage, nullptr, &sink});
+    RunOptions options;
+    options.codePage = codePage;
+    options.output = &sink;
+    LoadDocument(window, record, options);
     return sink.text();
 }
 

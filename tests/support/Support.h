@@ -55,6 +55,7 @@ public:
     std::string gpx, mm, icon = "\\MM Icons\\", cacher;
     int hint = 0;
     bool website = false;
+    bool byType = false;
     int answer = kAnswerNo;
     std::vector<std::string> shown;  // "prompt|style|title" of each box
     int iconSets = 0;
@@ -66,6 +67,7 @@ public:
     std::string txtCacher() override { return cacher; }
     int chkHint() override { return hint; }
     bool optURL0() override { return website; }
+    bool mnuIconsByType() override { return byType; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
 };
 

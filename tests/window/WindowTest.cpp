@@ -4,9 +4,11 @@
 #include "Support.h"
 #include "WindowTestSupport.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -56,7 +58,7 @@ private slots:
         QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
         QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
         QVERIFY(t.boxes->shown.isEmpty());
-        const QString gpx = "GPX Files (*.gpx);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
+        const QString gpx = "GPX Files (*.gpx *.zip);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
         QCOMPARE(t.dialog->calls,
                  QStringList({gpx, csv + QDir::toNativeSeparators("/data/"), gpx + QDir::toNativeSeparators("/data/"),
                               csv + QDir::toNativeSeparators("/data/out/")}));
@@ -81,6 +83,38 @@ private slots:
             for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
                 QApplication::sendEvent(t.Box("txtMM"), event);
             QCOMPARE(t.Box("txtGPX")->text(), local ? QDir::toNativeSeparators("/data/week.gpx") : QString());
+        }
+    }
+
+    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the last choice.
+    void qtFileDialogStartsWithTheLastName() {
+        QStandardPaths::setTestModeEnabled(true);
+        QWidget parent;
+        QtFileDialog dialog(&parent);
+        QStringList seen;
+        for (const QString name : {"week.gpx", "out.csv"}) {
+            QTimer::singleShot(0, [&] {
+                auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
+                seen << edit->text();
+                edit->setText(QDir::temp().filePath(name));
+                QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
+            });
+            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath()), QDir::temp().filePath(name));
+            QVERIFY(parent.findChildren<QFileDialog*>().isEmpty());
+        }
+        QCOMPARE(seen, QStringList({"", "week.gpx"}));
+    }
+
+    // A click anywhere on the caption of "Link to Website" lands on it, its lower edge included.
+    void eachOptionCaptionTakesItsClicks() {
+        TestWindow t;
+        frmMain& w = t.Open();
+        w.show();
+        QRadioButton* website = t.Option(0);
+        const QPoint middle = website->rect().center();
+        for (const int below : {0, website->fontMetrics().height() / 2}) {
+            const QPoint point = website->mapTo(&w, middle + QPoint(0, below));
+            QCOMPARE(w.childAt(point), website);
         }
     }
 
@@ -109,9 +143,20 @@ private slots:
         t.Option(0)->setChecked(true);
         t.Hint()->setChecked(true);
         QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion"));
+        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
         QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
         QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
+    }
+
+    // A failed load shows its reason under the fixed text.
+    void loadFailureShowsTheReason() {
+        TestWindow t;
+        t.Open();
+        t.Box("txtGPX")->setText("/no/such.gpx");
+        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+        QCOMPARE(t.boxes->shown, QStringList("I have a problem loading the GPX file, please check it or select "
+                                             "another.|48|Convertion|/no/such.gpx: No such file or directory"));
+        QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
     }
 
     void settingsChooseTheLinkAndTheHint() {
@@ -121,6 +166,28 @@ private slots:
             t.Open();
             QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
             QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
+        }
+    }
+
+    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert.
+    void iconsByCacheTypeIsAFormMenuEntry() {
+        for (const QString kinds : {"Type", ""}) {
+            TestWindow t;
+            if (!kinds.isEmpty()) t.settings.setValue("Startup/Kinds", kinds);
+            t.Open();
+            auto* entry = t.window->findChild<QAction*>("mnuIconsByType");
+            QVERIFY(entry && entry->isCheckable() && t.window->actions().contains(entry));
+            QCOMPARE(t.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(entry->isChecked(), kinds == "Type");
+            entry->toggle();
+            TempDir dir;
+            t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
+            t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
+            QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+            QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 87u);
+            t.window->close();
+            t.settings.sync();
+            QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
         }
     }
 

@@ -32,6 +32,12 @@ struct ScriptedMessageBoxes : MessageBoxes {
         shown << QStringLiteral("%1|%2|%3").arg(prompt).arg(style).arg(title);
         return style == kStyleQuestion ? answer : kAnswerOK;
     }
+    // Records a detail after the title
+    int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) override {
+        const int answer = MsgBox(prompt, style, title);
+        shown.last() += u'|' + detail;
+        return answer;
+    }
 };
 
 // A window opened over a settings file in its own temporary folder; the "Startup" values

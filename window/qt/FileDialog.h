@@ -19,22 +19,20 @@ public:
 
 // Qt's file dialog. Its file-name field starts with the name its last use chose, whichever
 // button that was, and it accepts names that do not exist yet, so that the CSV file to
-// create can be picked; it never asks about replacing a file.
+// create can be picked; it never asks about replacing a file. Each showing is a new Qt
+// dialog, removed when it closes: a dialog kept hidden between showings can leave its
+// name-completion list on screen, holding the mouse and the keyboard.
 class QtFileDialog : public FileDialog {
 public:
     // A dialog that stays over parent while it is shown
-    explicit QtFileDialog(QWidget* parent);
+    explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
     std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override;
 
-    // Set the filter, folder and file name for the next showing, as ChooseFile does
-    void Prepare(const QString& filter, const QString& initialDirectory);
-    // The Qt dialog itself
-    QFileDialog& dialog() { return cDialog_; }
-
 private:
-    QFileDialog cDialog_;
-    QString lastName_;  // file name, without its folder, of the last file chosen
+    QWidget* parent_;
+    QString lastName_;       // file name, without its folder, of the last file chosen
+    QString lastDirectory_;  // folder the last showing ended in, for a browse without one
 };
 
 }  // namespace corvane

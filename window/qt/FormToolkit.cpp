@@ -1,14 +1,30 @@
 // The Qt front-end's controls, file dialog and message boxes, as frmMain's handlers and the conversion use them.
 #include "FormToolkit.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QThread>
+
+#include <memory>
 
 namespace corvane {
 
 namespace {
+
+// Run work on the thread that owns context and wait for it; controls and message boxes belong
+// to that thread, while a conversion runs on a thread of its own.
+template <typename Work>
+void OnWindowThread(QObject* context, Work work) {
+    if (QThread::currentThread() == context->thread())
+        work();
+    else
+        QMetaObject::invokeMethod(context, work, Qt::BlockingQueuedConnection);
+}
 
 // Qt's filter form from "Name (*.ext)|*.ext|..." pairs: the names alone, which carry their
 // patterns, separated by ";;"
@@ -22,7 +38,7 @@ QString QtFilter(const std::string& filter) {
 }  // namespace
 
 std::string FormToolkit::txtGPX() {
-    return controls_.txtGPX->text().toStdString();
+    return frozen_ ? frozen_->txtGPX : controls_.txtGPX->text().toStdString();
 }
 
 void FormToolkit::setTxtGPX(const std::string& text) {
@@ -30,7 +46,7 @@ void FormToolkit::setTxtGPX(const std::string& text) {
 }
 
 std::string FormToolkit::txtMM() {
-    return controls_.txtMM->text().toStdString();
+    return frozen_ ? frozen_->txtMM : controls_.txtMM->text().toStdString();
 }
 
 void FormToolkit::setTxtMM(const std::string& text) {
@@ -38,15 +54,16 @@ void FormToolkit::setTxtMM(const std::string& text) {
 }
 
 std::string FormToolkit::txtIcon() {
-    return controls_.txtIcon->text().toStdString();
+    return frozen_ ? frozen_->txtIcon : controls_.txtIcon->text().toStdString();
 }
 
 void FormToolkit::setTxtIcon(const std::string& text) {
-    controls_.txtIcon->setText(QString::fromStdString(text));
+    if (frozen_) frozen_->txtIcon = text;
+    OnWindowThread(controls_.txtIcon, [&] { controls_.txtIcon->setText(QString::fromStdString(text)); });
 }
 
 std::string FormToolkit::txtCacher() {
-    return controls_.txtCacher->text().toStdString();
+    return frozen_ ? frozen_->txtCacher : controls_.txtCacher->text().toStdString();
 }
 
 void FormToolkit::setTxtCacher(const std::string& text) {
@@ -54,7 +71,7 @@ void FormToolkit::setTxtCacher(const std::string& text) {
 }
 
 int FormToolkit::chkHint() {
-    return controls_.chkHint->isChecked() ? 1 : 0;
+    return frozen_ ? frozen_->chkHint : controls_.chkHint->isChecked() ? 1 : 0;
 }
 
 void FormToolkit::setChkHint(int value) {
@@ -62,15 +79,38 @@ void FormToolkit::setChkHint(int value) {
 }
 
 bool FormToolkit::optURL0() {
-    return controls_.optURL[0]->isChecked();
+    return frozen_ ? frozen_->optURL0 : controls_.optURL[0]->isChecked();
 }
 
 void FormToolkit::setOptURL(int index) {
     controls_.optURL[index]->setChecked(true);
 }
 
+bool FormToolkit::mnuIconsByType() {
+    return frozen_ ? frozen_->mnuIconsByType : controls_.mnuIconsByType->isChecked();
+}
+
+void FormToolkit::setMnuIconsByType(bool checked) {
+    controls_.mnuIconsByType->setChecked(checked);
+}
+
 int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    return boxes_.MsgBox(QString::fromStdString(prompt), style, QString::fromStdString(title));
+    return MsgBoxDetail(prompt, style, title, std::string());
+}
+
+int FormToolkit::MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                              const std::string& detail) {
+    int answer = kAnswerOK;
+    OnWindowThread(controls_.txtGPX, [&] {
+        // The busy cursor is for the work; a box waits for the user, who needs the arrow.
+        const QCursor* busy = QApplication::overrideCursor();
+        const QCursor cursor = busy != nullptr ? *busy : QCursor();
+        if (busy != nullptr) QApplication::restoreOverrideCursor();
+        answer = boxes_.MsgBoxDetail(QString::fromStdString(prompt), style, QString::fromStdString(title),
+                                     QString::fromStdString(detail));
+        if (busy != nullptr) QApplication::setOverrideCursor(cursor);
+    });
+    return answer;
 }
 
 std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, const std::string& initialDirectory) {
@@ -78,6 +118,21 @@ std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, co
         dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory));
     if (!chosen) return std::nullopt;
     return QDir::toNativeSeparators(*chosen).toStdString();
+}
+
+void FormToolkit::RunConversion(const std::function<void()>& conversion) {
+    // Its questions and messages still come one at a time, in its order, on the window's thread;
+    // input to the window waits until the run has ended, as when the run held that thread.
+    QEventLoop running;
+    std::unique_ptr<QThread> run(QThread::create(conversion));
+    QObject::connect(run.get(), &QThread::finished, &running, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    frozen_ = Values{txtGPX(), txtMM(), txtIcon(), txtCacher(), chkHint(), optURL0(), mnuIconsByType()};
+    run->start();
+    running.exec(QEventLoop::ExcludeUserInputEvents);
+    run->wait();
+    frozen_.reset();
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace corvane

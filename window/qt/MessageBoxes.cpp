@@ -29,11 +29,14 @@ QMessageBox::Icon IconOf(int style) {
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent,
+                                            const QString& detail) {
     const QMessageBox::StandardButtons buttons =
         (style & kButtonsMask) == kYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     auto box = std::make_unique<QMessageBox>(IconOf(style), title, prompt, buttons, parent);
     box->setWindowModality(Qt::ApplicationModal);
+    // In plain sight rather than behind a "Show Details" button: the reason is what the user needs.
+    box->setInformativeText(detail);
     return box;
 }
 
@@ -49,7 +52,11 @@ int AnswerCode(QMessageBox::StandardButton button) {
 }
 
 int QtMessageBoxes::MsgBox(const QString& prompt, int style, const QString& title) {
-    const auto box = MakeMessageBox(prompt, style, title, parent_);
+    return MsgBoxDetail(prompt, style, title, QString());
+}
+
+int QtMessageBoxes::MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) {
+    const auto box = MakeMessageBox(prompt, style, title, parent_, detail);
     return AnswerCode(static_cast<QMessageBox::StandardButton>(box->exec()));
 }
 

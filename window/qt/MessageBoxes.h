@@ -14,6 +14,10 @@ public:
     // Show a modal box with the buttons and icon of the style value; returns only when the
     // user has answered, with kAnswerOK, kAnswerYes or kAnswerNo
     virtual int MsgBox(const QString& prompt, int style, const QString& title) = 0;
+    // The same box with detail text under the prompt
+    virtual int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& /*detail*/) {
+        return MsgBox(prompt, style, title);
+    }
 };
 
 // Qt's message box, over the window that asks.
@@ -23,13 +27,16 @@ public:
     explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
 
     int MsgBox(const QString& prompt, int style, const QString& title) override;
+    int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) override;
 
 private:
     QWidget* parent_;
 };
 
-// The box for a style value (Yes and No for 36, else OK; the icon of 16, 32, 48 or 64), not shown yet
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent);
+// The box for a style value (Yes and No for 36, else OK; the icon of 16, 32, 48 or 64), with
+// detail, if any, in smaller print under the prompt; not shown yet
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent,
+                                            const QString& detail = {});
 
 // The answer code of the button that closed a box: kAnswerYes, kAnswerNo or kAnswerOK
 int AnswerCode(QMessageBox::StandardButton button);

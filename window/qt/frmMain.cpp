@@ -4,6 +4,7 @@
 #include "FormLayout.h"
 #include "WrapCheckBox.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
@@ -99,8 +100,9 @@ void frmMain::CreateControls() {
         QWidget* control = MakeControl(layout);
         control->setObjectName(Text(layout.name));
         if (!layout.tooltip.empty()) control->setToolTip(Text(layout.tooltip));
-        control->setGeometry(TwipsToPixels(layout.left, logicalDpiX()), TwipsToPixels(layout.top, logicalDpiY()),
-                             TwipsToPixels(layout.width, logicalDpiX()), TwipsToPixels(layout.height, logicalDpiY()));
+        const ControlLayout drawn = Drawn(layout);
+        control->setGeometry(TwipsToPixels(drawn.left, logicalDpiX()), TwipsToPixels(drawn.top, logicalDpiY()),
+                             TwipsToPixels(drawn.width, logicalDpiX()), TwipsToPixels(drawn.height, logicalDpiY()));
     }
     txtGPX = findChild<QLineEdit*>(QStringLiteral("txtGPX"));
     cmdGPX = findChild<QPushButton*>(QStringLiteral("cmdGPX"));
@@ -115,20 +117,38 @@ void frmMain::CreateControls() {
     chkHint = findChild<QCheckBox*>(QStringLiteral("chkHint"));
     optURL[1]->setChecked(true);
 
+    // A right click on the form, outside the text boxes, offers the choice of icons; the
+    // layout stays as it is.
+    mnuIconsByType = new QAction(QStringLiteral("Icons by cache type"), this);
+    mnuIconsByType->setObjectName(QStringLiteral("mnuIconsByType"));
+    mnuIconsByType->setCheckable(true);
+    addAction(mnuIconsByType);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
     toolkit_ = std::make_unique<FormToolkit>(
-        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}}, *cDialog, *boxes_);
+        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
+        *cDialog, *boxes_);
     handlers_ = std::make_unique<FormHandlers>(*toolkit_, store_);
     FormHandlers* handlers = handlers_.get();
     connect(txtGPX, &QLineEdit::textChanged, this, [handlers] { handlers->txtGPX_Change(); });
     connect(cmdGPX, &QPushButton::clicked, this, [handlers] { handlers->cmdGPX_Click(); });
     connect(cmdMM, &QPushButton::clicked, this, [handlers] { handlers->cmdMM_Click(); });
-    connect(cmdConvert, &QPushButton::clicked, this, [handlers] { handlers->cmdConvert_Click(); });
+    connect(cmdConvert, &QPushButton::clicked, this, [this, handlers] {
+        handlers->cmdConvert_Click();
+        if (closeWhenDone_) close();
+    });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A close during a conversion waits for its end, so that the settings hold what it used.
+    if (toolkit_->Converting()) {
+        closeWhenDone_ = true;
+        event->ignore();
+        return;
+    }
     // Close and the title bar's close box both end here; the window always closes.
     handlers_->Form_Unload();
     event->accept();

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<MessageBoxes> boxes_;
     std::unique_ptr<FormToolkit> toolkit_;
     std::unique_ptr<FormHandlers> handlers_;
+    bool closeWhenDone_ = false;  // the window was closed during a conversion
 
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;
@@ -60,6 +62,7 @@ private:
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClose = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
 }  // namespace corvane

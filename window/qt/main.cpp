@@ -2,6 +2,8 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    corvane::frmMain window;
+    // Qt's file dialog keeps its history in a "QtProject" file beside the user's settings. Corvane's
+    // own settings file is to be the only one it writes there, so the user's file is named
+    // before Qt's per-user settings are sent to a folder that is removed at exit.
+    const QString settingsFile =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvane"), QStringLiteral("Corvane"))
+            .fileName();
+    QTemporaryDir qtSettings;
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
+    corvane::frmMain window(nullptr, nullptr, settingsFile);
     window.show();
     return app.exec();
 }

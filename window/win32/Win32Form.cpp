@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <vector>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
 constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
+constexpr int kMnuIconsByType = 90;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_ACCEPTFILES;
 
@@ -142,7 +144,7 @@ void Win32Form::Layout() {
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg 2");
     for (std::size_t i = 0; i < kFormControls.size(); ++i) {
-        const ControlLayout& c = kFormControls[i];
+        const ControlLayout c = Drawn(kFormControls[i]);
         MoveWindow(controls_[i], pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height), TRUE);
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
@@ -188,6 +190,10 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         Command(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_CONTEXTMENU:
+        // The text boxes keep their own editing menus; a right click anywhere else ends here.
+        ContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
     case WM_DROPFILES: {
         auto* drop = reinterpret_cast<HDROP>(wParam);
         std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
@@ -228,6 +234,20 @@ void Win32Form::Command(int id, int code) {
         if (id == IdOf("cmdConvert")) handlers_.cmdConvert_Click();
         if (id == IdOf("cmdClose")) SendMessageW(form_, WM_CLOSE, 0, 0);
     }
+}
+
+void Win32Form::ContextMenu(int x, int y) {
+    POINT at{x, y};
+    // From the keyboard (Shift+F10) the menu has no point; it opens at the form's corner.
+    if (x == -1 && y == -1) {
+        at = {0, 0};
+        ClientToScreen(form_, &at);
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING | (iconsByType_ ? MF_CHECKED : MF_UNCHECKED), kMnuIconsByType, L"Icons by cache type");
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
+    DestroyMenu(menu);
+    if (chosen == kMnuIconsByType) iconsByType_ = !iconsByType_;
 }
 
 std::string Win32Form::Text(std::string_view name) const {
@@ -291,8 +311,20 @@ void Win32Form::setOptURL(int index) {
     SendMessageW(Control("optURL1"), BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+bool Win32Form::mnuIconsByType() {
+    return iconsByType_;
+}
+
+void Win32Form::setMnuIconsByType(bool checked) {
+    iconsByType_ = checked;
+}
+
 int Win32Form::MsgBox(const std::string& prompt, int style, const std::string& title) {
     return showMessage_(form_, Utf16(prompt), static_cast<unsigned>(style), Utf16(title));
+}
+
+int Win32Form::MsgBoxDetail(const std::string& prompt, int style, const std::string& title, const std::string& detail) {
+    return MsgBox(detail.empty() ? prompt : prompt + "\n\n" + detail, style, title);
 }
 
 std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, const std::string& initialDirectory) {

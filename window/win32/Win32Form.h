@@ -47,7 +47,12 @@ public:
     void setChkHint(int value) override;
     bool optURL0() override;
     void setOptURL(int index) override;
+    bool mnuIconsByType() override;
+    void setMnuIconsByType(bool checked) override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    // MessageBoxW has no place for detail text: it follows the prompt after a blank line
+    int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
+                     const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
 
 private:
@@ -55,6 +60,8 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // One control's event, from its WM_COMMAND
     void Command(int id, int code);
+    // The form's own menu at screen point (x, y): "Icons by cache type"
+    void ContextMenu(int x, int y);
     // Creates the controls in tab order, with their captions and tooltips
     void CreateControls();
     // Sizes the form and places every control for the window's current DPI, with a font of that DPI
@@ -70,7 +77,8 @@ private:
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
     std::array<HWND, kFormControls.size()> controls_{};
-    std::wstring lastName_;  // file name, without its folder, of the last file the dialog chose
+    bool iconsByType_ = false;  // "Icons by cache type", in the form's own context menu
+    std::wstring lastName_;     // file name, without its folder, of the last file the dialog chose
 };
 
 }  // namespace corvane

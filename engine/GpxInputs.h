@@ -1,0 +1,26 @@
+// The GPX documents of one run: a GPX file, or every GPX entry of a zip file, for each input.
+#pragma once
+
+#include "GpxDocument.h"
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+using GpxDocuments = std::vector<std::unique_ptr<GpxDocument>>;
+
+// Read and parse every input in order, appending its documents. A zip file gives its GPX
+// entries, each caches file before its "-wpts" file, otherwise in name order. stream, when
+// set, is read in place of the one file named. False with the reason ("NAME: why") at the
+// first input that does not load. bytesRead learns the bytes read so far after each file.
+bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
+                   std::string& reason, const std::function<void(std::size_t)>& bytesRead = {});
+
+// The zip entries that are GPX files, in the order they are converted
+std::vector<std::string> GpxEntries(std::vector<std::string> names);
+
+}  // namespace corvane

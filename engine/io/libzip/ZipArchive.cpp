@@ -1,0 +1,67 @@
+// Reading the entries of a zip file held in memory, with libzip.
+#include "ZipArchive.h"
+
+#include <zip.h>
+
+#include <memory>
+
+namespace corvane {
+namespace {
+
+struct CloseArchive {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using Archive = std::unique_ptr<zip_t, CloseArchive>;
+
+// The archive over bytes, which must outlive it; null with the reason when it does not open
+Archive OpenArchive(std::string_view bytes, std::string& error) {
+    zip_error_t status;
+    zip_error_init(&status);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &status);
+    zip_t* archive = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &status) : nullptr;
+    if (archive == nullptr) {
+        error = zip_error_strerror(&status);
+        if (source != nullptr) zip_source_free(source);
+    }
+    zip_error_fini(&status);
+    return Archive(archive);
+}
+
+}  // namespace
+
+bool ZipEntryNames(std::string_view bytes, std::vector<std::string>& names, std::string& error) {
+    const Archive archive = OpenArchive(bytes, error);
+    if (!archive) return false;
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* name = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
+        if (name != nullptr && !std::string_view(name).ends_with('/')) names.emplace_back(name);
+    }
+    return true;
+}
+
+bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& entry, std::string& error) {
+    const Archive archive = OpenArchive(bytes, error);
+    if (!archive) return false;
+    zip_stat_t stat;
+    zip_file_t* file = nullptr;
+    if (zip_stat(archive.get(), name.c_str(), 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
+        (file = zip_fopen(archive.get(), name.c_str(), 0)) == nullptr) {
+        error = zip_strerror(archive.get());
+        return false;
+    }
+    // One byte more than the entry claims, so that an entry longer than its size is noticed;
+    // reading on to the end lets libzip check the entry's checksum.
+    const std::size_t capacity = static_cast<std::size_t>(stat.size) + 1;
+    entry.data = std::make_unique_for_overwrite<char[]>(capacity);
+    entry.size = 0;
+    zip_int64_t got = 0;
+    while (entry.size < capacity && (got = zip_fread(file, entry.data.get() + entry.size, capacity - entry.size)) > 0)
+        entry.size += static_cast<std::size_t>(got);
+    const bool complete = got == 0 && entry.size == stat.size;
+    if (!complete) error = got < 0 ? zip_file_strerror(file) : "the entry's size is wrong";
+    zip_fclose(file);
+    return complete;
+}
+
+}  // namespace corvane

@@ -1,0 +1,60 @@
+// Pocket queries as they arrive: the GPX entries of a zip file, in the order they are converted.
+#include "GpxInputs.h"
+#include "Support.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <utility>
+
+namespace corvane {
+namespace {
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// A zip file at path holding the entries, name and bytes each, in this order
+void WriteZip(const std::string& path, const Entries& entries) {
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    ASSERT_NE(archive, nullptr);
+    for (const auto& [name, bytes] : entries)
+        zip_file_add(archive, name.c_str(), zip_source_buffer(archive, bytes.data(), bytes.size(), 0), 0);
+    ASSERT_EQ(zip_close(archive), 0);
+}
+
+std::string Gpx(const std::string& name) {
+    return "<gpx><wpt><name>" + name + "</name></wpt></gpx>";
+}
+
+TEST(ZipInput, CachesBeforeTheirWaypointsThenNameOrder) {
+    EXPECT_EQ(GpxEntries({"b.gpx", "123-wpts.gpx", "notes.txt", "123.GPX", "__MACOSX/._123.gpx", "a/c.gpx"}),
+              (std::vector<std::string>{"123.GPX", "123-wpts.gpx", "a/c.gpx", "b.gpx"}));
+}
+
+// The name of each document's first waypoint, in load order, or why the inputs did not load
+std::string Loaded(const std::vector<std::string>& inputs) {
+    GpxDocuments documents;
+    std::string reason;
+    if (!LoadGpxInputs(inputs, nullptr, documents, reason)) return reason;
+    for (const auto& document : documents)
+        reason += document->document().first_child().first_child().child_value("name");
+    return reason;
+}
+
+TEST(ZipInput, EveryGpxEntryInTurnOrWhyNot) {
+    testing::TempDir dir;
+    const std::string pq = dir.path("pq.zip"), none = dir.path("none.zip"), bad = dir.path("bad.zip");
+    WriteZip(pq, {{"9-wpts.gpx", Gpx("W")}, {"readme.txt", "x"}, {"9.gpx", Gpx("C")}});
+    WriteZip(none, {{"readme.txt", "x"}});
+    WriteZip(bad, {{"1.gpx", Gpx("A")}, {"1-wpts.gpx", "<gpx>\n</wpt>"}});
+    const std::string plain = dir.Write("plain.gpx", Gpx("P")), cut = dir.Write("cut.zip", "PK\x03\x04 and no more");
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{plain, pq}, "PCW"},
+        {{none}, none + ": holds no GPX file"},
+        {{bad}, bad + ": 1-wpts.gpx: line 2, column 3: end tag does not match"},
+        {{cut}, cut + ": Not a zip archive"},
+    };
+    for (const auto& [inputs, expected] : rows) EXPECT_EQ(Loaded(inputs), expected);
+}
+
+}  // namespace
+}  // namespace corvane
