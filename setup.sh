@@ -127,6 +127,7 @@ run_wine_tests() {
   local status=0
   ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)" || status=$?
   wineserver --kill
+  wineserver --wait
   return "$status"
 }
 

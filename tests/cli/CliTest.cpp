@@ -73,7 +73,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         {{"", csv}, 1, "", "Please give me some file names to play with.\n" + help, ""},
         {{"--quiet", "--force", dir.path("no.gpx"), csv}, 2, "",
          "I have a problem loading the GPX file, please check it or select another.\ncorvane-cli: " + dir.path("no.gpx") +
-             ": " + MissingFileReason() + "\n", ""},
+             ": No such file or directory\n", ""},
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
         {{"--force", gpx, "/dev/full"}, 4, "",
          "I have a problem writing the CSV file, please check it or select another.\n", ""},

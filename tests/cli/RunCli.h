@@ -18,7 +18,4 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 // True when a terminal can be opened for RunCli to type into
 bool TerminalAvailable();
 
-// The system's own words for a file that does not exist, as the load message's reason gives them
-std::string MissingFileReason();
-
 }  // namespace corvane::testing

@@ -54,9 +54,9 @@ TEST(Encoding, TheSystemCodePageFollowsTheLocale) {
     };
     for (const auto& [locale, codePage] : rows) EXPECT_EQ(CodePageForLocale(locale), codePage) << locale;
 
-    // Windows takes its ANSI code page instead, which a test cannot change.
 #ifndef _WIN32
     // The first variable that is set and not empty decides; the process's own values are put back.
+    // (Windows takes its ANSI code page instead, which a test cannot change.)
     const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
     std::string saved[3];
     for (int i = 0; i < 3; ++i) saved[i] = std::getenv(names[i]) ? std::getenv(names[i]) : "";

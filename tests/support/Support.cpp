@@ -54,7 +54,8 @@ std::string TempDir::Write(const std::string& name, std::string_view bytes) cons
 
 std::vector<std::string> TempDir::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_)) names.push_back(TextOf(entry.path().filename()));
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        names.push_back(TextOf(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -85,8 +85,8 @@ bool IsHole(UINT codePage, char32_t ch) {
 // UTF-8 for the character that bytes stand for, or "" when they are no character of the code page
 std::string DecodeCharacter(UINT codePage, const char* bytes, int size) {
     std::array<wchar_t, 4> wide{};
-    const int count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, size, wide.data(),
-                                          static_cast<int>(wide.size()));
+    const int count =
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, size, wide.data(), static_cast<int>(wide.size()));
     if (count <= 0 || (count == 1 && IsHole(codePage, wide[0]))) return "";
     std::string utf8(16, '\0');
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, utf8.data(), static_cast<int>(utf8.size()),

@@ -6,14 +6,33 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cerrno>
 #include <cstring>
 #include <system_error>
 
 namespace corvane {
 namespace {
 
+// The reason for the last failure in the C library's words ("No such file or directory"), so
+// that a load message reads the same on every platform.
 std::string LastError() {
-    return std::system_category().message(static_cast<int>(GetLastError()));
+    const DWORD error = GetLastError();
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+        return std::strerror(ENOENT);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return std::strerror(EACCES);
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return std::strerror(ENOMEM);
+    default:
+        return std::system_category().message(static_cast<int>(error));
+    }
 }
 
 // Read everything left in handle. A disk file is read into a buffer of its size; pipes and
@@ -48,10 +67,15 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
+    const DWORD attributes = GetFileAttributesW(Utf16(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error = "is a directory";
+        return false;
+    }
     // Other programs may go on reading, writing or even deleting the file while it is read.
-    const HANDLE handle = CreateFileW(Utf16(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    const HANDLE handle =
+        CreateFileW(Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = LastError();
         return false;

@@ -50,8 +50,9 @@ int CreateBeside(const std::string& target, std::string& name) {
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
         name = dir + "." + base + ".corvane-" + suffix;
         int fd = -1;
-        const errno_t error = _wsopen_s(&fd, Utf16(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                                        _SH_DENYWR, _S_IREAD | _S_IWRITE);
+        const errno_t error =
+            _wsopen_s(&fd, Utf16(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _SH_DENYWR,
+                      _S_IREAD | _S_IWRITE);
         if (error == 0 || error != EEXIST) return error == 0 ? fd : -1;
     }
     return -1;

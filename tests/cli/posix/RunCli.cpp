@@ -5,9 +5,7 @@
 
 #include <sys/wait.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 namespace corvane::testing {
 
@@ -24,10 +22,6 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
 
 bool TerminalAvailable() {
     return std::system("script -qec true /dev/null </dev/null >/dev/null 2>&1") == 0;
-}
-
-std::string MissingFileReason() {
-    return std::strerror(ENOENT);
 }
 
 }  // namespace corvane::testing

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <stdexcept>
-#include <system_error>
 
 namespace corvane::testing {
 namespace {
@@ -66,10 +65,6 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
 
 bool TerminalAvailable() {
     return false;
-}
-
-std::string MissingFileReason() {
-    return std::system_category().message(ERROR_FILE_NOT_FOUND);
 }
 
 }  // namespace corvane::testing
