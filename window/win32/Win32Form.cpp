@@ -349,4 +349,12 @@ std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, cons
     return Utf8(chosen);
 }
 
+void Win32Form::RunConversion(const std::function<void()>& conversion) {
+    // No message is handled until the run ends, so nothing puts the arrow back meanwhile; a
+    // message box shows the arrow over itself.
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
+    conversion();
+    SetCursor(previous);
+}
+
 }  // namespace corvane

@@ -54,6 +54,8 @@ public:
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
+    // On the window's thread, which it holds, under the wait cursor
+    void RunConversion(const std::function<void()>& conversion) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
