@@ -14,7 +14,8 @@ case "$command" in
 esac
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
-          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+          qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
+          scdoc desktop-file-utils man-db dpkg-dev file)
 # The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
 if [[ $command == test || $command == windows ]]; then

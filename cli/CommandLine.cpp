@@ -23,7 +23,7 @@ struct Option {
 
 // In the order --help lists them.
 // clang-format off
-const std::array<Option, 11> kOptions{{
+const std::array<Option, 12> kOptions{{
     {"output", "CSV", "also -o CSV; every GPX and zip file named goes into CSV",
      [](CommandLine& c, std::string_view v) { c.csv = v; c.output = true; return std::string(); }},
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
@@ -52,7 +52,13 @@ const std::array<Option, 11> kOptions{{
          if (c.codePage.empty()) return "unknown encoding '" + std::string(v) + "'";
          return std::string();
      }},
-    {"force", "", "replace an existing CSV file without asking",
+    {"write-icons", "DIR", "write the icon bitmaps into DIR, creating it, instead of converting",
+     [](CommandLine& c, std::string_view v) {
+         c.action = Action::WriteIcons;
+         c.iconFolder = v;
+         return std::string();
+     }},
+    {"force", "", "replace an existing CSV file (or different icon files) without asking",
      [](CommandLine& c, std::string_view) { c.force = true; return std::string(); }},
     {"quiet", "", "print nothing when the conversion succeeds",
      [](CommandLine& c, std::string_view) { c.quiet = true; return std::string(); }},
@@ -111,10 +117,14 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
         }
         result.error = option->apply(commandLine, value);
         // Help and version are answered at once, whatever follows them.
-        if (!result.error.empty() || commandLine.action != Action::Convert) return result;
+        if (!result.error.empty() || commandLine.action == Action::Help || commandLine.action == Action::Version)
+            return result;
     }
 
-    if (names.empty()) {
+    if (commandLine.action == Action::WriteIcons) {
+        if (!names.empty())
+            result.error = "--write-icons takes no file names, but '" + std::string(names[0]) + "' was given";
+    } else if (names.empty()) {
         result.error = "no GPX file given";
     } else if (commandLine.output) {
         commandLine.inputs.assign(names.begin(), names.end());
@@ -145,7 +155,11 @@ std::string UsageText() {
                        "       " +
                        std::string(kProgramName) +
                        " [options] -o CSV GPX...\n"
-                       "Convert GPX files into a Memory Map CSV file.\n"
+                       "       " +
+                       std::string(kProgramName) +
+                       " [--force] [--quiet] --write-icons DIR\n"
+                       "Convert GPX files into a Memory Map CSV file, or write the icon bitmaps that\n"
+                       "its icon lines name.\n"
                        "\n"
                        "  GPX  the GPX file to read; - reads standard input. A zip file (a pocket\n"
                        "       query) gives every GPX file in it, each caches file before its -wpts file\n"
@@ -157,7 +171,7 @@ std::string UsageText() {
     for (const Option& option : kOptions) {
         std::string left = "  --" + std::string(option.name);
         if (!option.valueName.empty()) left += " " + std::string(option.valueName);
-        left.resize(std::max<std::size_t>(left.size() + 1, 19), ' ');
+        left.resize(std::max<std::size_t>(left.size() + 1, 21), ' ');
         text += left + std::string(option.help) + "\n";
     }
     text += "\n";
@@ -165,7 +179,8 @@ std::string UsageText() {
     text +=
         "\n"
         "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
-        "exists and was not replaced; 4 the CSV file could not be written.\n";
+        "exists and was not replaced; 4 the CSV file could not be written. With --write-icons:\n"
+        "3 a different icon file exists and nothing was written; 4 an icon file could not be written.\n";
     return text;
 }
 

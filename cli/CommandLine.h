@@ -12,7 +12,7 @@ inline constexpr char kProgramName[] = "corvane-cli";
 // The file name that stands for standard input (as GPX) or standard output (as CSV)
 inline constexpr std::string_view kStandardStream = "-";
 
-enum class Action { Convert, Help, Version };
+enum class Action { Convert, WriteIcons, Help, Version };
 
 // Everything one invocation asks for; the texts become the window's controls.
 struct CommandLine {
@@ -22,6 +22,7 @@ struct CommandLine {
     std::string csv;                  // "-": standard output; derived from gpx when not given
     bool output = false;              // csv came from -o, so every file name is an input
     std::string icons = "\\MM Icons\\";
+    std::string iconFolder;  // WriteIcons: where the icon bitmaps go
     std::string name;
     bool hints = false;
     bool linkWebsite = false;  // false: the CacheMate link

@@ -9,6 +9,7 @@
 #include "Messages.h"
 #include "ProgressLine.h"
 #include "Sink.h"
+#include "WriteIconSet.h"
 
 #include <cstdio>
 #include <optional>
@@ -39,6 +40,31 @@ int ExitStatus(RunOutcome outcome) {
     return kExitWriteFailed;
 }
 
+// Write the icon set into the folder, list what was written and say what was left alone
+int WriteIcons(const CommandLine& commandLine) {
+    using icons::WriteIconsOutcome;
+    const icons::WriteIconsResult result = icons::WriteIconSet(commandLine.iconFolder, commandLine.force);
+    if (result.outcome == WriteIconsOutcome::NotReplaced) {
+        for (const std::string& path : result.different)
+            std::fprintf(stderr, "%s: %s differs\n", kProgramName, path.c_str());
+        std::fprintf(stderr, "%s: nothing written; --force replaces the %zu different file%s\n", kProgramName,
+                     result.different.size(), result.different.size() == 1 ? "" : "s");
+        return kExitNotReplaced;
+    }
+    if (!commandLine.quiet) {
+        for (const std::string& path : result.written) std::printf("%s\n", path.c_str());
+    }
+    if (result.outcome == WriteIconsOutcome::WriteFailed) {
+        std::fprintf(stderr, "%s: %s\n", kProgramName, result.error.c_str());
+        return kExitWriteFailed;
+    }
+    if (!commandLine.quiet) {
+        std::printf("%zu icon%s written to %s, %zu already there\n", result.written.size(),
+                    result.written.size() == 1 ? "" : "s", commandLine.iconFolder.c_str(), result.unchanged.size());
+    }
+    return kExitWritten;
+}
+
 }  // namespace
 
 int RunCommandLine(std::span<const std::string> args) {
@@ -53,6 +79,7 @@ int RunCommandLine(std::span<const std::string> args) {
         std::printf("%s %s\n", kProgramName, CORVANE_VERSION);
         return kExitWritten;
     }
+    if (commandLine.action == Action::WriteIcons) return WriteIcons(commandLine);
 
     const bool fromStdin = commandLine.gpx == kStandardStream;
     const bool toStdout = commandLine.csv == kStandardStream;

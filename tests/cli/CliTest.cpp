@@ -15,10 +15,11 @@ using cli::ParseCommandLine;
 std::string Described(const cli::ParseResult& result) {
     if (!result.error.empty()) return "error: " + result.error;
     const cli::CommandLine& c = result.commandLine;
-    if (c.action != cli::Action::Convert) return c.action == cli::Action::Help ? "help" : "version";
+    if (c.action == cli::Action::Help || c.action == cli::Action::Version)
+        return c.action == cli::Action::Help ? "help" : "version";
     std::string text;
     for (const std::string& input : c.inputs) text += "'" + input + "' ";
-    text += "> '" + c.csv + "'";
+    text += c.action == cli::Action::WriteIcons ? "icons into '" + c.iconFolder + "'" : "> '" + c.csv + "'";
     if (c.icons != cli::CommandLine().icons) text += " icons '" + c.icons + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
@@ -52,6 +53,8 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' by type"},
         {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
         {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
+        {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},
+        {{"--write-icons=D", "a.gpx"}, "error: --write-icons takes no file names, but 'a.gpx' was given"},
     };
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
@@ -141,6 +144,38 @@ TEST(Cli, OnATerminalTheUserDecides) {
             EXPECT_EQ(result.err, prompt + "\r\n");
         }
         EXPECT_EQ(ReadFile(csv) == "old", row.status != 0) << row.typed;
+    }
+}
+
+TEST(Cli, WriteIconsWithEachExitStatus) {
+    TempDir dir;
+    const std::string folder = dir.path("icons");
+    const CliResult first = RunCli({"--write-icons", folder});
+    EXPECT_EQ(first.status, 0);
+    // One line per file in table order, then the count.
+    EXPECT_EQ(first.out.rfind(folder + "/EventF.bmp\n" + folder + "/LetterboxF.bmp\n", 0), 0u) << first.out;
+    EXPECT_TRUE(first.out.ends_with("/wptTrailhead.bmp\n86 icons written to " + folder + ", 0 already there\n"));
+
+    dir.Write("icons/parking.bmp", "mine");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out, err;
+    } rows[] = {
+        // clang-format off
+        {{"--write-icons", folder}, 3, "", "corvane-cli: " + folder + "/parking.bmp differs\n"
+                                          "corvane-cli: nothing written; --force replaces the 1 different file\n"},
+        {{"--write-icons", folder, "--force"}, 0, folder + "/parking.bmp\n1 icon written to " + folder + ", 85 already there\n", ""},
+        {{"--quiet", "--write-icons", folder}, 0, "", ""},
+        {{"--write-icons", folder + "/parking.bmp/x"}, 4, "",
+         "corvane-cli: cannot create the folder " + folder + "/parking.bmp/x: Not a directory\n"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        const CliResult result = RunCli(row.args);
+        EXPECT_EQ(result.status, row.status) << row.args.back();
+        EXPECT_EQ(result.out, row.out) << row.args.back();
+        EXPECT_EQ(result.err, row.err) << row.args.back();
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "FormLayout.h"
 #include "WrapCheckBox.h"
+#include "WriteIconsHere.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,6 +55,10 @@ frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxe
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::OpenGPX(const QString& path) {
+    handlers_->Form_DropFile(QDir::toNativeSeparators(path).toStdString());
+}
 
 QWidget* frmMain::MakeControl(const ControlLayout& layout) {
     const QString caption = Text(layout.caption);
@@ -127,6 +133,13 @@ void frmMain::CreateControls() {
 
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
 
+    mnuWriteIcons = new QAction(QStringLiteral("Write Corvane's Icons Here"), txtIcon);
+    mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
+    txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
+    connect(mnuWriteIcons, &QAction::triggered, this,
+            [this] { WriteIconsHere(IconFolder(txtIcon->text(), txtMM->text()), *boxes_); });
+
     toolkit_ = std::make_unique<FormToolkit>(
         FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
         *cDialog, *boxes_);
@@ -140,6 +153,13 @@ void frmMain::CreateControls() {
         if (closeWhenDone_) close();
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmMain::txtIcon_ContextMenu(const QPoint& position) {
+    std::unique_ptr<QMenu> menu(txtIcon->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(mnuWriteIcons);
+    menu->exec(txtIcon->mapToGlobal(position));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -167,7 +187,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         const QString file = DraggedFile(drop->mimeData());
         if (file.isEmpty()) break;
-        handlers_->Form_DropFile(file.toStdString());
+        OpenGPX(file);
         drop->acceptProposedAction();
         return true;
     }

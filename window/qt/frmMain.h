@@ -33,6 +33,9 @@ public:
     frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile);
     ~frmMain() override;
 
+    // Takes the file as the GPX file, as if it had been dropped on the window
+    void OpenGPX(const QString& path);
+
 protected:
     // Close and the title bar's close box: saves the settings, never refuses
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +43,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The icon folder box's own menu, with "Write Corvane's Icons Here" below the editing entries
+    void txtIcon_ContextMenu(const QPoint& position);
     // Creates every control of the form's layout at its place, in tab order, and connects the handlers
     void CreateControls();
     // A control of the kind the layout names, not yet placed
@@ -62,6 +67,7 @@ private:
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClose = nullptr;
     QCheckBox* chkHint = nullptr;
+    QAction* mnuWriteIcons = nullptr;
     QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 

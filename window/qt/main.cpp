@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
     corvane::frmMain window(nullptr, nullptr, settingsFile);
+    // A file manager opening a GPX file with Corvane names it as the one argument.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.OpenGPX(QFileInfo(arguments.at(1)).absoluteFilePath());
     window.show();
     return app.exec();
 }

@@ -1,0 +1,18 @@
+// The symbols of the child-waypoint icons that the icon table's 80 do not include.
+#include "ChildWaypoints.h"
+
+namespace corvane::icons {
+
+// A physical stage and a stage of a multicache share the pin; a virtual stage is only looked at.
+// clang-format off
+const std::array<ChildWaypointSymbol, 6> kChildWaypointSymbols{{
+    {501, kFinalSymbol},          // Final Location
+    {502, kStageSymbol},          // Physical Stage, Stages of a Multicache
+    {503, kVirtualStageSymbol},   // Virtual Stage
+    {504, kQuestionSymbol},       // Question to Answer
+    {505, kReferenceSymbol},      // Reference Point
+    {506, kTrailheadSymbol},      // Trailhead
+}};
+// clang-format on
+
+}  // namespace corvane::icons

@@ -1,0 +1,36 @@
+// The colours of an icon's badge: one scheme per cache state, one for child waypoints.
+#include "Schemes.h"
+
+#include <array>
+
+namespace corvane::icons {
+namespace {
+
+struct StateScheme {
+    char letter;
+    Scheme scheme;
+};
+
+// Not found is the plainest and brightest, since those are the caches a map is searched for;
+// found and own caches step back into green and yellow; state U is grey.
+// clang-format off
+constexpr std::array<StateScheme, 4> kStateSchemes{{
+    {'F', {Colour::FoundFrame, Colour::FoundGreen, Colour::White}},
+    {'N', {Colour::Black,      Colour::White,      Colour::Black}},
+    {'O', {Colour::OwnFrame,   Colour::Yellow,     Colour::Black}},
+    {'U', {Colour::DarkGrey,   Colour::Grey,       Colour::White}},
+}};
+// clang-format on
+
+}  // namespace
+
+const Scheme kWaypointScheme{Colour::WaypointFrame, Colour::WaypointBlue, Colour::White};
+
+Scheme SchemeOfState(char letter) {
+    for (const StateScheme& row : kStateSchemes) {
+        if (row.letter == letter) return row.scheme;
+    }
+    return kStateSchemes[3].scheme;
+}
+
+}  // namespace corvane::icons

@@ -1,0 +1,74 @@
+// Writes the icon bitmaps into a folder, leaving any different file of the same name alone unless told.
+#include "WriteIconSet.h"
+
+#include "BmpFile.h"
+#include "IconSet.h"
+#include "ReadFile.h"
+#include "SaveFile.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace corvane::icons {
+namespace {
+
+// The bytes of the file at path, nothing when there is none; a file that cannot be read reads
+// as "" so that it counts as different and is only replaced when asked
+std::optional<std::string> Existing(const std::string& path) {
+    if (!OutputExists(path)) return std::nullopt;
+    FileBytes bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error)) return std::string();
+    return std::string(bytes.data.get(), bytes.size);
+}
+
+}  // namespace
+
+WriteIconsResult WriteIconSet(const std::string& dir, bool replace) {
+    WriteIconsResult result;
+    // Paths are UTF-8 on every system.
+    const std::filesystem::path folder(std::u8string(dir.begin(), dir.end()));
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder)) {
+        result.outcome = WriteIconsOutcome::WriteFailed;
+        result.error = "cannot create the folder " + dir + (error ? ": " + error.message() : "");
+        return result;
+    }
+
+    struct Pending {
+        std::string path;
+        std::string bytes;
+    };
+    std::vector<Pending> pending;
+    const std::string prefix = dir.ends_with('/') ? dir : dir + '/';
+    for (const Icon& icon : IconSet()) {
+        std::string path = prefix + std::string(icon.bitmap);
+        std::string bytes = EncodeBmp(icon.image);
+        const std::optional<std::string> old = Existing(path);
+        if (old == bytes) {
+            result.unchanged.push_back(path);
+            continue;
+        }
+        if (old) result.different.push_back(path);
+        pending.push_back({std::move(path), std::move(bytes)});
+    }
+    // Checked before anything is written, so a refusal leaves the folder exactly as it was.
+    if (!replace && !result.different.empty()) {
+        result.outcome = WriteIconsOutcome::NotReplaced;
+        return result;
+    }
+
+    for (const Pending& file : pending) {
+        SaveFile out(file.path);
+        if (!out.open() || !out.write(file.bytes.data(), file.bytes.size()) || !out.commit()) {
+            result.outcome = WriteIconsOutcome::WriteFailed;
+            result.error = "cannot write " + file.path;
+            return result;
+        }
+        result.written.push_back(file.path);
+    }
+    return result;
+}
+
+}  // namespace corvane::icons

@@ -1,0 +1,97 @@
+// The icon set as files: their format, their names, that they differ, and how a folder is written.
+#include "IconTable.h"
+#include "Support.h"
+#include "WriteIconSet.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <set>
+
+namespace corvane::icons {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+
+std::uint32_t Field(const std::string& bytes, std::size_t offset, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;) value = value << 8 | static_cast<std::uint8_t>(bytes[offset + i]);
+    return value;
+}
+
+class IconSet : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string folder = dir.path("MM Icons");
+    std::string Icon(const std::string& name) const { return folder + "/" + name; }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+        return names;
+    }
+};
+
+TEST_F(IconSet, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheIconTable) {
+    ASSERT_EQ(WriteIconSet(folder, false).written.size(), 86u);
+    std::set<std::string> expected{"wptFinal.bmp",    "wptStage.bmp",     "wptVirtualStage.bmp",
+                                   "wptQuestion.bmp", "wptReference.bmp", "wptTrailhead.bmp"};
+    for (const IconEntry& entry : kIconTable) expected.insert(std::string(entry.bitmap));
+    EXPECT_EQ(Names(), expected);
+
+    // BITMAPFILEHEADER and BITMAPINFOHEADER: offset, size and value of each field.
+    const struct {
+        std::size_t offset, size;
+        std::uint32_t value;
+    } header[] = {{0, 2, 'B' | 'M' << 8},
+                  {2, 4, 630},
+                  {10, 4, 118},
+                  {14, 4, 40},
+                  {18, 4, 32},
+                  {22, 4, 32},
+                  {26, 2, 1},
+                  {28, 2, 4},
+                  {30, 4, 0},
+                  {34, 4, 512},
+                  {46, 4, 16}};
+    std::set<std::string> contents;
+    for (const std::string& name : expected) {
+        const std::string bytes = ReadFile(Icon(name));
+        ASSERT_EQ(bytes.size(), 630u) << name;
+        for (const auto& field : header) EXPECT_EQ(Field(bytes, field.offset, field.size), field.value) << name;
+        contents.insert(bytes);
+    }
+    EXPECT_EQ(contents.size(), expected.size()) << "two icons are alike";
+}
+
+TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
+    WriteIconSet(folder, false);
+    WriteIconsResult again = WriteIconSet(folder, false);
+    EXPECT_EQ(again.outcome, WriteIconsOutcome::Written);
+    EXPECT_EQ(again.written.size(), 0u);
+    EXPECT_EQ(again.unchanged.size(), 86u);
+
+    // A refusal writes nothing, not even the missing files.
+    std::filesystem::remove(Icon("EventF.bmp"));
+    dir.Write("MM Icons/CitoUBug.bmp", "mine");
+    WriteIconsResult refused = WriteIconSet(folder, false);
+    EXPECT_EQ(refused.outcome, WriteIconsOutcome::NotReplaced);
+    EXPECT_EQ(refused.different, std::vector<std::string>{Icon("CitoUBug.bmp")});
+    EXPECT_EQ(ReadFile(Icon("CitoUBug.bmp")), "mine");
+    EXPECT_FALSE(std::filesystem::exists(Icon("EventF.bmp")));
+
+    WriteIconsResult replaced = WriteIconSet(folder, true);
+    EXPECT_EQ(replaced.outcome, WriteIconsOutcome::Written);
+    EXPECT_EQ(replaced.written, (std::vector<std::string>{Icon("EventF.bmp"), Icon("CitoUBug.bmp")}));
+}
+
+TEST_F(IconSet, AFolderThatCannotBeMadeFails) {
+    dir.Write("file", "");
+    WriteIconsResult result = WriteIconSet(dir.path("file/icons"), false);
+    EXPECT_EQ(result.outcome, WriteIconsOutcome::WriteFailed);
+    EXPECT_EQ(result.error.rfind("cannot create the folder " + dir.path("file/icons"), 0), 0u) << result.error;
+}
+
+}  // namespace
+}  // namespace corvane::icons
