@@ -6,6 +6,7 @@
 #include "LoadDocument.h"
 #include "OutputName.h"
 #include "TextEncoder.h"
+#include "WriteIconsHere.h"
 
 namespace corvane {
 
@@ -72,6 +73,10 @@ void FormHandlers::txtGPX_Change() {
     // Once the output box holds anything, even blanks, the user's name stands.
     if (!view_.txtMM().empty()) return;
     if (const auto name = OutputName(view_.txtGPX())) view_.setTxtMM(*name);
+}
+
+void FormHandlers::mnuWriteIcons_Click() {
+    WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
 }
 
 void FormHandlers::Form_DropFile(const std::string& path) {

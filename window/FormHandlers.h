@@ -29,6 +29,8 @@ public:
     void cmdMM_Click();
     // Fills an empty output box from the GPX name; runs for every change of the GPX box
     void txtGPX_Change();
+    // Writes the icon set into the folder the icon box names ("Write Corvane's Icons Here")
+    void mnuWriteIcons_Click();
     // Takes a file dropped on the window as the GPX file
     void Form_DropFile(const std::string& path);
 

@@ -3,7 +3,6 @@
 
 #include "FormLayout.h"
 #include "WrapCheckBox.h"
-#include "WriteIconsHere.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -137,8 +136,6 @@ void frmMain::CreateControls() {
     mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
     txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
-    connect(mnuWriteIcons, &QAction::triggered, this,
-            [this] { WriteIconsHere(IconFolder(txtIcon->text(), txtMM->text()), *boxes_); });
 
     toolkit_ = std::make_unique<FormToolkit>(
         FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
@@ -153,6 +150,7 @@ void frmMain::CreateControls() {
         if (closeWhenDone_) close();
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuWriteIcons, &QAction::triggered, this, [handlers] { handlers->mnuWriteIcons_Click(); });
 }
 
 void frmMain::txtIcon_ContextMenu(const QPoint& position) {

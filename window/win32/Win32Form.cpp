@@ -24,6 +24,17 @@ namespace {
 constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
 constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
 constexpr int kMnuIconsByType = 90;
+constexpr int kMnuWriteIcons = 91;
+
+// A screen point for a context menu; from the keyboard (Shift+F10) it has none and opens at the corner of window.
+POINT MenuPoint(HWND window, int x, int y) {
+    POINT at{x, y};
+    if (x == -1 && y == -1) {
+        at = {0, 0};
+        ClientToScreen(window, &at);
+    }
+    return at;
+}
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_ACCEPTFILES;
 
@@ -129,6 +140,7 @@ void Win32Form::CreateControls() {
         }
     }
     setOptURL(1);
+    SetWindowSubclass(Control("txtIcon"), IconBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Win32Form::Layout() {
@@ -237,17 +249,57 @@ void Win32Form::Command(int id, int code) {
 }
 
 void Win32Form::ContextMenu(int x, int y) {
-    POINT at{x, y};
-    // From the keyboard (Shift+F10) the menu has no point; it opens at the form's corner.
-    if (x == -1 && y == -1) {
-        at = {0, 0};
-        ClientToScreen(form_, &at);
-    }
+    const POINT at = MenuPoint(form_, x, y);
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING | (iconsByType_ ? MF_CHECKED : MF_UNCHECKED), kMnuIconsByType, L"Icons by cache type");
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
     DestroyMenu(menu);
     if (chosen == kMnuIconsByType) iconsByType_ = !iconsByType_;
+}
+
+void Win32Form::IconBoxMenu(int x, int y) {
+    const HWND box = Control("txtIcon");
+    const POINT at = MenuPoint(box, x, y);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const UINT selected = start != end ? MF_ENABLED : MF_GRAYED;
+    const UINT paste = IsClipboardFormatAvailable(CF_UNICODETEXT) ? MF_ENABLED : MF_GRAYED;
+    const UINT undo = SendMessageW(box, EM_CANUNDO, 0, 0) ? MF_ENABLED : MF_GRAYED;
+    // The edit box's own entries, each sending the message that carries it out.
+    const struct {
+        UINT flags;
+        UINT message;
+        const wchar_t* text;
+    } entries[] = {
+        {undo, EM_UNDO, L"&Undo"},    {MF_SEPARATOR, 0, nullptr},
+        {selected, WM_CUT, L"Cu&t"},  {selected, WM_COPY, L"&Copy"},
+        {paste, WM_PASTE, L"&Paste"}, {selected, WM_CLEAR, L"&Delete"},
+        {MF_SEPARATOR, 0, nullptr},   {MF_ENABLED, EM_SETSEL, L"Select &All"},
+    };
+    HMENU menu = CreatePopupMenu();
+    for (const auto& entry : entries) AppendMenuW(menu, MF_STRING | entry.flags, entry.message, entry.text);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kMnuWriteIcons, L"Write Corvane's Icons Here");
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr));
+    DestroyMenu(menu);
+    if (chosen == kMnuWriteIcons) {
+        handlers_.mnuWriteIcons_Click();
+    } else if (chosen == EM_SETSEL) {
+        SendMessageW(box, EM_SETSEL, 0, -1);
+    } else if (chosen != 0) {
+        SendMessageW(box, chosen, 0, 0);
+    }
+}
+
+LRESULT CALLBACK Win32Form::IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) {
+    if (message == WM_CONTEXTMENU) {
+        reinterpret_cast<Win32Form*>(self)->IconBoxMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
 }
 
 std::string Win32Form::Text(std::string_view name) const {

@@ -64,6 +64,9 @@ private:
     void Command(int id, int code);
     // The form's own menu at screen point (x, y): "Icons by cache type"
     void ContextMenu(int x, int y);
+    // The icon folder box's menu at screen point (x, y): the editing entries, then "Write Corvane's Icons Here"
+    void IconBoxMenu(int x, int y);
+    static LRESULT CALLBACK IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     // Creates the controls in tab order, with their captions and tooltips
     void CreateControls();
     // Sizes the form and places every control for the window's current DPI, with a font of that DPI
