@@ -116,30 +116,38 @@ build_windows() {
   cmake --build build/windows-x64 -j"$(nproc)"
 }
 
-# A fresh Wine prefix for this run, and one Wine server kept up for all the tests.
-run_wine_tests() {
-  local prefix=$PWD/build/windows-x64/wine
-  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-  rm -rf "$prefix"
-  mkdir -p "$prefix"
-  # The server holds no terminal or pipe of this script open while it waits for the tests.
+# A fresh Wine prefix for this run, and one Wine server kept up until the script ends: the build
+# runs corvane-cli.exe under Wine to write the icon set, and the tests run under it.
+start_wine() {
+  export WINEPREFIX=$PWD/build/windows-x64/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  # The server holds no terminal or pipe of this script open while it waits.
   wineserver --persistent </dev/null >/dev/null 2>&1
+  trap 'wineserver --kill; wineserver --wait; stop_display' EXIT
   wineboot --init </dev/null >/dev/null 2>&1
-  local status=0
-  ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)" || status=$?
-  wineserver --kill
-  wineserver --wait
-  return "$status"
 }
 
-# The window test shows the Win32 window, so the Wine tests run on an X display: the shell's own,
-# or a virtual one (Xvfb) for the length of the run.
-test_windows() {
-  if [[ -n ${DISPLAY:-} ]]; then
-    run_wine_tests
-  else
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f run_wine_tests); run_wine_tests"
-  fi
+# The window's smoke test shows the Win32 window, so Wine gets an X display: the shell's own, or a
+# virtual one (Xvfb) kept up until the script ends.
+xvfb_pid=
+start_display() {
+  [[ -n ${DISPLAY:-} ]] && return
+  local n=99
+  while [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=:$n
+  for _ in $(seq 100); do
+    [[ -S /tmp/.X11-unix/X$n ]] && return
+    sleep 0.1
+  done
+  echo "Xvfb did not start on display :$n" >&2
+  exit 1
+}
+
+stop_display() {
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 
 package_windows() {
@@ -167,12 +175,15 @@ case "$command" in
   test)
     build_linux
     # The Windows results must match the Linux program's byte for byte.
+    start_display
+    start_wine
     build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
-    test_windows
+    ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)"
     # Linux last, so that the run ends with CTest's summary line.
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
   windows)
+    start_wine
     build_windows -DCORVANE_BUILD_TESTS=OFF
     package_windows
     ;;
