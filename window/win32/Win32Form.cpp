@@ -186,6 +186,17 @@ int Win32Form::Run() {
     return static_cast<int>(message.wParam);
 }
 
+void Win32Form::OpenGPX(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length > full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    }
+    full.resize(length);
+    handlers_.Form_DropFile(Utf8(length != 0 ? full : path));
+}
+
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -211,7 +222,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
         path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
         DragFinish(drop);
-        if (!path.empty()) handlers_.Form_DropFile(Utf8(path));
+        if (!path.empty()) OpenGPX(path);
         return 0;
     }
     case WM_DPICHANGED: {

@@ -34,6 +34,8 @@ public:
     HWND Control(std::string_view name) const;
     // Run the messages of the thread until the form is closed; the program's exit status
     int Run();
+    // Take the file as the GPX file, as if it had been dropped on the window
+    void OpenGPX(const std::wstring& path);
 
     std::string txtGPX() override;
     void setTxtGPX(const std::string& text) override;
