@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Corvane needs from Debian's packages, builds it into build/, then
 #   bash setup.sh run      converts the bundled sample and says where the CSV file is
-#   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux
+#   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux,
+#                          then Linux again under the sanitizers with two minutes of fuzzing
 #   bash setup.sh windows  cross-builds for Windows and packs build/Corvane-VERSION-windows-x64.zip
 #   bash setup.sh build    only builds (Linux)
 set -euo pipefail
@@ -15,7 +16,7 @@ esac
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
           qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
-          scdoc desktop-file-utils man-db dpkg-dev file)
+          scdoc desktop-file-utils man-db dpkg-dev file time clang libclang-rt-14-dev)
 # The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
 if [[ $command == test || $command == windows ]]; then
@@ -132,7 +133,7 @@ build_windows_libraries() {
 build_windows() {
   build_windows_libraries
   cmake -S . -B build/windows-x64 -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCORVANE_WINDOWS_DEPS="$deps/install" -DCORVANE_BUILD_WINDOW=OFF "$@" >/dev/null
+    -DCORVANE_WINDOWS_DEPS="$deps/install" "$@" >/dev/null
   cmake --build build/windows-x64 -j"$(nproc)"
 }
 
@@ -144,8 +145,30 @@ start_wine() {
   mkdir -p "$WINEPREFIX"
   # The server holds no terminal or pipe of this script open while it waits.
   wineserver --persistent </dev/null >/dev/null 2>&1
-  trap 'wineserver --kill; wineserver --wait' EXIT
+  trap 'wineserver --kill; wineserver --wait; stop_display' EXIT
   wineboot --init </dev/null >/dev/null 2>&1
+}
+
+# The window's smoke test shows the Win32 window, so Wine gets an X display: the shell's own, or a
+# virtual one (Xvfb) kept up until the script ends.
+xvfb_pid=
+start_display() {
+  [[ -n ${DISPLAY:-} ]] && return
+  local n=99
+  while [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=:$n
+  for _ in $(seq 100); do
+    [[ -S /tmp/.X11-unix/X$n ]] && return
+    sleep 0.1
+  done
+  echo "Xvfb did not start on display :$n" >&2
+  exit 1
+}
+
+stop_display() {
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 
 package_windows() {
@@ -155,6 +178,7 @@ package_windows() {
   stage=build/windows-x64/package/$name
   rm -rf "$stage" "build/$name.zip"
   mkdir -p "$stage"
+  x86_64-w64-mingw32-strip -o "$stage/corvane.exe" build/windows-x64/window/corvane.exe
   x86_64-w64-mingw32-strip -o "$stage/corvane-cli.exe" build/windows-x64/cli/corvane-cli.exe
   sed "s/@VERSION@/$version/" docs/README-windows.txt | sed 's/$/\r/' >"$stage/README.txt"
   (cd build/windows-x64/package && zip -qr "../../$name.zip" "$name")
@@ -172,11 +196,17 @@ case "$command" in
   test)
     build_linux
     # The Windows results must match the Linux program's byte for byte.
+    start_display
     start_wine
     build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
     ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)"
-    # Linux last, so that the run ends with CTest's summary line.
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # The engine and the command line once more, built by clang with the sanitizers, and the
+    # fuzzer for a bounded time (the fuzz.Run test); last, so the run ends with CTest's summary.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON -DCORVANE_BUILD_WINDOW=OFF >/dev/null
+    cmake --build build-fuzz -j"$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
     ;;
   windows)
     start_wine

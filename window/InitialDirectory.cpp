@@ -1,27 +1,15 @@
 // The folder a browse dialog opens in, taken from the path already in its box.
 #include "InitialDirectory.h"
 
-#include <algorithm>
-
 namespace corvane {
 
-namespace {
-
-// Only spaces are trimmed: a tab at either end stays part of the path.
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ') ++first;
-    while (last > first && text[last - 1] == u' ') --last;
-    return text.mid(first, last - first);
-}
-
-}  // namespace
-
-QString InitialDirectory(const QString& boxText) {
-    const QString path = TrimSpaces(boxText);
-    const qsizetype separator = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    return path.left(separator + 1);
+std::string InitialDirectory(std::string_view boxText) {
+    // Only spaces are trimmed: a tab at either end stays part of the path.
+    const std::size_t first = boxText.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::string_view path = boxText.substr(first, boxText.find_last_not_of(' ') + 1 - first);
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
 }
 
 }  // namespace corvane

@@ -1,52 +1,69 @@
-// The icon folder box's "Write Corvane's icons here" entry: writes the icon set where the box points.
+// The icon folder box's "Write Corvane's Icons Here" entry: writes the icon set where the box points.
 #include "WriteIconsHere.h"
 
-#include "WindowToolkit.h"
 #include "WriteIconSet.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
 
 namespace corvane {
 namespace {
 
-const QString kTitle = QStringLiteral("Memory Map Icons");
+namespace fs = std::filesystem;
+
+const std::string kTitle = "Memory Map Icons";
+
+bool Blank(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n\v\f") == std::string::npos;
+}
+
+// A box's text as a path, backslashes read as separators, in the system's own separators
+fs::path PathOf(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return fs::path(std::u8string(text.begin(), text.end())).make_preferred();
+}
+
+std::string TextOf(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 }  // namespace
 
-QString IconFolder(const QString& iconBox, const QString& csvBox) {
-    if (iconBox.trimmed().isEmpty()) return {};
-    const QString path = QDir::cleanPath(QString(iconBox).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    if (QDir::isAbsolutePath(path)) return path;
-    const QString base = csvBox.trimmed().isEmpty()
-                             ? QDir::currentPath()
-                             : QFileInfo(QString(csvBox).replace(QLatin1Char('\\'), QLatin1Char('/'))).absolutePath();
-    return QDir::cleanPath(QDir(base).filePath(path));
+std::string IconFolder(const std::string& iconBox, const std::string& csvBox) {
+    if (Blank(iconBox)) return {};
+    fs::path folder = PathOf(iconBox);
+    if (!folder.is_absolute()) {
+        std::error_code error;
+        const fs::path base =
+            Blank(csvBox) ? fs::current_path(error) : fs::absolute(PathOf(csvBox), error).parent_path();
+        folder = base / folder;
+    }
+    folder = folder.lexically_normal();
+    // A trailing separator names the same folder.
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return TextOf(folder);
 }
 
-void WriteIconsHere(const QString& folder, MessageBoxes& boxes) {
+void WriteIconsHere(const std::string& folder, WindowToolkit& window) {
     using icons::WriteIconsOutcome;
-    if (folder.isEmpty()) {
-        boxes.MsgBox(QStringLiteral("Please name the icon folder first."), kStyleExclamation, kTitle);
+    if (folder.empty()) {
+        window.MsgBox("Please name the icon folder first.", kStyleExclamation, kTitle);
         return;
     }
-    icons::WriteIconsResult result = icons::WriteIconSet(folder.toStdString(), false);
+    icons::WriteIconsResult result = icons::WriteIconSet(folder, false);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
-        const QString question = QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?")
-                                     .arg(QDir::toNativeSeparators(folder));
-        if (boxes.MsgBox(question, kStyleQuestion, kTitle) != kAnswerYes) return;
-        result = icons::WriteIconSet(folder.toStdString(), true);
+        const std::string question = "Some icon files in " + folder + " differ from Corvane's. Replace them?";
+        if (window.MsgBox(question, kStyleQuestion, kTitle) != kAnswerYes) return;
+        result = icons::WriteIconSet(folder, true);
     }
     if (result.outcome == WriteIconsOutcome::WriteFailed) {
-        boxes.MsgBox(QStringLiteral("I could not write the icons: %1").arg(QString::fromStdString(result.error)),
-                     kStyleExclamation, kTitle);
+        window.MsgBox("I could not write the icons: " + result.error, kStyleExclamation, kTitle);
         return;
     }
-    boxes.MsgBox(QStringLiteral("Corvane's icons are in %1: %2 written, %3 already there.")
-                     .arg(QDir::toNativeSeparators(folder))
-                     .arg(result.written.size())
-                     .arg(result.unchanged.size()),
-                 kStyleInformation, kTitle);
+    window.MsgBox("Corvane's icons are in " + folder + ": " + std::to_string(result.written.size()) + " written, " +
+                      std::to_string(result.unchanged.size()) + " already there.",
+                  kStyleInformation, kTitle);
 }
 
 }  // namespace corvane

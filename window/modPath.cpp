@@ -1,4 +1,4 @@
-// The inputs Corvane remembers between runs, and the per-user store that keeps them.
+// The inputs Corvane remembers between runs, and the keys they are stored under.
 #include "modPath.h"
 
 namespace corvane {
@@ -7,7 +7,7 @@ namespace {
 
 struct SettingsKey {
     const char* key;
-    QString modPath::*variable;
+    std::string modPath::*variable;
     const char* fallback;  // the value when the store has none
     bool saved;
 };
@@ -26,31 +26,19 @@ const SettingsKey kKeys[] = {
 };
 // clang-format on
 
-const QString kSection = QStringLiteral("Startup");
+const std::string kAppName = "Corvane";
+const std::string kSection = "Startup";
 
 }  // namespace
 
-void modPath::LoadSettings(QSettings& store) {
-    store.beginGroup(kSection);
-    for (const SettingsKey& k : kKeys)
-        this->*k.variable = store.value(QLatin1String(k.key), QString::fromLatin1(k.fallback)).toString();
-    store.endGroup();
+void modPath::LoadSettings(SettingsStore& store) {
+    for (const SettingsKey& k : kKeys) this->*k.variable = store.GetSetting(kAppName, kSection, k.key, k.fallback);
 }
 
-void modPath::SaveSettings(QSettings& store) const {
-    store.beginGroup(kSection);
+void modPath::SaveSettings(SettingsStore& store) const {
     for (const SettingsKey& k : kKeys) {
-        if (k.saved) store.setValue(QLatin1String(k.key), this->*k.variable);
+        if (k.saved) store.SaveSetting(kAppName, kSection, k.key, this->*k.variable);
     }
-    store.endGroup();
-    store.sync();
-}
-
-std::unique_ptr<QSettings> OpenSettings(const QString& file) {
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvane"),
-                                           QStringLiteral("Corvane"));
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
 }  // namespace corvane

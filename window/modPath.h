@@ -1,31 +1,27 @@
-// The inputs Corvane remembers between runs, and the per-user store that keeps them.
+// The inputs Corvane remembers between runs, and the keys they are stored under.
 #pragma once
 
-#include <QSettings>
-#include <QString>
+#include "SettingsStore.h"
 
-#include <memory>
+#include <string>
 
 namespace corvane {
 
 // The remembered values, as the store holds them: plain strings, never trimmed or checked.
 struct modPath {
-    QString GPXPath;   // the GPX file
-    QString CSVPath;   // the CSV file
-    QString IconPath;  // the Memory Map icon directory
-    QString Name;      // the user's geocaching name
-    QString Include;   // "U" links to the web site, "C" to CacheMate
-    QString Hint;      // "Y" puts the hints into the comments
-    QString Kinds;     // "Type": icons by cache type; "Container" (the default): by container
-    QString Encoding;  // code page of the CSV file; set by hand, never saved
+    std::string GPXPath;   // the GPX file
+    std::string CSVPath;   // the CSV file
+    std::string IconPath;  // the Memory Map icon directory
+    std::string Name;      // the user's geocaching name
+    std::string Include;   // "U" links to the web site, "C" to CacheMate
+    std::string Hint;      // "Y" puts the hints into the comments
+    std::string Kinds;     // "Type": icons by cache type; "Container" (the default): by container
+    std::string Encoding;  // code page of the CSV file; set by hand, never saved
 
-    // Read every key of the "Startup" section, each with its default when it is absent
-    void LoadSettings(QSettings& store);
-    // Write every key but Encoding into the "Startup" section
-    void SaveSettings(QSettings& store) const;
+    // Read every key of the application "Corvane", section "Startup", each with its default when absent
+    void LoadSettings(SettingsStore& store);
+    // Write every key but Encoding, in the same order
+    void SaveSettings(SettingsStore& store) const;
 };
-
-// The per-user store of the application "Corvane", or the ini file at file when it is not empty
-std::unique_ptr<QSettings> OpenSettings(const QString& file);
 
 }  // namespace corvane

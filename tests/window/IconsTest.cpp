@@ -55,7 +55,7 @@ private slots:
         entry->trigger();
         QCOMPARE(QFile(parking).size(), 630);
 
-        const QString title = QStringLiteral("|%1|Memory Map Icons");
+        const QString title = QStringLiteral("|%1|Memory Map Icons|");  // no detail under the prompt
         const QString question =
             QStringLiteral("Some icon files in %1 differ from Corvane's. Replace them?").arg(folder) +
             title.arg(kStyleQuestion);

@@ -68,7 +68,8 @@ private slots:
         const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"},   {"   ", ""},
                                    {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\"}, {"C:\\Caches/week.gpx", "C:\\Caches/"},
                                    {"/home/me\\week.csv", "/home/me\\"},         {"week.csv", ""}};
-        for (const auto& [box, folder] : rows) QCOMPARE(InitialDirectory(box), folder);
+        for (const auto& [box, folder] : rows)
+            QCOMPARE(QString::fromStdString(InitialDirectory(box.toStdString())), folder);
     }
 
     void aDroppedLocalFileBecomesTheGpxFile() {

@@ -23,3 +23,6 @@ draw() {  # size in pixels, output file; drawn on a 32-pixel grid scaled to the 
 for size in 16 32 48 64 128 256; do
   draw "$size" "corvane-$size.png"
 done
+
+# The Windows program's icon resource: the 32 and 16 pixel images in one .ico file.
+convert corvane-32.png corvane-16.png -colors 16 corvane.ico

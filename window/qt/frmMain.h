@@ -1,11 +1,12 @@
-// Corvane's one window: the inputs of a conversion, the two browse buttons, Convert and Close.
+// Corvane's one window in Qt: the controls, the dialogs and the settings of the Qt front-end.
 #pragma once
 
-#include "CacheRecord.h"
 #include "FileDialog.h"
+#include "FormHandlers.h"
+#include "FormLayout.h"
 #include "FormToolkit.h"
 #include "MessageBoxes.h"
-#include "modPath.h"
+#include "QtSettingsStore.h"
 
 #include <QString>
 #include <QWidget>
@@ -41,45 +42,20 @@ protected:
     // Takes a file dropped anywhere on the window, text boxes included, as the GPX file
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
-    // Closes the window, which saves the settings
-    void cmdClose_Click();
-    // Runs one conversion over the controls, with the code page of the "Encoding" setting, under
-    // a busy cursor while the window keeps painting
-    void cmdConvert_Click();
-    // Lets the user choose the GPX file
-    void cmdGPX_Click();
-    // Lets the user choose the CSV file
-    void cmdMM_Click();
-    // Fills an empty output box from the GPX name; runs for every change of the GPX box
-    void txtGPX_Change();
-    // The icon folder box's own menu, with "Write Corvane's icons here" below the editing entries
-    void txtIcon_ContextMenu(const QPoint& position);
-    // Writes the icon set into the folder the icon box names
-    void mnuWriteIcons_Click();
-
 private:
-    // Creates every control at its place, in tab order
+    // The icon folder box's own menu, with "Write Corvane's Icons Here" below the editing entries
+    void txtIcon_ContextMenu(const QPoint& position);
+    // Creates every control of the form's layout at its place, in tab order, and connects the handlers
     void CreateControls();
-    // Fills the controls from the settings
-    void Form_Load();
-    // Copies the controls into the settings and saves them
-    void Form_Unload();
-    // Shows cDialog for box with filter and puts the chosen path into box; failures change nothing
-    void Browse(QLineEdit* box, const QString& filter);
-    // A push button that Enter and Escape never click
-    QPushButton* MakeButton(const QString& text);
-    // Sets a control's place and size, given in twips
-    void Place(QWidget* control, int left, int top, int width, int height);
+    // A control of the kind the layout names, not yet placed
+    QWidget* MakeControl(const ControlLayout& layout);
 
-    QString settingsFile_;
-    modPath settings_;
-    CacheRecord record_;  // outlives each conversion, as the engine expects
+    QtSettingsStore store_;
     std::unique_ptr<FileDialog> cDialog;
     std::unique_ptr<MessageBoxes> boxes_;
     std::unique_ptr<FormToolkit> toolkit_;
-    bool converting_ = false;     // a conversion is running
-    bool closeWhenDone_ = false;  // the window was closed during it
+    std::unique_ptr<FormHandlers> handlers_;
+    bool closeWhenDone_ = false;  // the window was closed during a conversion
 
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;
@@ -90,10 +66,6 @@ private:
     QRadioButton* optURL[2] = {};
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClose = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
     QCheckBox* chkHint = nullptr;
     QAction* mnuWriteIcons = nullptr;
     QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu

@@ -1,0 +1,56 @@
+#!/bin/sh
+# The Win32 window under Wine: it opens with its title at its size, Close writes the registry
+# values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
+# existing CSV file. Runs on the test run's X display (Xvfb) and Wine prefix.
+set -eu
+wine=$1 window=$2 cli=$3 gpx=$4 work=$5
+[ -n "${DISPLAY:-}" ] || { echo "no X display: the window cannot be shown"; exit 77; }
+key='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Corvane\Startup'
+rm -rf "$work" && mkdir -p "$work"
+# Wine's drive Z: is the root of the Linux file system.
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
+
+# Run the window with these clicks and Yes/No answers; its log in $work/log
+run() {
+  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_LOG=$(winpath "$work/log") "$wine" "$window" || fail "status $?"
+  tr -d '\r' <"$work/log" >"$work/log.txt"
+}
+
+# Value name and data of every string value under the key, one "name=data" a line
+stored() {
+  "$wine" reg query "$key" | tr -d '\r' | sed -n 's/^    \([A-Za-z]*\)    REG_SZ    \{0,1\}\(.*\)$/\1=\2/p' | sort
+}
+
+"$wine" reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
+
+# First start: the window at 4680 x 4665 twips for its DPI; Close stores the defaults.
+run cmdClose ""
+dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)$/\1/p' "$work/log.txt")
+[ -n "$dpi" ] || fail "no window titled Corvane Conversion"
+size=$(awk -v d="$dpi" 'BEGIN { printf "%dx%d", int(4680 * d / 1440 + 0.5), int(4665 * d / 1440 + 0.5) }')
+grep -qx "window|Corvane Conversion|$size|$dpi" "$work/log.txt" || fail "client area is not $size at $dpi dpi"
+[ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath= Include=C Kinds=Container Name= " ] || fail "stored: $(stored)"
+
+# Preset values: Convert writes what corvane-cli.exe writes for the same inputs.
+gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
+{
+  printf 'REGEDIT4\r\n\r\n[%s]\r\n' "$key"
+  for pair in "GPXPath=$gpx_w" "CSVPath=$csv_w" 'IconPath=C:\Icons' 'Name=Oak Leaf' Include=U Hint=Y; do
+    printf '"%s"="%s"\r\n' "${pair%%=*}" "$(printf '%s' "${pair#*=}" | sed 's/\\/\\\\/g')"
+  done
+} >"$work/preset.reg"
+"$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
+run cmdConvert,cmdClose ""
+grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
+"$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
+cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
+stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
+
+# An existing CSV file: after No it is unchanged.
+printf 'keep me\r\n' >"$work/window.csv"
+cp "$work/window.csv" "$work/before.csv"
+run cmdConvert,cmdClose 7
+grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
+cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
+echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file"

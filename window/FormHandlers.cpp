@@ -1,0 +1,86 @@
+// frmMain's event handlers, the same for every front-end: load, unload, browse, the output name,
+// a dropped file and Convert.
+#include "FormHandlers.h"
+
+#include "InitialDirectory.h"
+#include "LoadDocument.h"
+#include "OutputName.h"
+#include "TextEncoder.h"
+#include "WriteIconsHere.h"
+
+namespace corvane {
+
+namespace {
+
+// Pocket queries arrive as zip files, which convert as they are.
+constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
+constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
+
+// Shows the dialog for the box that read and write reach; a browse that fails, the user's cancel
+// included, leaves the box as it was and says nothing.
+void Browse(FormView& view, std::string (FormView::*read)(), void (FormView::*write)(const std::string&),
+            const char* filter) {
+    try {
+        const std::optional<std::string> chosen = view.ChooseFile(filter, InitialDirectory((view.*read)()));
+        if (chosen) (view.*write)(*chosen);
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+void FormHandlers::Form_Load() {
+    settings_.LoadSettings(store_);
+    // Setting the GPX path runs the output-name rule; the saved CSV path then replaces its result.
+    view_.setTxtGPX(settings_.GPXPath);
+    view_.setTxtMM(settings_.CSVPath);
+    view_.setTxtIcon(settings_.IconPath);
+    view_.setTxtCacher(settings_.Name);
+    // Only exactly "C" means CacheMate; any other stored value, an empty one too, means the web site.
+    view_.setOptURL(settings_.Include == "C" ? 1 : 0);
+    view_.setChkHint(settings_.Hint == "Y" ? 1 : 0);
+    view_.setMnuIconsByType(settings_.Kinds == "Type");
+}
+
+void FormHandlers::Form_Unload() {
+    settings_.GPXPath = view_.txtGPX();
+    settings_.CSVPath = view_.txtMM();
+    settings_.IconPath = view_.txtIcon();
+    settings_.Name = view_.txtCacher();
+    settings_.Include = view_.optURL0() ? "U" : "C";
+    settings_.Hint = view_.chkHint() == 1 ? "Y" : "N";
+    settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";
+    // A store that cannot be written fails quietly: the window is closing, the user's files are
+    // not at stake, and a box at every close would be all the user could do about it.
+    settings_.SaveSettings(store_);
+}
+
+void FormHandlers::cmdConvert_Click() {
+    RunOptions options;
+    options.codePage = CanonicalCodePage(settings_.Encoding);
+    view_.RunConversion([&] { LoadDocument(view_, record_, options); });
+}
+
+void FormHandlers::cmdGPX_Click() {
+    Browse(view_, &FormView::txtGPX, &FormView::setTxtGPX, kGpxFilter);
+}
+
+void FormHandlers::cmdMM_Click() {
+    Browse(view_, &FormView::txtMM, &FormView::setTxtMM, kCsvFilter);
+}
+
+void FormHandlers::txtGPX_Change() {
+    // Once the output box holds anything, even blanks, the user's name stands.
+    if (!view_.txtMM().empty()) return;
+    if (const auto name = OutputName(view_.txtGPX())) view_.setTxtMM(*name);
+}
+
+void FormHandlers::mnuWriteIcons_Click() {
+    WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
+}
+
+void FormHandlers::Form_DropFile(const std::string& path) {
+    view_.setTxtGPX(path);
+}
+
+}  // namespace corvane

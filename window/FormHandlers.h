@@ -1,0 +1,44 @@
+// frmMain's event handlers, the same for every front-end: load, unload, browse, the output name,
+// a dropped file and Convert.
+#pragma once
+
+#include "CacheRecord.h"
+#include "FormView.h"
+#include "SettingsStore.h"
+#include "modPath.h"
+
+#include <string>
+
+namespace corvane {
+
+// A front-end calls one handler per event of its controls, on its window's thread.
+class FormHandlers {
+public:
+    // Handlers over the front-end's controls and settings store; both must outlive them
+    FormHandlers(FormView& view, SettingsStore& store) : view_(view), store_(store) {}
+
+    // Fills the controls from the settings, before the window is shown
+    void Form_Load();
+    // Copies the controls into the settings and saves them; the window closes whatever happens
+    void Form_Unload();
+    // Runs one conversion over the controls, with the code page of the "Encoding" setting
+    void cmdConvert_Click();
+    // Lets the user choose the GPX file
+    void cmdGPX_Click();
+    // Lets the user choose the CSV file
+    void cmdMM_Click();
+    // Fills an empty output box from the GPX name; runs for every change of the GPX box
+    void txtGPX_Change();
+    // Writes the icon set into the folder the icon box names ("Write Corvane's Icons Here")
+    void mnuWriteIcons_Click();
+    // Takes a file dropped on the window as the GPX file
+    void Form_DropFile(const std::string& path);
+
+private:
+    modPath settings_;
+    CacheRecord record_;  // outlives each conversion, as the engine expects
+    FormView& view_;
+    SettingsStore& store_;
+};
+
+}  // namespace corvane
