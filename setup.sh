@@ -99,7 +99,8 @@ cmake_windows_library() {
 # static library is built; it is installed by hand, as libz.a, the name libzip links with.
 build_windows_zlib() {
   local source=$1 build=$deps/build/zlib
-  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -Wno-deprecated \
+    >/dev/null
   cmake --build "$build" --target zlibstatic -j"$(nproc)" >/dev/null
   install -D -m 644 "$build/libzlibstatic.a" "$deps/install/lib/libz.a"
   install -D -m 644 -t "$deps/install/include" "$source/zlib.h" "$build/zconf.h"
@@ -121,10 +122,11 @@ build_windows_libraries() {
   build_windows_zlib "$(unpacked "$zlib")"
   # libzip reads and writes zip files with zlib alone: no other compression, no encryption. Its
   # table of ANSI file functions draws warnings from the cross compiler (char* parameters where it
-  # declares void*, the same call underneath); they are libzip's, so they are kept out of the log.
-  cmake_windows_library libzip "$(unpacked "$libzip")" -DCMAKE_C_FLAGS=-w \
+  # declares void*, the same call underneath), and its configuration warns that encryption is off;
+  # they are libzip's, so they are kept out of the log.
+  cmake_windows_library libzip "$(unpacked "$libzip")" -DCMAKE_C_FLAGS=-w -Wno-dev --log-level=ERROR \
     -DZLIB_INCLUDE_DIR="$deps/install/include" -DZLIB_LIBRARY="$deps/install/lib/libz.a" \
-    -DENABLE_{BZIP2,LZMA,ZSTD,GNUTLS,OPENSSL,MBEDTLS,COMMONCRYPTO,WINDOWS_CRYPTO}=OFF \
+    -DENABLE_{BZIP2,LZMA,GNUTLS,OPENSSL,MBEDTLS,COMMONCRYPTO,WINDOWS_CRYPTO}=OFF \
     -DBUILD_{TOOLS,REGRESS,EXAMPLES,DOC}=OFF
   cmake_windows_library googletest /usr/src/googletest -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=ON
   echo "$stamp" >"$deps/install/stamp"
