@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Corvane needs from Debian's packages, builds it into build/, then
 #   bash setup.sh run      converts the bundled sample and says where the CSV file is
-#   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux
+#   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux,
+#                          then Linux again under the sanitizers with two minutes of fuzzing
 #   bash setup.sh windows  cross-builds for Windows and packs build/Corvane-VERSION-windows-x64.zip
 #                          (the programs, a read-me and the icon set in MM Icons)
 #   bash setup.sh build    only builds (Linux)
@@ -16,7 +17,7 @@ esac
 
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
           qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
-          scdoc desktop-file-utils man-db dpkg-dev file)
+          scdoc desktop-file-utils man-db dpkg-dev file time clang libclang-rt-14-dev)
 # The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
 if [[ $command == test || $command == windows ]]; then
@@ -184,8 +185,13 @@ case "$command" in
     start_wine
     build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
     ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)"
-    # Linux last, so that the run ends with CTest's summary line.
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # The engine and the command line once more, built by clang with the sanitizers, and the
+    # fuzzer for a bounded time (the fuzz.Run test); last, so the run ends with CTest's summary.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON -DCORVANE_BUILD_WINDOW=OFF >/dev/null
+    cmake --build build-fuzz -j"$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
     ;;
   windows)
     start_wine

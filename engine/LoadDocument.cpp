@@ -12,6 +12,8 @@
 #include "WaypointLine.h"
 #include "WindowToolkit.h"
 
+#include <new>
+
 namespace corvane {
 namespace {
 
@@ -35,6 +37,14 @@ bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord&
     return out.Flush();
 }
 
+// The CSV into the sink the caller gave, or else into the file named by txtMM.
+bool WriteOutput(const GpxDocuments& documents, WindowToolkit& window, CacheRecord& record, const RunOptions& options,
+                 RunResult& result) {
+    if (options.output != nullptr) return WriteCsv(documents, window, record, *options.output, options, result);
+    SaveFile file(window.txtMM());
+    return file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
+}
+
 }  // namespace
 
 RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOptions& options) {
@@ -49,7 +59,18 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
     const std::vector<std::string> inputs = options.inputs.empty() ? std::vector{window.txtGPX()} : options.inputs;
     std::function<void(std::size_t)> bytesRead;
     if (options.progress) bytesRead = [&](std::size_t bytes) { options.progress({bytes, 0}); };
-    if (!LoadGpxInputs(inputs, options.input, documents, result.reason, bytesRead)) {
+    bool loaded = false;
+    try {
+        loaded = LoadGpxInputs(inputs, options.input, documents, result.reason, bytesRead);
+    } catch (const std::bad_alloc&) {
+        // A document larger than the memory left is one that does not load.
+        documents.clear();
+        const std::string name = options.input != nullptr ? "standard input"
+                                 : inputs.size() == 1     ? inputs.front()
+                                                          : "the GPX files";
+        result.reason = name + ": out of memory";
+    }
+    if (!loaded) {
         Show(window, kMsgLoadFailed, result.reason);
         result.outcome = RunOutcome::LoadFailed;
         return result;
@@ -60,12 +81,14 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
 
     if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
-    } else if (options.output != nullptr) {
-        const bool written = WriteCsv(documents, window, record, *options.output, options, result);
-        result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     } else {
-        SaveFile file(window.txtMM());
-        const bool written = file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
+        // Running out of memory halfway fails the write; the unwinding removes the temporary file.
+        bool written = false;
+        try {
+            written = WriteOutput(documents, window, record, options, result);
+        } catch (const std::bad_alloc&) {
+            written = false;
+        }
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 

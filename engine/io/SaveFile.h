@@ -9,9 +9,11 @@
 namespace corvane {
 
 // The new contents go to a temporary file beside the target, which commit() renames over
-// it. Until then, and whenever anything fails, the target keeps its old contents and the
-// temporary file is removed. A target that exists but is no regular file (a device such as
-// /dev/null, a pipe) is written in place, since it cannot be replaced by renaming.
+// it. Until then, and whenever anything fails or the program is ended by a signal, the target
+// keeps its old contents and the temporary file is removed. A target the user may not write
+// is never replaced. A target that exists but is no regular file (a device such as /dev/null,
+// a pipe) is written in place, since it cannot be replaced by renaming; so is a writable file
+// where no temporary file can be created, its new contents held in memory until commit().
 class SaveFile : public Sink {
 public:
     explicit SaveFile(std::string path);
@@ -32,6 +34,8 @@ private:
     std::string temp_;  // empty when writing in place
     int fd_ = -1;       // the file being written: a POSIX or a C runtime descriptor
     bool failed_ = false;
+    bool buffered_ = false;  // writing in place: the contents wait in pending_ for commit()
+    std::string pending_;
 };
 
 // True when path names something a save would replace or write into: anything but a folder

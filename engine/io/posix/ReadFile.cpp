@@ -45,13 +45,23 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
 
 }  // namespace
 
+// Only regular files and pipes are read: a device such as /dev/zero or a terminal never ends.
+// The file is opened without waiting, since opening a FIFO waits for a writer that may never
+// come; with the flag cleared again, a FIFO without a writer reads as empty.
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
         return false;
     }
-    const bool read = ReadAll(fd, bytes, error);
+    struct stat info {};
+    bool read = false;
+    if (::fstat(fd, &info) != 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        error = std::strerror(errno);
+    else if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
+        error = S_ISDIR(info.st_mode) ? "is a directory" : "is not a file";
+    else
+        read = ReadAll(fd, bytes, error);
     ::close(fd);
     return read;
 }

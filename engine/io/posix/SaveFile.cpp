@@ -2,24 +2,20 @@
 #include "SaveFile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <random>
 
 namespace corvane {
 namespace {
-
-// The file a path names once symbolic links are followed, so that saving through a link
-// replaces the file it points to and leaves the link in place.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    return path;
-}
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -28,11 +24,90 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// The file a path names once symbolic links are followed, so that saving through a link
+// replaces the file it points to and leaves the link in place. A link to nothing names the
+// file it points to, which the save then creates.
+std::string ResolvedTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    std::string target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        const ssize_t size = ::readlink(target.c_str(), resolved, sizeof resolved);
+        if (size < 0 || static_cast<std::size_t>(size) == sizeof resolved) break;
+        const std::string next(resolved, static_cast<std::size_t>(size));
+        target = next.starts_with('/') ? next : DirectoryOf(target) + "/" + next;
+    }
+    return target;
+}
+
+// The save whose temporary file exists, for the handlers of the signals that end a program
+// from outside (Ctrl-C, kill, a closed terminal): they remove the file, then let the signal
+// take its course. One save at a time is covered, which is all the programs ever run.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Another thread may take the signal, so the flag is an atomic that publishes the path.
+char gTempPath[PATH_MAX];
+std::atomic<bool> gTempExists{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler reads the flag");
+struct sigaction gPrevious[std::size(kEndingSignals)];
+
+void RemoveTempAndEnd(int signal) {
+    if (gTempExists.exchange(false)) ::unlink(gTempPath);
+    std::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// Blocks the ending signals for as long as it lives, so that the handlers never see a half-set path.
+class EndingSignalsBlocked {
+public:
+    EndingSignalsBlocked() {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (int signal : kEndingSignals) sigaddset(&ending, signal);
+        pthread_sigmask(SIG_BLOCK, &ending, &previous_);
+    }
+    ~EndingSignalsBlocked() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+
+private:
+    sigset_t previous_;
+};
+
+// Hand the temporary file to the handlers; signals someone else handles or ignores stay theirs.
+void WatchTemp(const std::string& name) {
+    if (gTempExists || name.size() >= sizeof gTempPath) return;
+    name.copy(gTempPath, name.size());
+    gTempPath[name.size()] = '\0';
+    gTempExists = true;
+    struct sigaction handler {};
+    handler.sa_handler = RemoveTempAndEnd;
+    sigemptyset(&handler.sa_mask);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+        ::sigaction(kEndingSignals[i], nullptr, &gPrevious[i]);
+        if (gPrevious[i].sa_handler == SIG_DFL) ::sigaction(kEndingSignals[i], &handler, nullptr);
+    }
+}
+
+void UnwatchTemp(const std::string& name) {
+    if (!gTempExists || name != gTempPath) return;
+    gTempExists = false;
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
+        if (gPrevious[i].sa_handler == SIG_DFL) ::sigaction(kEndingSignals[i], &gPrevious[i], nullptr);
+}
+
 // Open a new file beside target with a name no other file has; -1 when none can be created.
+// The name is hidden and tells whose it is; a long target name is cut (at a whole UTF-8
+// character) so that the temporary name fits wherever the target's name fits.
 int CreateBeside(const std::string& target, std::string& name) {
     const std::size_t slash = target.rfind('/');
     const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const long nameMax = ::pathconf(dir.empty() ? "." : dir.c_str(), _PC_NAME_MAX);
+    const std::size_t longest = nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX;
+    constexpr std::size_t kAdded = 18;  // "." before the name, ".corvane-" and 8 hex digits after it
+    if (base.size() + kAdded > longest) {
+        std::size_t keep = longest > kAdded ? longest - kAdded : 0;
+        while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+        base.resize(keep);
+    }
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -80,12 +155,25 @@ bool SaveFile::open() {
         fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
         return fd_ >= 0;
     }
-    fd_ = CreateBeside(target_, temp_);
+    // Renaming needs only the folder's permission, so the file is opened as writing it would
+    // open it: a file the user may not write stays as it is.
+    const int inPlace = exists ? ::open(target_.c_str(), O_WRONLY | O_CLOEXEC) : -1;
+    if (exists && inPlace < 0) return false;
+    {
+        EndingSignalsBlocked blocked;
+        fd_ = CreateBeside(target_, temp_);
+        if (fd_ >= 0) WatchTemp(temp_);
+    }
     if (fd_ < 0) {
         temp_.clear();
-        return false;
+        // No temporary file beside it, but the file itself may be written: the contents
+        // gather in memory and replace the old ones at commit.
+        fd_ = inPlace;
+        buffered_ = inPlace >= 0;
+        return buffered_;
     }
-    if (exists) {
+    if (inPlace >= 0) {
+        ::close(inPlace);
         // The replacement keeps the permissions (and, where allowed, the owner) of the file.
         (void)::fchmod(fd_, existing.st_mode & 07777);
         (void)::fchown(fd_, existing.st_uid, existing.st_gid);
@@ -95,12 +183,20 @@ bool SaveFile::open() {
 
 bool SaveFile::write(const char* data, std::size_t size) {
     if (fd_ < 0) failed_ = true;
-    if (!failed_ && !WriteAll(fd_, data, size)) failed_ = true;
+    if (buffered_ && !failed_)
+        pending_.append(data, size);
+    else if (!failed_ && !WriteAll(fd_, data, size))
+        failed_ = true;
     return !failed_;
 }
 
 bool SaveFile::commit() {
     if (fd_ < 0 || failed_) {
+        discard();
+        return false;
+    }
+    if (buffered_ &&
+        (::ftruncate(fd_, 0) != 0 || !WriteAll(fd_, pending_.data(), pending_.size()) || ::fsync(fd_) != 0)) {
         discard();
         return false;
     }
@@ -116,6 +212,10 @@ bool SaveFile::commit() {
         discard();
         return false;
     }
+    {
+        EndingSignalsBlocked blocked;
+        UnwatchTemp(temp_);
+    }
     temp_.clear();
     const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -128,7 +228,11 @@ bool SaveFile::commit() {
 void SaveFile::discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    EndingSignalsBlocked blocked;
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        UnwatchTemp(temp_);
+    }
     temp_.clear();
 }
 
