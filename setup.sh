@@ -4,6 +4,7 @@
 #   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux,
 #                          then Linux again under the sanitizers with two minutes of fuzzing
 #   bash setup.sh windows  cross-builds for Windows and packs build/Corvane-VERSION-windows-x64.zip
+#                          (the programs, a read-me and the icon set in MM Icons)
 #   bash setup.sh build    only builds (Linux)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -182,6 +183,10 @@ package_windows() {
   mkdir -p "$stage"
   x86_64-w64-mingw32-strip -o "$stage/corvane.exe" build/windows-x64/window/corvane.exe
   x86_64-w64-mingw32-strip -o "$stage/corvane-cli.exe" build/windows-x64/cli/corvane-cli.exe
+  # The icon set, written at build time by corvane-cli.exe under Wine, as the icon folder the
+  # icon lines name by default.
+  [[ -f build/windows-x64/packaging/icons.stamp ]] || { echo "The icon set was not written" >&2; exit 1; }
+  cp -r build/windows-x64/packaging/icons "$stage/MM Icons"
   sed "s/@VERSION@/$version/" docs/README-windows.txt | sed 's/$/\r/' >"$stage/README.txt"
   (cd build/windows-x64/package && zip -qr "../../$name.zip" "$name")
   echo "The Windows package is $(pwd)/build/$name.zip"

@@ -127,7 +127,7 @@ void FormToolkit::RunConversion(const std::function<void()>& conversion) {
     std::unique_ptr<QThread> run(QThread::create(conversion));
     QObject::connect(run.get(), &QThread::finished, &running, &QEventLoop::quit);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    frozen_ = Values{txtGPX(), txtMM(), txtIcon(), txtCacher(), chkHint(), optURL0(), mnuIconsByType()};
+    frozen_ = FormValues::Read(*this);
     run->start();
     running.exec(QEventLoop::ExcludeUserInputEvents);
     run->wait();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "FormValues.h"
 #include "FormView.h"
 #include "MessageBoxes.h"
 
@@ -60,15 +61,8 @@ public:
     void RunConversion(const std::function<void()>& conversion) override;
 
 private:
-    struct Values {
-        std::string txtGPX, txtMM, txtIcon, txtCacher;
-        int chkHint;
-        bool optURL0;
-        bool mnuIconsByType;
-    };
-
     Controls controls_;
-    std::optional<Values> frozen_;  // the controls' values while a conversion runs
+    std::optional<FormValues> frozen_;  // the controls' values while a conversion runs
     FileDialog& dialog_;
     MessageBoxes& boxes_;
 };

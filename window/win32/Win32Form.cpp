@@ -10,6 +10,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
 #include <vector>
 
 namespace corvane {
@@ -25,6 +28,16 @@ constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
 constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
 constexpr int kMnuIconsByType = 90;
 constexpr int kMnuWriteIcons = 91;
+// Sent by OnWindowThread: lParam points to the work to carry out.
+constexpr UINT kWmCallOnWindowThread = WM_APP;
+
+// The busy cursor of a conversion (IDC_APPSTARTING: the window still paints), and the arrow
+HCURSOR BusyCursor() {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32650));
+}
+HCURSOR Arrow() {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+}
 
 // A screen point for a context menu; from the keyboard (Shift+F10) it has none and opens at the corner of window.
 POINT MenuPoint(HWND window, int x, int y) {
@@ -233,7 +246,21 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Layout();
         return 0;
     }
+    case kWmCallOnWindowThread:
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    case WM_SETCURSOR:
+        if (frozen_ && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(BusyCursor());
+            return TRUE;
+        }
+        return DefWindowProcW(form_, message, wParam, lParam);
     case WM_CLOSE:
+        // A close during a conversion waits for its end, so that the settings hold what it used.
+        if (frozen_) {
+            closeWhenDone_ = true;
+            return 0;
+        }
         // Close and the title bar's close box both end here; the window always closes.
         handlers_.Form_Unload();
         DestroyWindow(form_);
@@ -252,6 +279,9 @@ void Win32Form::Command(int id, int code) {
     if (id == IdOf("txtGPX") && code == EN_CHANGE) {
         handlers_.txtGPX_Change();
     } else if (code == BN_CLICKED) {
+        // A run holds the user's clicks back; one posted to the form meanwhile starts nothing
+        // but a close.
+        if (frozen_ && id != IdOf("cmdClose")) return;
         if (id == IdOf("cmdGPX")) handlers_.cmdGPX_Click();
         if (id == IdOf("cmdMM")) handlers_.cmdMM_Click();
         if (id == IdOf("cmdConvert")) handlers_.cmdConvert_Click();
@@ -313,6 +343,13 @@ LRESULT CALLBACK Win32Form::IconBoxProc(HWND box, UINT message, WPARAM wParam, L
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+void Win32Form::OnWindowThread(const std::function<void()>& work) {
+    if (GetWindowThreadProcessId(form_, nullptr) == GetCurrentThreadId())
+        work();
+    else
+        SendMessageW(form_, kWmCallOnWindowThread, 0, reinterpret_cast<LPARAM>(&work));
+}
+
 std::string Win32Form::Text(std::string_view name) const {
     const HWND control = Control(name);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -326,7 +363,7 @@ void Win32Form::SetText(std::string_view name, const std::string& text) {
 }
 
 std::string Win32Form::txtGPX() {
-    return Text("txtGPX");
+    return frozen_ ? frozen_->txtGPX : Text("txtGPX");
 }
 
 void Win32Form::setTxtGPX(const std::string& text) {
@@ -334,7 +371,7 @@ void Win32Form::setTxtGPX(const std::string& text) {
 }
 
 std::string Win32Form::txtMM() {
-    return Text("txtMM");
+    return frozen_ ? frozen_->txtMM : Text("txtMM");
 }
 
 void Win32Form::setTxtMM(const std::string& text) {
@@ -342,15 +379,16 @@ void Win32Form::setTxtMM(const std::string& text) {
 }
 
 std::string Win32Form::txtIcon() {
-    return Text("txtIcon");
+    return frozen_ ? frozen_->txtIcon : Text("txtIcon");
 }
 
 void Win32Form::setTxtIcon(const std::string& text) {
-    SetText("txtIcon", text);
+    if (frozen_) frozen_->txtIcon = text;
+    OnWindowThread([&] { SetText("txtIcon", text); });
 }
 
 std::string Win32Form::txtCacher() {
-    return Text("txtCacher");
+    return frozen_ ? frozen_->txtCacher : Text("txtCacher");
 }
 
 void Win32Form::setTxtCacher(const std::string& text) {
@@ -358,6 +396,7 @@ void Win32Form::setTxtCacher(const std::string& text) {
 }
 
 int Win32Form::chkHint() {
+    if (frozen_) return frozen_->chkHint;
     return SendMessageW(Control("chkHint"), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
@@ -366,6 +405,7 @@ void Win32Form::setChkHint(int value) {
 }
 
 bool Win32Form::optURL0() {
+    if (frozen_) return frozen_->optURL0;
     return SendMessageW(Control("optURL0"), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -375,7 +415,7 @@ void Win32Form::setOptURL(int index) {
 }
 
 bool Win32Form::mnuIconsByType() {
-    return iconsByType_;
+    return frozen_ ? frozen_->mnuIconsByType : iconsByType_;
 }
 
 void Win32Form::setMnuIconsByType(bool checked) {
@@ -383,7 +423,14 @@ void Win32Form::setMnuIconsByType(bool checked) {
 }
 
 int Win32Form::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    return showMessage_(form_, Utf16(prompt), static_cast<unsigned>(style), Utf16(title));
+    int answer = IDOK;
+    OnWindowThread([&] {
+        // The busy cursor is for the work; a box waits for the user, who needs the arrow.
+        if (frozen_) SetCursor(Arrow());
+        answer = showMessage_(form_, Utf16(prompt), static_cast<unsigned>(style), Utf16(title));
+        if (frozen_) SetCursor(BusyCursor());
+    });
+    return answer;
 }
 
 int Win32Form::MsgBoxDetail(const std::string& prompt, int style, const std::string& title, const std::string& detail) {
@@ -413,11 +460,43 @@ std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, cons
 }
 
 void Win32Form::RunConversion(const std::function<void()>& conversion) {
-    // No message is handled until the run ends, so nothing puts the arrow back meanwhile; a
-    // message box shows the arrow over itself.
-    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
-    conversion();
+    // Its questions and messages still come one at a time, in its order, on this thread (they
+    // arrive as kWmCallOnWindowThread); keyboard and mouse input to the window waits in the
+    // queue until the run has ended, as when the run held this thread.
+    frozen_ = FormValues::Read(*this);
+    const HCURSOR previous = SetCursor(BusyCursor());
+    std::atomic<bool> ended = false;
+    std::exception_ptr failure;
+    std::thread run([&] {
+        try {
+            conversion();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        ended = true;
+        PostMessageW(form_, WM_NULL, 0, 0);  // wakes the loop below
+    });
+    while (!ended) {
+        MSG message;
+        const auto next = [&message] {
+            return PeekMessageW(&message, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) ||
+                   PeekMessageW(&message, nullptr, WM_KEYLAST + 1, WM_MOUSEFIRST - 1, PM_REMOVE) ||
+                   PeekMessageW(&message, nullptr, WM_MOUSELAST + 1, 0xFFFF, PM_REMOVE);
+        };
+        while (!ended && next()) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        // Only what is not input wakes the loop: input waiting in the queue does not.
+        if (!ended)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE,
+                                      QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT | QS_TIMER);
+    }
+    run.join();
+    frozen_.reset();
     SetCursor(previous);
+    if (closeWhenDone_) PostMessageW(form_, WM_CLOSE, 0, 0);
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace corvane

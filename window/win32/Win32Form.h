@@ -4,12 +4,14 @@
 
 #include "FormHandlers.h"
 #include "FormLayout.h"
+#include "FormValues.h"
 #include "RegistrySettingsStore.h"
 
 #include <windows.h>
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,7 +58,8 @@ public:
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
-    // On the window's thread, which it holds, under the wait cursor
+    // On a thread of its own under the busy cursor, while the window keeps painting and holds
+    // keyboard and mouse input back until the run has ended
     void RunConversion(const std::function<void()>& conversion) override;
 
 private:
@@ -73,6 +76,8 @@ private:
     void CreateControls();
     // Sizes the form and places every control for the window's current DPI, with a font of that DPI
     void Layout();
+    // Carry out work on the window's thread and return when it is done; from a run's thread too
+    void OnWindowThread(const std::function<void()>& work);
     std::string Text(std::string_view name) const;
     void SetText(std::string_view name, const std::string& text);
 
@@ -84,8 +89,10 @@ private:
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
     std::array<HWND, kFormControls.size()> controls_{};
-    bool iconsByType_ = false;  // "Icons by cache type", in the form's own context menu
-    std::wstring lastName_;     // file name, without its folder, of the last file the dialog chose
+    bool iconsByType_ = false;          // "Icons by cache type", in the form's own context menu
+    std::wstring lastName_;             // file name, without its folder, of the last file the dialog chose
+    std::optional<FormValues> frozen_;  // the controls' values while a conversion runs
+    bool closeWhenDone_ = false;        // closed during a conversion: closes when it has ended
 };
 
 }  // namespace corvane
