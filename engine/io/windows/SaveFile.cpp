@@ -10,7 +10,9 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <mutex>
 #include <random>
 
 namespace corvane {
@@ -34,26 +36,66 @@ std::string ResolvedTarget(const std::string& path) {
     return Utf8(resolved);
 }
 
-std::size_t LastSeparator(const std::string& path) {
-    return path.find_last_of("\\/");
+// The save whose temporary file exists, for the console's Ctrl-C, Ctrl-Break and close events:
+// the handler (on a thread of its own) removes the file, then lets the default handling end
+// the program. One save at a time is covered, which is all the programs ever run.
+std::mutex gTempMutex;
+std::wstring gTempPath;  // empty when no temporary file exists
+
+BOOL WINAPI RemoveTempOnEnd(DWORD) {
+    const std::lock_guard<std::mutex> lock(gTempMutex);
+    if (!gTempPath.empty()) (void)DeleteFileW(gTempPath.c_str());
+    gTempPath.clear();
+    return FALSE;
+}
+
+// Call with gTempMutex held, so that the handler never sees a temporary file it cannot remove.
+void WatchTemp(const std::string& name) {
+    static const bool registered = SetConsoleCtrlHandler(RemoveTempOnEnd, TRUE) != 0;
+    if (registered && gTempPath.empty()) gTempPath = Utf16(name);
+}
+
+void UnwatchTemp(const std::string& name) {
+    const std::lock_guard<std::mutex> lock(gTempMutex);
+    if (gTempPath == Utf16(name)) gTempPath.clear();
 }
 
 // Open a new file beside target with a name no other file has; -1 when none can be created.
+// The name tells whose it is; a long target name is cut (at a whole character, in UTF-16 units)
+// so that the temporary name fits wherever the target's name fits. Others may delete the file
+// while it is open, so that the Ctrl-C handler can remove it while it is being written.
 int CreateBeside(const std::string& target, std::string& name) {
-    const std::size_t slash = LastSeparator(target);
-    const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::wstring path = Utf16(target);
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring dir = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+    std::wstring base = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    constexpr std::size_t longest = 255;  // the longest name NTFS, exFAT and FAT32 take, in UTF-16 units
+    constexpr std::size_t kAdded = 18;    // "." before the name, ".corvane-" and 8 hex digits after it
+    if (base.size() + kAdded > longest) {
+        std::size_t keep = longest - kAdded;
+        if (IS_LOW_SURROGATE(base[keep])) --keep;
+        base.resize(keep);
+    }
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
-        name = dir + "." + base + ".corvane-" + suffix;
-        int fd = -1;
-        const errno_t error =
-            _wsopen_s(&fd, Utf16(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _SH_DENYWR,
-                      _S_IREAD | _S_IWRITE);
-        if (error == 0 || error != EEXIST) return error == 0 ? fd : -1;
+        const std::wstring wide = dir + L"." + base + L".corvane-" + Utf16(suffix);
+        const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS) continue;
+            return -1;
+        }
+        const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_WRONLY | _O_BINARY);
+        if (fd < 0) {
+            CloseHandle(handle);
+            (void)DeleteFileW(wide.c_str());
+            return -1;
+        }
+        name = Utf8(wide);
+        return fd;
     }
     return -1;
 }
@@ -103,22 +145,39 @@ bool SaveFile::open() {
     }
     // Windows refuses to replace a read-only file; so does Corvane, before writing anything.
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
-    fd_ = CreateBeside(target_, temp_);
+    {
+        const std::lock_guard<std::mutex> lock(gTempMutex);
+        fd_ = CreateBeside(target_, temp_);
+        if (fd_ >= 0) WatchTemp(temp_);
+    }
     if (fd_ < 0) {
         temp_.clear();
-        return false;
+        // No temporary file beside it, but the file itself may be written: the contents
+        // gather in memory and replace the old ones at commit.
+        if (!exists || _wsopen_s(&fd_, target.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT, _SH_DENYWR, 0) != 0)
+            fd_ = -1;
+        buffered_ = fd_ >= 0;
+        return buffered_;
     }
     return true;
 }
 
 bool SaveFile::write(const char* data, std::size_t size) {
     if (fd_ < 0) failed_ = true;
-    if (!failed_ && !WriteAll(fd_, data, size)) failed_ = true;
+    if (buffered_ && !failed_)
+        pending_.append(data, size);
+    else if (!failed_ && !WriteAll(fd_, data, size))
+        failed_ = true;
     return !failed_;
 }
 
 bool SaveFile::commit() {
     if (fd_ < 0 || failed_) {
+        discard();
+        return false;
+    }
+    if (buffered_ &&
+        (_chsize_s(fd_, 0) != 0 || !WriteAll(fd_, pending_.data(), pending_.size()) || _commit(fd_) != 0)) {
         discard();
         return false;
     }
@@ -138,11 +197,16 @@ bool SaveFile::commit() {
     // MoveFileExW rather than ReplaceFileW: without a backup file, ReplaceFileW may fail after
     // removing the file it replaces (ERROR_UNABLE_TO_MOVE_REPLACEMENT), and an existing file
     // must survive every failure.
+    // Under the lock, a Ctrl-C either removes the file before it moves (and the move fails) or
+    // finds nothing left to remove.
+    std::unique_lock<std::mutex> lock(gTempMutex);
     if (!synced || !closed ||
         !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        lock.unlock();
         discard();
         return false;
     }
+    if (gTempPath == temp) gTempPath.clear();
     temp_.clear();
     return true;
 }
@@ -154,6 +218,7 @@ void SaveFile::discard() {
         const std::wstring temp = Utf16(temp_);
         (void)SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
         (void)DeleteFileW(temp.c_str());
+        UnwatchTemp(temp_);
     }
     temp_.clear();
 }

@@ -23,6 +23,18 @@ TEST(SaveFileWindows, ReadOnlyFilesAreRefusedAndKept) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"});
 }
 
+// Windows counts a name's length in UTF-16 units, so this is its own case beside the POSIX one.
+TEST(SaveFileWindows, ANameOfTheLongestLengthIsWritten) {
+    testing::TempDir dir;
+    const std::string name = std::string(251, 'n') + ".csv";
+    SaveFile file(dir.path(name));
+    ASSERT_TRUE(file.open());
+    EXPECT_TRUE(file.write("new", 3));
+    EXPECT_TRUE(file.commit());
+    EXPECT_EQ(testing::ReadFile(dir.path(name)), "new");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
+}
+
 TEST(SaveFileWindows, TheNulDeviceIsWrittenInPlace) {
     SaveFile file("NUL");
     ASSERT_TRUE(file.open());
