@@ -181,15 +181,6 @@ bool SaveFile::open() {
     return true;
 }
 
-bool SaveFile::write(const char* data, std::size_t size) {
-    if (fd_ < 0) failed_ = true;
-    if (buffered_ && !failed_)
-        pending_.append(data, size);
-    else if (!failed_ && !WriteAll(fd_, data, size))
-        failed_ = true;
-    return !failed_;
-}
-
 bool SaveFile::commit() {
     if (fd_ < 0 || failed_) {
         discard();
