@@ -13,6 +13,9 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
+// Double a full buffer of capacity bytes, keeping the bytes read so far
+void GrowBuffer(FileBytes& bytes, std::size_t& capacity);
+
 // Read the whole file at path (UTF-8); false with the reason in error when it cannot be read
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error);
 

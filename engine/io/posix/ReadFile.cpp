@@ -26,12 +26,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
     bytes.size = 0;
     for (;;) {
-        if (bytes.size == capacity) {
-            capacity *= 2;
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
-            bytes.data = std::move(larger);
-        }
+        if (bytes.size == capacity) GrowBuffer(bytes, capacity);
         const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
         if (got < 0) {
             if (errno == EINTR) continue;

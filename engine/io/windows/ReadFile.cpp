@@ -45,12 +45,7 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
     bytes.size = 0;
     for (;;) {
-        if (bytes.size == capacity) {
-            capacity *= 2;
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
-            bytes.data = std::move(larger);
-        }
+        if (bytes.size == capacity) GrowBuffer(bytes, capacity);
         const DWORD want = static_cast<DWORD>(std::min<std::size_t>(capacity - bytes.size, 1u << 30));
         DWORD got = 0;
         if (!::ReadFile(handle, bytes.data.get() + bytes.size, want, &got, nullptr)) {
