@@ -4,7 +4,8 @@
 #   bash setup.sh test     builds and runs every test, Windows build (under Wine) first, then Linux,
 #                          then Linux again under the sanitizers with two minutes of fuzzing
 #   bash setup.sh windows  cross-builds for Windows and packs build/Corvane-VERSION-windows-x64.zip
-#                          (the programs, a read-me and the icon set in MM Icons)
+#                          (the programs, a read-me and the icon set in MM Icons) and the
+#                          per-user installer build/Corvane-VERSION-x64.msi
 #   bash setup.sh build    only builds (Linux)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,8 +19,9 @@ esac
 packages=(g++ cmake make pkg-config libpugixml-dev libutf8proc-dev libzip-dev libgtest-dev
           qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
           scdoc desktop-file-utils man-db dpkg-dev file time clang libclang-rt-14-dev)
-# The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip.
-windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip)
+# The Windows build: the cross compiler, Wine to run its tests, apt-get source's unpacker, zip, and
+# wixl (with msiinfo from msitools, for looking into the installer) to make the installer.
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip wixl msitools)
 if [[ $command == test || $command == windows ]]; then
   packages+=("${windows_packages[@]}")
 fi
@@ -174,22 +176,20 @@ stop_display() {
   if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 
+# The zip and the installer hold the folder the build lays out in packaging/stage/: the programs,
+# a read-me and the icon set in MM Icons (written at build time by corvane-cli.exe under Wine).
 package_windows() {
-  local version name stage
+  local version name packaging=build/windows-x64/packaging
   version=$(sed -n 's/^project(Corvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
   name=Corvane-$version-windows-x64
-  stage=build/windows-x64/package/$name
-  rm -rf "$stage" "build/$name.zip"
-  mkdir -p "$stage"
-  x86_64-w64-mingw32-strip -o "$stage/corvane.exe" build/windows-x64/window/corvane.exe
-  x86_64-w64-mingw32-strip -o "$stage/corvane-cli.exe" build/windows-x64/cli/corvane-cli.exe
-  # The icon set, written at build time by corvane-cli.exe under Wine, as the icon folder the
-  # icon lines name by default.
-  [[ -f build/windows-x64/packaging/icons.stamp ]] || { echo "The icon set was not written" >&2; exit 1; }
-  cp -r build/windows-x64/packaging/icons "$stage/MM Icons"
-  sed "s/@VERSION@/$version/" docs/README-windows.txt | sed 's/$/\r/' >"$stage/README.txt"
+  [[ -f $packaging/stage.stamp && -f $packaging/Corvane-$version-x64.msi ]] ||
+    { echo "The build did not lay out the Windows package" >&2; exit 1; }
+  rm -rf "build/windows-x64/package" "build/$name.zip"
+  mkdir -p build/windows-x64/package
+  cp -r "$packaging/stage" "build/windows-x64/package/$name"
   (cd build/windows-x64/package && zip -qr "../../$name.zip" "$name")
-  echo "The Windows package is $(pwd)/build/$name.zip"
+  cp "$packaging/Corvane-$version-x64.msi" build/
+  echo "The Windows package is $(pwd)/build/$name.zip, its installer $(pwd)/build/Corvane-$version-x64.msi"
 }
 
 case "$command" in
