@@ -66,8 +66,7 @@ check_installed() {
   [[ -f $shortcut ]] || fail "no Start menu shortcut"
   grep -aqF 'Programs\Corvane\corvane.exe' "$shortcut" || fail "the shortcut does not start the installed corvane.exe"
   registry
-  local app='HKEY_CURRENT_USER\Software\Classes\Applications\corvane.exe'
-  local exe
+  local app='HKEY_CURRENT_USER\Software\Classes\Applications\corvane.exe' exe
   exe="C:$(printf '%s' "${folder#*/drive_c}/corvane.exe" | tr / '\\')"
   for line in "$app\\FriendlyAppName=Corvane" "$app\\SupportedTypes\\.gpx=" "$app\\SupportedTypes\\.zip=" \
               "$app\\shell\\open\\command\\(Default)=\"$exe\" \"%1\""; do
@@ -106,7 +105,9 @@ status=$(msiexec /i "$(winpath "$msi")")
 
 status=$(msiexec /x "$(winpath "$work/next.msi")")
 [[ $status == 0 ]] || fail "the uninstall ended with status $status"
-[[ ! -e $folder && ! -e $shortcut ]] || fail "files are left: $(find "$folder" "$shortcut" 2>&1)"
+left=$(find "$profile/Roaming/Microsoft/Installer" -name '*.ico' 2>/dev/null || true)
+left+=$(find "$folder" "$shortcut" 2>/dev/null || true)
+[[ -z $left ]] || fail "files are left: $left"
 registry
 [[ -z $(entries) ]] && ! grep -qE '\\Applications\\corvane.exe|\\Installer\\Products\\' "$work/registry.txt" ||
   fail "registry keys are left: $(cat "$work/registry.txt")"
