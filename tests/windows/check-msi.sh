@@ -23,8 +23,9 @@ cmake -DVERSION="$next_version" -DSTAGE="$work/next" -DMSI="$work/next.msi" -P "
 
 # Wine's output goes to files: its background processes would keep a pipe open.
 "$wine" wineboot --init </dev/null >"$work/wineboot.log" 2>&1
-profile=("$WINEPREFIX"/drive_c/users/*/AppData)
-[[ -d $profile ]] || fail "no user profile in the new Wine prefix"
+profiles=("$WINEPREFIX"/drive_c/users/*/AppData)
+profile=${profiles[0]}
+[[ ${#profiles[@]} == 1 && -d $profile ]] || fail "not one user profile in the new Wine prefix"
 folder=$profile/Local/Programs/Corvane
 shortcut="$profile/Roaming/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
 
