@@ -2,6 +2,7 @@
 // one row per icon family and one column per kind, the child waypoints in the last row.
 #include "IconSet.h"
 #include "IconTable.h"
+#include "Kind.h"
 #include "WriteIconSet.h"
 
 #include <QDir>
@@ -42,13 +43,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Columns: the kind offsets in ascending order; rows: the families, then the child waypoints.
-    std::vector<int> kinds, families;
+    // Columns: the kinds in ascending order; rows: the families, then the child waypoints.
+    std::vector<corvane::Kind> kinds;
+    std::vector<corvane::Family> families;
     for (const corvane::IconEntry& entry : corvane::kIconTable) {
-        if (std::find(kinds.begin(), kinds.end(), entry.number % 100) == kinds.end())
-            kinds.push_back(entry.number % 100);
-        if (std::find(families.begin(), families.end(), entry.number / 100) == families.end())
-            families.push_back(entry.number / 100);
+        const corvane::Kind kind = corvane::KindOfIcon(entry.number);
+        const corvane::Family family = corvane::FamilyOfIcon(entry.number);
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
+        if (std::find(families.begin(), families.end(), family) == families.end()) families.push_back(family);
     }
     std::sort(kinds.begin(), kinds.end());
 
@@ -66,8 +68,10 @@ int main(int argc, char* argv[]) {
         int row = static_cast<int>(families.size());
         if (i < corvane::kIconTable.size()) {
             const int number = corvane::kIconTable[i].number;
-            column = static_cast<int>(std::find(kinds.begin(), kinds.end(), number % 100) - kinds.begin());
-            row = static_cast<int>(std::find(families.begin(), families.end(), number / 100) - families.begin());
+            column =
+                static_cast<int>(std::find(kinds.begin(), kinds.end(), corvane::KindOfIcon(number)) - kinds.begin());
+            row = static_cast<int>(std::find(families.begin(), families.end(), corvane::FamilyOfIcon(number)) -
+                                   families.begin());
         }
         const QString name = QString::fromUtf8(icons[i].bitmap.data(), static_cast<qsizetype>(icons[i].bitmap.size()));
         const QImage image(QDir(dir.path()).filePath(name));
