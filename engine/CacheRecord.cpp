@@ -17,7 +17,9 @@ void ClearCache(CacheRecord& record) {
     record.CacheType.clear();
     record.Symbol.clear();
     record.Description.clear();
+    record.Comment.clear();
     record.IsCache = false;
+    record.Unavailable = false;
     // A cache without a link or hint of its own must not be written with the previous one's.
     record.CacheURL.clear();
     record.Hint.clear();

@@ -22,7 +22,9 @@ struct CacheRecord {
     std::string CacheType;       // first groundspeak:type text, as written
     std::string Symbol;          // sym text, as written
     std::string Description;     // desc text, as written
+    std::string Comment;         // cmt text, as written
     bool IsCache = false;        // true once a groundspeak:cache element is met; child waypoints have none
+    bool Unavailable = false;    // the cache is archived or not available
     bool FirstWaypoint = false;  // true while no wpt element of the current run has been met
 };
 

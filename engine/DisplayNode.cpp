@@ -177,6 +177,7 @@ constexpr TextRow kTextRows[] = {
     {"groundspeak:name", NameRule},
     {"name", [](Walk& w, std::string_view t) { w.record.WaypointCode.assign(t); }},
     {"desc", [](Walk& w, std::string_view t) { w.record.Description.assign(t); }},
+    {"cmt", [](Walk& w, std::string_view t) { w.record.Comment.assign(t); }},
     {"sym", SymRule},
     {"groundspeak:placed_by", PlacedByRule},
 };
@@ -197,6 +198,16 @@ void FileText(Walk& walk, std::string_view parent, const char* text) {
             return;
         }
     }
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view upper) {
+    return text.size() == upper.size() && ContainsIgnoringCase(text, upper);
+}
+
+// Groundspeak writes "True" and "False"; other tools write them in other letter cases.
+bool IsUnavailable(pugi::xml_node cache) {
+    return EqualsIgnoringCase(cache.attribute("archived").value(), "TRUE") ||
+           EqualsIgnoringCase(cache.attribute("available").value(), "FALSE");
 }
 
 void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
@@ -233,6 +244,7 @@ public:
                 walk_.record.TravelBug = "Y";
             } else if (name == "groundspeak:cache") {
                 walk_.record.IsCache = true;
+                walk_.record.Unavailable = IsUnavailable(node);
             }
             break;
         }

@@ -1,6 +1,8 @@
 // Chooses the Memory Map icon of a waypoint from its status code.
 #include "IconNumber.h"
 
+#include "IconTable.h"
+
 #include <algorithm>
 #include <iterator>
 #include <span>
@@ -9,93 +11,104 @@ namespace corvane {
 namespace {
 
 // One test of a family's list: when the character at position (1 or 2) of the status code
-// is the letter, the icon becomes base + offset. Later matches replace earlier ones.
+// is the letter, the icon becomes the family's icon of the kind. Later matches replace earlier ones.
 struct KindTest {
     int position;
     char letter;
-    std::int16_t offset;
+    Kind kind;
 };
 
 // Families without a travel bug.
+// clang-format off
 constexpr KindTest kListA[] = {
-    {2, 'E', 1},   // Event
-    {2, 'L', 2},   // Letterbox
-    {2, 'I', 4},   // Micro
-    {1, 'M', 5},   // Multicache
-    {2, 'T', 6},   // Traditional
-    {2, 'U', 7},   // Unknown
-    {2, 'V', 8},   // Virtual
-    {2, 'W', 9},   // Webcam
-    {2, 'A', 10},  // Earth
-    {1, 'O', 20},  // MM (Motorway)
-    {2, 'C', 21},  // Cito
-    {2, 'T', 22},  // Trigpoint; there is no Trigpoint icon for caches placed by the user
+    {2, 'E', Kind::Event},
+    {2, 'L', Kind::Letterbox},
+    {2, 'I', Kind::Micro},
+    {1, 'M', Kind::Multicache},
+    {2, 'T', Kind::Traditional},
+    {2, 'U', Kind::Unknown},
+    {2, 'V', Kind::Virtual},
+    {2, 'W', Kind::Webcam},
+    {2, 'A', Kind::Earth},
+    {1, 'O', Kind::Motorway},
+    {2, 'C', Kind::Cito},
+    {2, 'T', Kind::Trigpoint},  // there is no Trigpoint icon for caches placed by the user
 };
+// clang-format on
 constexpr std::span<const KindTest> kListAWithoutTrigpoint{kListA, 11};
 
 // Families with a travel bug: there are no Virtual, Webcam, Earth or Trigpoint bug icons.
+// clang-format off
 constexpr KindTest kListB[] = {
-    {2, 'E', 1},   // Event
-    {2, 'L', 2},   // Letterbox
-    {2, 'I', 4},   // Micro
-    {1, 'M', 5},   // Multicache
-    {2, 'T', 6},   // Traditional
-    {2, 'U', 7},   // Unknown
-    {1, 'O', 20},  // MM (Motorway)
-    {2, 'C', 21},  // Cito
+    {2, 'E', Kind::Event},
+    {2, 'L', Kind::Letterbox},
+    {2, 'I', Kind::Micro},
+    {1, 'M', Kind::Multicache},
+    {2, 'T', Kind::Traditional},
+    {2, 'U', Kind::Unknown},
+    {1, 'O', Kind::Motorway},
+    {2, 'C', Kind::Cito},
 };
+// clang-format on
 
-// Families, chosen by the third character (state) and whether the last one is "N".
-struct Family {
+// How a status code's third character (state) and last character ("N": no travel bug) choose
+// the family and its list of tests.
+struct StatusFamily {
     char state;
     bool travelBug;
-    std::int16_t base;
+    Family family;
     std::span<const KindTest> tests;
 };
 
 // clang-format off
-constexpr Family kFamilies[] = {
-    {'F', false, 100, kListA},
-    {'N', false, 200, kListA},
-    {'R', false, 200, kListA},
-    {'O', false, 300, kListAWithoutTrigpoint},
-    {'U', false, 400, kListA},
-    {'F', true, 1100, kListB},
-    {'N', true, 1200, kListB},
-    {'O', true, 1300, kListB},
-    {'U', true, 1400, kListB},
+constexpr StatusFamily kFamilies[] = {
+    {'F', false, {'F', false}, kListA},
+    {'N', false, {'N', false}, kListA},
+    {'R', false, {'N', false}, kListA},
+    {'O', false, {'O', false}, kListAWithoutTrigpoint},
+    {'U', false, {'U', false}, kListA},
+    {'F', true,  {'F', true},  kListB},
+    {'N', true,  {'N', true},  kListB},
+    {'O', true,  {'O', true},  kListB},
+    {'U', true,  {'U', true},  kListB},
 };
 // clang-format on
 
-constexpr std::int16_t kNoFamily = 206;
-constexpr std::int16_t kTraditional = 6;
-constexpr std::int16_t kMicro = 4;
-constexpr std::int16_t kBugFamilies = 1000;  // 1100 to 1400 are 100 to 400 with a travel bug
+constexpr std::int16_t kNoFamily = EncodeIcon({'N', false}, Kind::Traditional);
 
-// Type texts, by how they start in any letter case: the kind's offset and the category word.
-struct TypeKind {
+// Type texts, by how they start in any letter case: the kind and the category word.
+struct TypeRow {
     std::string_view start;
-    std::int16_t offset;
+    Kind kind;
     std::string_view category;
 };
 
+// Types of their own that share a kind's icon: a Wherigo's cache lies where its cartridge
+// leads, like a mystery's; labs and locationless caches have no container to find; a
+// benchmark is a survey mark, as a trig point is. "Other" says nothing: its container decides.
 // clang-format off
-constexpr TypeKind kTypeKinds[] = {
-    {"Traditional",           6,  "Traditional"},  // Micro when the container is one
-    {"Multi",                 5,  "Multi"},
-    {"Unknown",               7,  "Unknown"},
-    {"Mystery",               7,  "Unknown"},
-    {"Puzzle",                7,  "Unknown"},
-    {"Virtual",               8,  "Virtual"},
-    {"Webcam",                9,  "Webcam"},
-    {"Earth",                 10, "Earthcache"},
-    {"Event",                 1,  "Event"},
-    {"Mega-Event",            1,  "Event"},
-    {"Giga-Event",            1,  "Event"},
-    {"Community Celebration", 1,  "Event"},
-    {"Cache In Trash Out",    21, "Cito"},
-    {"CITO",                  21, "Cito"},
-    {"Letterbox",             2,  "Letterbox"},
+constexpr TypeRow kTypeRows[] = {
+    {"Traditional",           Kind::Traditional, "Traditional"},  // Micro when the container is one
+    {"Project APE",           Kind::Traditional, "Traditional"},
+    {"Multi",                 Kind::Multicache,  "Multi"},
+    {"Unknown",               Kind::Unknown,     "Unknown"},
+    {"Mystery",               Kind::Unknown,     "Unknown"},
+    {"Puzzle",                Kind::Unknown,     "Unknown"},
+    {"Wherigo",               Kind::Unknown,     "Unknown"},
+    {"Virtual",               Kind::Virtual,     "Virtual"},
+    {"Lab Cache",             Kind::Virtual,     "Virtual"},
+    {"Locationless",          Kind::Virtual,     "Virtual"},
+    {"Webcam",                Kind::Webcam,      "Webcam"},
+    {"Earth",                 Kind::Earth,       "Earthcache"},
+    {"Event",                 Kind::Event,       "Event"},
+    {"Mega-Event",            Kind::Event,       "Event"},
+    {"Giga-Event",            Kind::Event,       "Event"},
+    {"Community Celebration", Kind::Event,       "Event"},
+    {"Lost and Found",        Kind::Event,       "Event"},
+    {"Cache In Trash Out",    Kind::Cito,        "Cito"},
+    {"CITO",                  Kind::Cito,        "Cito"},
+    {"Letterbox",             Kind::Letterbox,   "Letterbox"},
+    {"Benchmark",             Kind::Trigpoint,   "Trigpoint"},
 };
 // clang-format on
 
@@ -113,45 +126,52 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
            std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Upper(a) == Upper(b); });
 }
 
-// The family of a status code, read as IconNumber reads it; nullptr when it has none
-const Family* FamilyOf(std::string_view StatusCode) {
+// The family row of a status code, read as IconNumber reads it; nullptr when it has none
+const StatusFamily* FamilyRow(std::string_view StatusCode) {
     const bool travelBug = StatusCode.empty() || StatusCode.back() != 'N';
     const char state = At(StatusCode, 3);
-    for (const Family& family : kFamilies)
-        if (family.state == state && family.travelBug == travelBug) return &family;
+    for (const StatusFamily& row : kFamilies)
+        if (row.state == state && row.travelBug == travelBug) return &row;
     return nullptr;
 }
 
-// The kinds the travel-bug families have icons for are the kinds their tests name.
-bool HasBugIcon(std::int16_t offset) {
-    return std::any_of(std::begin(kListB), std::end(kListB), [&](const KindTest& t) { return t.offset == offset; });
+bool HasIconLine(std::int16_t number) {
+    return std::any_of(kIconTable.begin(), kIconTable.end(),
+                       [&](const IconEntry& icon) { return icon.number == number; });
 }
 
 }  // namespace
 
 std::int16_t IconNumber(std::string_view StatusCode) {
-    const Family* family = FamilyOf(StatusCode);
-    if (family == nullptr) return kNoFamily;
-    std::int16_t icon = 0;
-    for (const KindTest& test : family->tests)
-        if (At(StatusCode, test.position) == test.letter) icon = static_cast<std::int16_t>(family->base + test.offset);
-    return icon != 0 ? icon : static_cast<std::int16_t>(family->base + kTraditional);
+    const StatusFamily* row = FamilyRow(StatusCode);
+    if (row == nullptr) return kNoFamily;
+    Kind kind = Kind::Traditional;
+    for (const KindTest& test : row->tests)
+        if (At(StatusCode, test.position) == test.letter) kind = test.kind;
+    return EncodeIcon(row->family, kind);
 }
 
-std::optional<TypeIcon> IconNumberByType(std::string_view CacheType, bool micro, std::string_view StatusCode) {
-    const auto kind = std::find_if(std::begin(kTypeKinds), std::end(kTypeKinds),
-                                   [&](const TypeKind& k) { return StartsWithIgnoringCase(CacheType, k.start); });
-    if (kind == std::end(kTypeKinds)) return std::nullopt;
-    const bool microTraditional = micro && kind->offset == kTraditional;
-    const std::int16_t offset = microTraditional ? kMicro : kind->offset;
-    const std::string_view category = microTraditional ? "Micro" : kind->category;
-    const Family* family = FamilyOf(StatusCode);
-    if (family == nullptr) return TypeIcon{kNoFamily, category};
+std::optional<Family> FamilyOfStatus(std::string_view StatusCode) {
+    const StatusFamily* row = FamilyRow(StatusCode);
+    if (row == nullptr) return std::nullopt;
+    return row->family;
+}
+
+std::optional<TypeKind> KindOfType(std::string_view CacheType, bool micro) {
+    const auto row = std::find_if(std::begin(kTypeRows), std::end(kTypeRows),
+                                  [&](const TypeRow& r) { return StartsWithIgnoringCase(CacheType, r.start); });
+    if (row == std::end(kTypeRows)) return std::nullopt;
+    if (micro && row->kind == Kind::Traditional) return TypeKind{Kind::Micro, "Micro"};
+    return TypeKind{row->kind, row->category};
+}
+
+std::int16_t IconInFamily(Family family, Kind kind) {
     // A kind without travel-bug icons shows its plain icon: the bug is still in the listing.
-    const std::int16_t base = family->travelBug && !HasBugIcon(offset)
-                                  ? static_cast<std::int16_t>(family->base - kBugFamilies)
-                                  : family->base;
-    return TypeIcon{static_cast<std::int16_t>(base + offset), category};
+    for (const Family candidate : {family, Family{family.state, false}}) {
+        const std::int16_t icon = EncodeIcon(candidate, kind);
+        if (HasIconLine(icon)) return icon;
+    }
+    return EncodeIcon(family, Kind::Traditional);
 }
 
 }  // namespace corvane

@@ -101,7 +101,7 @@ const std::array<IconEntry, 80> kIconTable{{
 // Pocket queries name a cache's extra waypoints by these sym texts. Parking has its icon
 // among the 80; the others are Corvane's own, numbered where the 80 leave room.
 // clang-format off
-const std::array<ChildIcon, 8> kChildIcons{{
+const std::array<ChildIcon, 9> kChildIcons{{
     {"Parking Area",           123, "parking.bmp"},
     {"Final Location",         501, "wptFinal.bmp"},
     {"Physical Stage",         502, "wptStage.bmp"},
@@ -110,13 +110,14 @@ const std::array<ChildIcon, 8> kChildIcons{{
     {"Question to Answer",     504, "wptQuestion.bmp"},
     {"Reference Point",        505, "wptReference.bmp"},
     {"Trailhead",              506, "wptTrailhead.bmp"},
+    {"Waypoint",               507, "wptWaypoint.bmp"},
 }};
 // clang-format on
 
-const ChildIcon* FindChildIcon(std::string_view sym) {
+const ChildIcon& FindChildIcon(std::string_view sym) {
     for (const ChildIcon& child : kChildIcons)
-        if (child.sym == sym) return &child;
-    return nullptr;
+        if (child.sym == sym) return child;
+    return kChildIcons.back();
 }
 
 namespace {

@@ -24,11 +24,12 @@ struct ChildIcon {
     std::string_view bitmap;
 };
 
-// The child waypoints' icons in ascending number; those outside the 80 are written after them
-extern const std::array<ChildIcon, 8> kChildIcons;
+// The child waypoints' icons in ascending number; those outside the 80 are written after them.
+// The last is the plain waypoint, for every sym text the others do not name
+extern const std::array<ChildIcon, 9> kChildIcons;
 
-// The child icon for a sym text (exact match), or nullptr
-const ChildIcon* FindChildIcon(std::string_view sym);
+// The child icon for a sym text (exact match), else the plain waypoint's
+const ChildIcon& FindChildIcon(std::string_view sym);
 
 // Normalise txtIcon with AddBackslash, then print one IC01 line per icon (and per child icon
 // of its own when icons follow the cache type)

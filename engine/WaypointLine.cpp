@@ -5,11 +5,13 @@
 #include "CsvWriter.h"
 #include "IconNumber.h"
 #include "IconTable.h"
+#include "TidyName.h"
 #include "WindowToolkit.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace corvane {
 
@@ -19,47 +21,71 @@ namespace {
 struct Shown {
     std::int16_t icon;
     std::string_view category;
-    const ChildIcon* child;  // set for a child waypoint shown with its own icon
+    bool child;  // a child waypoint, shown with its own icon and name
 };
 
 Shown ShownByContainer(const CacheRecord& record) {
-    return {IconNumber(StatusCode(record)), record.TypeName, nullptr};
+    return {IconNumber(StatusCode(record)), record.TypeName, false};
 }
 
-// The Motorway series keeps its own icons, and a type text that names no kind falls back
-// to the container.
+// A cache the user has neither found nor placed, and that cannot be found now, is greyed out.
+bool Greyed(const CacheRecord& record) {
+    return record.Unavailable && record.FoundCode != "F" && record.FoundCode != "O";
+}
+
+// Every waypoint without cache details is a child waypoint, shown by its sym. Of a cache, the
+// type text chooses the kind; the Motorway series keeps its own icons, and a type text that
+// names no kind keeps the container's.
 Shown ShownByType(const CacheRecord& record) {
     if (!record.IsCache) {
-        if (const ChildIcon* child = FindChildIcon(record.Symbol))
-            return {static_cast<std::int16_t>(child->number), child->sym, child};
+        const ChildIcon& child = FindChildIcon(record.Symbol);
+        return {static_cast<std::int16_t>(child.number), child.sym, true};
     }
+    Shown shown = ShownByContainer(record);
+    Kind kind = KindOfIcon(shown.icon);
     if (record.TypeName != "Motorway") {
-        if (const auto kind = IconNumberByType(record.CacheType, record.TypeName == "Micro", StatusCode(record)))
-            return {kind->icon, kind->category, nullptr};
+        if (const auto type = KindOfType(record.CacheType, record.TypeName == "Micro")) {
+            kind = type->kind;
+            shown.category = type->category;
+        }
     }
-    return ShownByContainer(record);
+    std::optional<Family> family = FamilyOfStatus(StatusCode(record));
+    if (Greyed(record)) family = Family{'U', record.TravelBug != "N"};
+    if (family) shown.icon = IconInFamily(*family, kind);
+    return shown;
 }
 
-// A child waypoint is labelled by its description ("Parking Area", "Final Location") or its
-// code; it has no ratings or type letters to show.
-void AppendChildName(const CacheRecord& record, std::string& line) {
-    const std::string& name = record.Description.empty() ? record.WaypointCode : record.Description;
+// A child waypoint is labelled by its description ("Parking Area", "Final Location"), else
+// its comment, else its code; it has no ratings or type letters to show.
+const std::string& ChildName(const CacheRecord& record) {
+    if (!record.Description.empty()) return record.Description;
+    return record.Comment.empty() ? record.WaypointCode : record.Comment;
+}
+
+// Append a name tidied as icons by type show it, its double quotes made apostrophes, since
+// the field is quoted.
+void AppendTidyName(std::string_view name, std::string& line) {
     const std::size_t start = line.size();
-    line += name;
+    line += TidyName(name);
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
 }
 
-bool IsNumber(const std::string& text) {
+// The number a coordinate text holds, or nothing when it holds none.
+std::optional<double> Number(const std::string& text) {
     // A leading plus sign is valid in GPX; from_chars takes only the minus.
     const char* first = text.data() + (text.starts_with('+') ? 1 : 0);
     const char* last = text.data() + text.size();
     double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
-    return first != last && error == std::errc() && end == last && std::isfinite(value);
+    if (first == last || error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
+// Some tools write 0,0 for a waypoint whose place they do not know: it is no place either.
 bool HasCoordinates(const CacheRecord& record) {
-    return IsNumber(record.Latitude) && IsNumber(record.Longitude);
+    const std::optional<double> latitude = Number(record.Latitude);
+    const std::optional<double> longitude = Number(record.Longitude);
+    return latitude && longitude && (*latitude != 0 || *longitude != 0);
 }
 
 }  // namespace
@@ -78,10 +104,13 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line.append(icon, iconEnd);
 
     line += ",\"";
-    if (shown.child != nullptr) {
-        AppendChildName(record, line);
+    if (shown.child) {
+        AppendTidyName(ChildName(record), line);
     } else {
-        line += record.CacheName;
+        if (byType)
+            AppendTidyName(record.CacheName, line);
+        else
+            line += record.CacheName;
         line += " (";
         line += record.Difficulty;
         line += '/';

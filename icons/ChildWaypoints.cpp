@@ -3,15 +3,17 @@
 
 namespace corvane::icons {
 
-// A physical stage and a stage of a multicache share the pin; a virtual stage is only looked at.
+// A physical stage and a stage of a multicache share the pin; a virtual stage is only looked at;
+// a waypoint of any other kind gets a plain marker.
 // clang-format off
-const std::array<ChildWaypointSymbol, 6> kChildWaypointSymbols{{
+const std::array<ChildWaypointSymbol, 7> kChildWaypointSymbols{{
     {501, kFinalSymbol},          // Final Location
     {502, kStageSymbol},          // Physical Stage, Stages of a Multicache
     {503, kVirtualStageSymbol},   // Virtual Stage
     {504, kQuestionSymbol},       // Question to Answer
     {505, kReferenceSymbol},      // Reference Point
     {506, kTrailheadSymbol},      // Trailhead
+    {507, kWaypointSymbol},       // any other sym
 }};
 // clang-format on
 

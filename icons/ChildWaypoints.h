@@ -13,6 +13,6 @@ struct ChildWaypointSymbol {
 };
 
 // One row per child icon of Corvane's own; parking is drawn with the 80
-extern const std::array<ChildWaypointSymbol, 6> kChildWaypointSymbols;
+extern const std::array<ChildWaypointSymbol, 7> kChildWaypointSymbols;
 
 }  // namespace corvane::icons

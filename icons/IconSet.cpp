@@ -4,6 +4,7 @@
 #include "ChildWaypoints.h"
 #include "DrawIcon.h"
 #include "IconTable.h"
+#include "Kind.h"
 
 #include <algorithm>
 #include <array>
@@ -12,41 +13,39 @@
 namespace corvane::icons {
 namespace {
 
-struct Kind {
-    int offset;  // the kind offset of the icon number
+struct KindSymbol {
+    Kind kind;
     Symbol symbol;
     bool waypoint;  // drawn in the child waypoints' scheme whatever its family
 };
 
 // clang-format off
-const std::array<Kind, 13> kKinds{{
-    {1,  kEventSymbol,       false},
-    {2,  kLetterboxSymbol,   false},
-    {4,  kMicroSymbol,       false},
-    {5,  kMulticacheSymbol,  false},
-    {6,  kTraditionalSymbol, false},
-    {7,  kUnknownSymbol,     false},
-    {8,  kVirtualSymbol,     false},
-    {9,  kWebcamSymbol,      false},
-    {10, kEarthSymbol,       false},
-    {20, kMotorwaySymbol,    false},
-    {21, kCitoSymbol,        false},
-    {22, kTrigpointSymbol,   false},
-    {23, kParkingSymbol,     true},
+const std::array<KindSymbol, 13> kKindSymbols{{
+    {Kind::Event,       kEventSymbol,       false},
+    {Kind::Letterbox,   kLetterboxSymbol,   false},
+    {Kind::Micro,       kMicroSymbol,       false},
+    {Kind::Multicache,  kMulticacheSymbol,  false},
+    {Kind::Traditional, kTraditionalSymbol, false},
+    {Kind::Unknown,     kUnknownSymbol,     false},
+    {Kind::Virtual,     kVirtualSymbol,     false},
+    {Kind::Webcam,      kWebcamSymbol,      false},
+    {Kind::Earth,       kEarthSymbol,       false},
+    {Kind::Motorway,    kMotorwaySymbol,    false},
+    {Kind::Cito,        kCitoSymbol,        false},
+    {Kind::Trigpoint,   kTrigpointSymbol,   false},
+    {Kind::Parking,     kParkingSymbol,     true},
 }};
 // clang-format on
 
-// The family bases 100 to 400 are the states F, N, O and U; 1100 to 1400 add a travel bug.
-constexpr std::string_view kStateLetters = "FNOU";
-
 // The icon of an icon table entry, drawn from its number; nothing for a kind without a symbol
 std::optional<Icon> DrawTableIcon(const IconEntry& entry) {
-    const int offset = entry.number % 100;
-    const int family = entry.number / 100;
-    const auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const Kind& k) { return k.offset == offset; });
-    if (kind == kKinds.end()) return std::nullopt;
-    const Scheme scheme = kind->waypoint ? kWaypointScheme : SchemeOfState(kStateLetters[family % 10 - 1]);
-    return Icon{entry.bitmap, DrawIcon(kind->symbol, scheme, family > 10)};
+    const Kind kind = KindOfIcon(entry.number);
+    const Family family = FamilyOfIcon(entry.number);
+    const auto drawn =
+        std::find_if(kKindSymbols.begin(), kKindSymbols.end(), [&](const KindSymbol& k) { return k.kind == kind; });
+    if (drawn == kKindSymbols.end()) return std::nullopt;
+    const Scheme scheme = drawn->waypoint ? kWaypointScheme : SchemeOfState(family.state);
+    return Icon{entry.bitmap, DrawIcon(drawn->symbol, scheme, family.travelBug)};
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ struct StateScheme {
 };
 
 // Not found is the plainest and brightest, since those are the caches a map is searched for;
-// found and own caches step back into green and yellow; state U is grey.
+// found and own caches step back into green and yellow; archived and disabled ones (U) are grey.
 // clang-format off
 constexpr std::array<StateScheme, 4> kStateSchemes{{
     {'F', {Colour::FoundFrame, Colour::FoundGreen, Colour::White}},

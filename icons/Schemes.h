@@ -11,7 +11,7 @@ struct Scheme {
     Colour ink;    // the symbol
 };
 
-// The scheme of a cache state letter: F found, N not found, O placed by the user, U state U
+// The scheme of a cache state letter: F found, N not found, O placed by the user, U archived or disabled
 Scheme SchemeOfState(char letter);
 
 // Parking and the other waypoints that belong to a cache

@@ -361,6 +361,28 @@ constexpr std::string_view kTrailhead[] = {
     "......######.......",
 };
 
+constexpr std::string_view kWaypoint[] = {
+    ".........#.........",
+    "........###........",
+    ".......#####.......",
+    "......###.###......",
+    ".....###...###.....",
+    "....###.....###....",
+    "...###.......###...",
+    "..###....#....###..",
+    ".###....###....###.",
+    "###....#####....###",
+    ".###....###....###.",
+    "..###....#....###..",
+    "...###.......###...",
+    "....###.....###....",
+    ".....###...###.....",
+    "......###.###......",
+    ".......#####.......",
+    "........###........",
+    ".........#.........",
+};
+
 constexpr std::string_view kTravelBug[] = {
     "....kkkkk....",
     "..kkwkkkwkk..",
@@ -400,6 +422,7 @@ const Symbol kVirtualStageSymbol = kVirtualStage;
 const Symbol kQuestionSymbol = kQuestion;
 const Symbol kReferenceSymbol = kReference;
 const Symbol kTrailheadSymbol = kTrailhead;
+const Symbol kWaypointSymbol = kWaypoint;
 
 const Symbol kTravelBugMark = kTravelBug;
 

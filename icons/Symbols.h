@@ -32,6 +32,7 @@ extern const Symbol kVirtualStageSymbol;  // an eye
 extern const Symbol kQuestionSymbol;      // a speech bubble holding a question mark
 extern const Symbol kReferenceSymbol;     // cross hairs
 extern const Symbol kTrailheadSymbol;     // a signpost
+extern const Symbol kWaypointSymbol;      // a diamond with a dot: any other waypoint
 
 // The travel-bug mark: a bug on a red disc
 extern const Symbol kTravelBugMark;

@@ -1,7 +1,9 @@
 // Draws the contact sheet of the icon set: every bitmap at twice its size with its file name,
-// one row per icon family and one column per kind, the child waypoints in the last row.
+// one row per icon family and one column per kind, the child waypoints in the last row; or
+// only the bitmaps named, in one row.
 #include "IconSet.h"
 #include "IconTable.h"
+#include "Kind.h"
 #include "WriteIconSet.h"
 
 #include <QDir>
@@ -26,8 +28,8 @@ constexpr int kMargin = 12;
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: corvane-icon-sheet OUT.png\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: corvane-icon-sheet OUT.png [BITMAP...]\n");
         return 1;
     }
     // Fonts are all it needs from a display, so it runs without one.
@@ -42,36 +44,56 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Columns: the kind offsets in ascending order; rows: the families, then the child waypoints.
-    std::vector<int> kinds, families;
+    // Columns: the kinds in ascending order; rows: the families, then the child waypoints.
+    std::vector<corvane::Kind> kinds;
+    std::vector<corvane::Family> families;
     for (const corvane::IconEntry& entry : corvane::kIconTable) {
-        if (std::find(kinds.begin(), kinds.end(), entry.number % 100) == kinds.end())
-            kinds.push_back(entry.number % 100);
-        if (std::find(families.begin(), families.end(), entry.number / 100) == families.end())
-            families.push_back(entry.number / 100);
+        const corvane::Kind kind = corvane::KindOfIcon(entry.number);
+        const corvane::Family family = corvane::FamilyOfIcon(entry.number);
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
+        if (std::find(families.begin(), families.end(), family) == families.end()) families.push_back(family);
     }
     std::sort(kinds.begin(), kinds.end());
 
-    QImage sheet(2 * kMargin + static_cast<int>(kinds.size()) * kCellWidth,
-                 2 * kMargin + static_cast<int>(families.size() + 1) * kCellHeight, QImage::Format_RGB32);
+    // Where each icon goes: column and row, or nothing when it is not shown.
+    const std::vector<corvane::icons::Icon> icons = corvane::icons::IconSet();
+    std::vector<QPoint> cells(icons.size(), QPoint(-1, -1));
+    for (std::size_t i = 0; i < icons.size() && argc == 2; ++i) {
+        cells[i] = QPoint(static_cast<int>(i) - static_cast<int>(corvane::kIconTable.size()),
+                          static_cast<int>(families.size()));
+        if (i < corvane::kIconTable.size()) {
+            const int number = corvane::kIconTable[i].number;
+            cells[i] = QPoint(
+                static_cast<int>(std::find(kinds.begin(), kinds.end(), corvane::KindOfIcon(number)) - kinds.begin()),
+                static_cast<int>(std::find(families.begin(), families.end(), corvane::FamilyOfIcon(number)) -
+                                 families.begin()));
+        }
+    }
+    for (int arg = 2; arg < argc; ++arg) {
+        const auto named = std::find_if(icons.begin(), icons.end(),
+                                        [&](const corvane::icons::Icon& icon) { return icon.bitmap == argv[arg]; });
+        if (named == icons.end()) {
+            std::fprintf(stderr, "corvane-icon-sheet: no icon %s\n", argv[arg]);
+            return 1;
+        }
+        cells[static_cast<std::size_t>(named - icons.begin())] = QPoint(arg - 2, 0);
+    }
+    const int columns = argc == 2 ? static_cast<int>(kinds.size()) : argc - 2;
+    const int rows = argc == 2 ? static_cast<int>(families.size() + 1) : 1;
+
+    QImage sheet(2 * kMargin + columns * kCellWidth, 2 * kMargin + rows * kCellHeight, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     painter.setFont(font);
 
-    const std::vector<corvane::icons::Icon> icons = corvane::icons::IconSet();
     for (std::size_t i = 0; i < icons.size(); ++i) {
-        int column = static_cast<int>(i) - static_cast<int>(corvane::kIconTable.size());
-        int row = static_cast<int>(families.size());
-        if (i < corvane::kIconTable.size()) {
-            const int number = corvane::kIconTable[i].number;
-            column = static_cast<int>(std::find(kinds.begin(), kinds.end(), number % 100) - kinds.begin());
-            row = static_cast<int>(std::find(families.begin(), families.end(), number / 100) - families.begin());
-        }
+        if (cells[i].x() < 0) continue;
         const QString name = QString::fromUtf8(icons[i].bitmap.data(), static_cast<qsizetype>(icons[i].bitmap.size()));
         const QImage image(QDir(dir.path()).filePath(name));
-        const QRect cell(kMargin + column * kCellWidth, kMargin + row * kCellHeight, kCellWidth, kCellHeight);
+        const QRect cell(kMargin + cells[i].x() * kCellWidth, kMargin + cells[i].y() * kCellHeight, kCellWidth,
+                         kCellHeight);
         const QSize size = image.size() * kScale;
         painter.drawImage(QRect(QPoint(cell.center().x() - size.width() / 2, cell.top() + 6), size), image);
         painter.drawText(QRect(cell.left(), cell.top() + 6 + size.height() + 4, cell.width(), 16), Qt::AlignCenter,

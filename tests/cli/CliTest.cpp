@@ -154,7 +154,7 @@ TEST(Cli, WriteIconsWithEachExitStatus) {
     EXPECT_EQ(first.status, 0);
     // One line per file in table order, then the count.
     EXPECT_EQ(first.out.rfind(folder + "/EventF.bmp\n" + folder + "/LetterboxF.bmp\n", 0), 0u) << first.out;
-    EXPECT_TRUE(first.out.ends_with("/wptTrailhead.bmp\n86 icons written to " + folder + ", 0 already there\n"));
+    EXPECT_TRUE(first.out.ends_with("/wptWaypoint.bmp\n87 icons written to " + folder + ", 0 already there\n"));
 
     dir.Write("icons/parking.bmp", "mine");
     const struct {
@@ -165,7 +165,7 @@ TEST(Cli, WriteIconsWithEachExitStatus) {
         // clang-format off
         {{"--write-icons", folder}, 3, "", "corvane-cli: " + folder + "/parking.bmp differs\n"
                                           "corvane-cli: nothing written; --force replaces the 1 different file\n"},
-        {{"--write-icons", folder, "--force"}, 0, folder + "/parking.bmp\n1 icon written to " + folder + ", 85 already there\n", ""},
+        {{"--write-icons", folder, "--force"}, 0, folder + "/parking.bmp\n1 icon written to " + folder + ", 86 already there\n", ""},
         {{"--quiet", "--write-icons", folder}, 0, "", ""},
         {{"--write-icons", folder + "/parking.bmp/x"}, 4, "",
          "corvane-cli: cannot create the folder " + folder + "/parking.bmp/x: Not a directory\n"},

@@ -1,5 +1,5 @@
-// Icons by cache type: the type table in its families, and the waypoints that have no place.
-#include "IconNumber.h"
+// Icons by cache type: the type table in its families and states, the child waypoints, the
+// names, and the waypoints that have no place.
 #include "Support.h"
 
 #include <gtest/gtest.h>
@@ -7,51 +7,114 @@
 namespace corvane {
 namespace {
 
-struct TypeRow {
+// The one waypoint of gpx converted with icons by cache type for the user "Corvid Kate"; ""
+// when it was left out
+std::string LineByType(const std::string& wpt, bool byType = true) {
+    testing::FakeWindow window;
+    window.byType = byType;
+    window.cacher = "Corvid Kate";
+    const std::vector<std::string> lines = testing::Lines(testing::Convert("<gpx>" + wpt + "</gpx>", window));
+    return lines.back().starts_with("WP04") ? lines.back() : "";
+}
+
+struct CacheRow {
     const char* type;
-    bool micro;  // the container rule gave Micro
-    const char* status;
+    const char* container;
+    const char* sym;    // "Geocache Found", "Geocache", or none
+    const char* state;  // attributes of groundspeak:cache
+    const char* more;   // placed by, travel bug
     int icon;
     const char* category;
 };
 
+constexpr const char* kOwn = "<groundspeak:placed_by>Corvid Kate</groundspeak:placed_by>";
+constexpr const char* kBug = "<groundspeak:travelbugs><groundspeak:travelbug/></groundspeak:travelbugs>";
+constexpr const char* kArchived = R"( available="True" archived="True")";
+constexpr const char* kDisabled = R"( available="False" archived="False")";
+
 // clang-format off
-constexpr TypeRow kTypeRows[] = {
-    {"Traditional Cache", false, "TRFN", 106, "Traditional"},
-    {"Traditional Cache", true,  "TIFY", 1104, "Micro"},
-    {"multi-cache",       false, "MSNN", 205, "Multi"},
-    {"Mystery Cache",     false, "XSON", 307, "Unknown"},
-    {"Unknown Cache",     false, "USNY", 1207, "Unknown"},
-    {"Virtual Cache",     false, "VVNY", 208, "Virtual"},  // no travel-bug icon: the plain one
-    {"Webcam Cache",      false, "WOFN", 109, "Webcam"},
-    {"Earthcache",        false, "EOUY", 410, "Earthcache"},
-    {"Giga-Event Cache",  false, "XONN", 201, "Event"},
-    {"CITO",              false, "XOFN", 121, "Cito"},
-    {"Letterbox Hybrid",  false, "LSOY", 1302, "Letterbox"},
-    {"Event Cache",       false, "XOY",  206, "Event"},  // no family, as by container
+const CacheRow kCacheRows[] = {
+    {"Traditional Cache", "Regular", "Geocache Found", "", "", 106, "Traditional"},
+    {"Traditional Cache", "Micro", "Geocache", "", kBug, 1204, "Micro"},
+    {"multi-cache", "Small", "Geocache", "", "", 205, "Multi"},
+    {"Mystery Cache", "Small", "Geocache", "", kOwn, 307, "Unknown"},
+    {"Unknown Cache", "Small", "Geocache", "", kBug, 1207, "Unknown"},
+    {"Virtual Cache", "Virtual", "Geocache", "", kBug, 208, "Virtual"},  // no travel-bug icon: the plain one
+    {"Webcam Cache", "Other", "Geocache Found", "", "", 109, "Webcam"},
+    {"Earthcache", "Other", "Geocache", "", "", 210, "Earthcache"},
+    {"Giga-Event Cache", "Other", "Geocache", "", "", 201, "Event"},
+    {"CITO", "Other", "Geocache Found", "", "", 121, "Cito"},
+    {"Letterbox Hybrid", "Small", "Geocache", "", kOwn, 302, "Letterbox"},
+    {"Event Cache", "Other", "", "", kBug, 206, "Event"},  // no family, as by container
+    {"Benchmark", "Other", "Geocache", "", "", 222, "Trigpoint"},
+    {"Benchmark", "Other", "Geocache", "", kBug, 222, "Trigpoint"},
+    {"Benchmark", "Other", "Geocache", "", kOwn, 306, "Trigpoint"},  // no own Trigpoint icon
+    {"Wherigo Cache", "Small", "Geocache", "", "", 207, "Unknown"},
+    {"Lab Cache", "Virtual", "Geocache", "", "", 208, "Virtual"},
+    {"Locationless (Reverse) Cache", "Virtual", "Geocache", "", "", 208, "Virtual"},
+    {"Other", "Regular", "Geocache", "", "", 206, "Errrr"},  // the container decides
+    // Archived or disabled: grey, unless found or placed by the user.
+    {"Traditional Cache", "Regular", "Geocache", kArchived, "", 406, "Traditional"},
+    {"Unknown Cache", "Small", "Geocache", kDisabled, kBug, 1407, "Unknown"},
+    {"Virtual Cache", "Virtual", "Geocache", kDisabled, kBug, 408, "Virtual"},
+    {"Benchmark", "Other", "Geocache", kArchived, kBug, 422, "Trigpoint"},
+    {"Other", "Regular", "Geocache", kDisabled, "", 406, "Errrr"},
+    {"Traditional Cache", "Regular", "", R"( archived="true")", "", 406, "Traditional"},
+    {"Traditional Cache", "Regular", "Geocache Found", kArchived, "", 106, "Traditional"},
+    {"Multi-cache", "Regular", "Geocache", kDisabled, kOwn, 305, "Multi"},
 };
 // clang-format on
 
-TEST(KindsByType, TypeTextChoosesTheKindInTheStatusFamily) {
-    for (const TypeRow& row : kTypeRows) {
-        const auto shown = IconNumberByType(row.type, row.micro, row.status);
-        ASSERT_TRUE(shown) << row.type;
-        EXPECT_EQ(shown->icon, row.icon) << row.type << " " << row.status;
-        EXPECT_EQ(shown->category, row.category) << row.type;
+TEST(KindsByType, TypeTextAndStateChooseTheIcon) {
+    for (const CacheRow& row : kCacheRows) {
+        const std::string wpt = std::string(R"(<wpt lat="1" lon="2"><name>GC1</name><sym>)") + row.sym +
+                                R"(</sym><groundspeak:cache)" + row.state + "><groundspeak:type>" + row.type +
+                                "</groundspeak:type><groundspeak:container>" + row.container +
+                                "</groundspeak:container>" + row.more + "</groundspeak:cache></wpt>";
+        const std::string line = LineByType(wpt);
+        EXPECT_TRUE(line.starts_with("WP04,1,2," + std::to_string(row.icon) + ",")) << row.type << row.state << line;
+        EXPECT_TRUE(line.ends_with(std::string(",") + row.category + ",0")) << row.type << " " << line;
     }
-    EXPECT_FALSE(IconNumberByType("Wherigo Cache", false, "XSNN"));
-    EXPECT_FALSE(IconNumberByType("", false, "XSNN"));
+    const std::string motorway = R"(<wpt lat="1" lon="2"><sym>Geocache</sym><groundspeak:cache archived="True">)"
+                                 R"(<groundspeak:name>Motorway Mahem 1</groundspeak:name></groundspeak:cache></wpt>)";
+    EXPECT_TRUE(LineByType(motorway).starts_with("WP04,1,2,420,")) << LineByType(motorway);
+}
+
+// Every waypoint without cache details is named and shown by its sym; names are tidied.
+TEST(KindsByType, ChildWaypointsAndNames) {
+    // clang-format off
+    const std::pair<std::string, std::string> rows[] = {
+        {"<sym>Parking Area</sym><desc>Car park</desc><cmt>Free</cmt>", R"(123,"Car park",WP1,)"},
+        {"<sym>Flag, Green</sym><cmt>Bench</cmt>", R"(507,"Bench",WP1,)"},
+        {"<sym>Waymark</sym>", R"(507,"WP1",WP1,)"},
+        {"<sym>Geocache</sym><desc>No cache details</desc>", R"(507,"No cache details",WP1,)"},
+        {"<sym>Question to Answer</sym><cmt> Count\r\n  the  arches </cmt>", R"(504,"Count the arches",WP1,)"},
+        {"<sym>Final Location</sym><desc>Evan&amp;#291;&amp;#x113;liski &amp;#34;5&amp;#34;</desc>",
+         "501,\"Evan\xC4\xA3\xC4\x93liski '5'\",WP1,"},
+        {"<sym>Trailhead</sym><desc>&amp;#0; &amp;#xD800; &amp;#x110000; &amp;#; &amp;#12</desc>",
+         R"(506,"&#0; &#xD800; &#x110000; &#; &#12",WP1,)"},
+    };
+    // clang-format on
+    for (const auto& [inside, shown] : rows) {
+        const std::string line = LineByType(R"(<wpt lat="1" lon="2"><name>WP1</name>)" + inside + "</wpt>");
+        EXPECT_TRUE(line.starts_with("WP04,1,2," + shown)) << line;
+    }
+    const std::string cache = R"(<wpt lat="1" lon="2"><groundspeak:cache><groundspeak:name> Old  Oak&amp;#x21; )"
+                              R"(</groundspeak:name></groundspeak:cache></wpt>)";
+    EXPECT_TRUE(LineByType(cache).starts_with(R"L(WP04,1,2,206,"Old Oak! (/ )")L")) << LineByType(cache);
+    EXPECT_TRUE(LineByType(cache, false).starts_with(R"L(WP04,1,2,206," Old  Oak&#x21;  (/ )")L"));
 }
 
 // Only by type: by container every waypoint keeps its line, as it always had.
 TEST(KindsByType, WaypointsWithoutNumericCoordinatesAreLeftOutAndCounted) {
     constexpr std::string_view kGpx = R"(<gpx><wpt lat="" lon="1"/><wpt lat="51.5N" lon="1"/><wpt lat="nan" lon="1"/>)"
-                                      R"(<wpt lat="1" lon="abc"/><wpt lat="+2" lon="-3"/></gpx>)";
+                                      R"(<wpt lat="1" lon="abc"/><wpt lat="+2" lon="-3"/><wpt lat="0" lon="0"/>)"
+                                      R"(<wpt lat="0.000000" lon="-0.0"/><wpt lat="0" lon="0.1"/></gpx>)";
     for (const bool byType : {false, true}) {
         testing::FakeWindow window;
         window.byType = byType;
-        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, window)).size(), byType ? 87u : 85u);
-        EXPECT_EQ(window.shown.back(), byType ? "Complete!\n4 waypoints without coordinates left out|64|Conversion"
+        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, window)).size(), byType ? 89u : 88u);
+        EXPECT_EQ(window.shown.back(), byType ? "Complete!\n6 waypoints without coordinates left out|64|Conversion"
                                               : "Complete!|64|Conversion");
     }
 }

@@ -30,7 +30,8 @@ TEST(Samples, SampleConvertsToEachGoldenFileByteForByte) {
           {"website.csv", "caches.gpx", true, false, false},
           {"website-hints.csv", "caches.gpx", true, true, false},
           {"type-caches.csv", "caches.gpx", false, false, true},
-          {"type-child-waypoints.csv", "child-waypoints.gpx", false, false, true}}) {
+          {"type-child-waypoints.csv", "child-waypoints.gpx", false, false, true},
+          {"type-states.csv", "states.gpx", false, false, true}}) {
         const std::string golden = testing::ReadFile((source / "tests" / "golden" / file).string());
         const std::string csv = ConvertFile(source / "samples" / sample, "windows-1252", website, hints, byType);
         EXPECT_EQ(Lines(csv), Lines(golden)) << file;

@@ -22,8 +22,9 @@ for link in cachemate website; do
     done
 done
 
-# Icons by cache type: the sample, and the child waypoints of a pocket query's -wpts file.
-for sample in caches child-waypoints; do
+# Icons by cache type: the sample, the child waypoints of a pocket query's -wpts file, and
+# caches in the other states and of the other types.
+for sample in caches child-waypoints states; do
     name=type-$sample
     "$cli" --icons '\MM Icons\' --name 'Corvid Kate' --kinds type --encoding windows-1252 --force --quiet \
         "$root/samples/$sample.gpx" "$root/tests/golden/$name.csv"

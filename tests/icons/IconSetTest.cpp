@@ -34,9 +34,10 @@ protected:
 };
 
 TEST_F(IconSet, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheIconTable) {
-    ASSERT_EQ(WriteIconSet(folder, false).written.size(), 86u);
+    ASSERT_EQ(WriteIconSet(folder, false).written.size(), 87u);
     std::set<std::string> expected{"wptFinal.bmp",    "wptStage.bmp",     "wptVirtualStage.bmp",
-                                   "wptQuestion.bmp", "wptReference.bmp", "wptTrailhead.bmp"};
+                                   "wptQuestion.bmp", "wptReference.bmp", "wptTrailhead.bmp",
+                                   "wptWaypoint.bmp"};
     for (const IconEntry& entry : kIconTable) expected.insert(std::string(entry.bitmap));
     EXPECT_EQ(Names(), expected);
 
@@ -70,7 +71,7 @@ TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
     WriteIconsResult again = WriteIconSet(folder, false);
     EXPECT_EQ(again.outcome, WriteIconsOutcome::Written);
     EXPECT_EQ(again.written.size(), 0u);
-    EXPECT_EQ(again.unchanged.size(), 86u);
+    EXPECT_EQ(again.unchanged.size(), 87u);
 
     // A refusal writes nothing, not even the missing files.
     std::filesystem::remove(Icon("EventF.bmp"));

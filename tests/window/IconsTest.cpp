@@ -61,11 +61,11 @@ private slots:
             title.arg(kStyleQuestion);
         const QStringList shown{
             QStringLiteral("Please name the icon folder first.") + title.arg(kStyleExclamation),
-            QStringLiteral("Corvane's icons are in %1: 86 written, 0 already there.").arg(folder) +
+            QStringLiteral("Corvane's icons are in %1: 87 written, 0 already there.").arg(folder) +
                 title.arg(kStyleInformation),
             question,
             question,
-            QStringLiteral("Corvane's icons are in %1: 1 written, 85 already there.").arg(folder) +
+            QStringLiteral("Corvane's icons are in %1: 1 written, 86 already there.").arg(folder) +
                 title.arg(kStyleInformation),
         };
         QCOMPARE(t.boxes->shown, shown);

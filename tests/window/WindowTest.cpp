@@ -184,7 +184,7 @@ private slots:
             t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
             t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-            QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 87u);
+            QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 88u);
             t.window->close();
             t.settings.sync();
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
