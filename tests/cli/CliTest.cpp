@@ -99,6 +99,12 @@ TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {
               "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
 }
 
+// Text lost to the code page is told even when nothing else is.
+TEST(Cli, CharactersWrittenAsQuestionMarksAreToldOnStandardError) {
+    EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
+              "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
+}
+
 // One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
 TEST(Cli, SeveralFilesIntoOneCsv) {
     TempDir dir;
