@@ -1,7 +1,11 @@
 // UTF-8 text inside Corvane, UTF-16 at the Windows calls: the conversion both ways.
 #include "Utf16.h"
 
+#include "LongPath.h"
+
 #include <windows.h>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -22,6 +26,27 @@ std::string Utf8(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), static_cast<int>(narrow.size()), nullptr,
                         nullptr);
     return narrow;
+}
+
+std::wstring WidePath(std::string_view utf8) {
+    return WidePath(std::wstring_view(Utf16(utf8)));
+}
+
+std::wstring WidePath(std::wstring_view utf16) {
+    // Ordinary paths keep their ordinary form; the extended one is for those past MAX_PATH
+    // (less room for an 8.3 name, the limit for folders).
+    constexpr std::size_t kOrdinary = MAX_PATH - 12;
+    if (utf16.size() < kOrdinary && utf16.size() >= 3 && utf16[1] == L':') return std::wstring(utf16);
+    std::wstring current(MAX_PATH, L'\0');
+    DWORD size = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+    if (size >= current.size()) {
+        current.resize(size);
+        size = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+    }
+    current.resize(size < current.size() ? size : 0);
+    std::wstring extended = LongPath(utf16, current);
+    // The four characters of "\\?\" do not count against the ordinary form's limit.
+    return extended.size() - std::min<std::size_t>(extended.size(), 4) < kOrdinary ? std::wstring(utf16) : extended;
 }
 
 }  // namespace corvane
