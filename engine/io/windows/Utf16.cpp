@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 namespace corvane {
 
 std::wstring Utf16(std::string_view utf8) {
@@ -33,10 +31,11 @@ std::wstring WidePath(std::string_view utf8) {
 }
 
 std::wstring WidePath(std::wstring_view utf16) {
-    // Ordinary paths keep their ordinary form; the extended one is for those past MAX_PATH
-    // (less room for an 8.3 name, the limit for folders).
+    // Paths that fit the ordinary form keep it; the extended form is for those past MAX_PATH
+    // (less room for an 8.3 name: the limit for folders), and its "\\?\" does not count.
     constexpr std::size_t kOrdinary = MAX_PATH - 12;
-    if (utf16.size() < kOrdinary && utf16.size() >= 3 && utf16[1] == L':') return std::wstring(utf16);
+    const bool absolute = utf16.size() >= 3 && utf16[1] == L':' && (utf16[2] == L'\\' || utf16[2] == L'/');
+    if (absolute && utf16.size() < kOrdinary) return std::wstring(utf16);
     std::wstring current(MAX_PATH, L'\0');
     DWORD size = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
     if (size >= current.size()) {
@@ -45,8 +44,7 @@ std::wstring WidePath(std::wstring_view utf16) {
     }
     current.resize(size < current.size() ? size : 0);
     std::wstring extended = LongPath(utf16, current);
-    // The four characters of "\\?\" do not count against the ordinary form's limit.
-    return extended.size() - std::min<std::size_t>(extended.size(), 4) < kOrdinary ? std::wstring(utf16) : extended;
+    return extended.size() < kOrdinary + 4 ? std::wstring(utf16) : extended;
 }
 
 }  // namespace corvane
