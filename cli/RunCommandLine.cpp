@@ -9,6 +9,7 @@
 #include "Messages.h"
 #include "ProgressLine.h"
 #include "Sink.h"
+#include "TextEncoder.h"
 #include "WriteIconSet.h"
 
 #include <cstdio>
@@ -113,6 +114,11 @@ int RunCommandLine(std::span<const std::string> args) {
                      kMsgComplete.prompt.data(), result.waypoints, result.waypoints == 1 ? "" : "s",
                      destination.c_str());
         if (result.leftOut != 0) std::fprintf(report, "%s\n", LeftOutLine(result.leftOut).c_str());
+    }
+    // Text lost to the code page is a warning, not part of the report that --quiet silences.
+    if (result.outcome == RunOutcome::Written && result.substituted != 0) {
+        const std::string line = SubstitutedLine(result.substituted, OutputCodePage(options.codePage));
+        std::fprintf(stderr, "%s: %s\n", kProgramName, line.c_str());
     }
     return ExitStatus(result.outcome);
 }

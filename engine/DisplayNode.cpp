@@ -3,6 +3,7 @@
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
+#include "TextEncoder.h"
 #include "WaypointLine.h"
 #include "WindowToolkit.h"
 
@@ -155,8 +156,9 @@ void SymRule(Walk& walk, std::string_view text) {
 }
 
 void PlacedByRule(Walk& walk, std::string_view text) {
-    const std::string cacher = walk.window.txtCacher();
-    if (!cacher.empty() && text.find(cacher) != std::string_view::npos) walk.record.FoundCode = "O";
+    // Composed, a name typed with a separate accent ("e" and U+0301) finds the letter "é", and the other way round.
+    const std::string cacher = Composed(walk.window.txtCacher());
+    if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.FoundCode = "O";
 }
 
 // Text nodes are filed by the name of the element that holds them; the first row whose

@@ -7,11 +7,16 @@
 #include <cctype>
 #include <cstring>
 #include <tuple>
+#include <unordered_map>
 
 namespace corvane {
 namespace {
 
 constexpr std::string_view kWaypointsSuffix = "-wpts";
+// A zip file may hold more GPX than the limit only when it is at least this fraction of it.
+constexpr std::uint64_t kZipRatio = 100;
+// Each declared size counts at most this much, so that the sum of sizes cannot wrap around.
+constexpr std::uint64_t kZipSizeCap = std::uint64_t{1} << 48;
 
 std::string Lowercase(std::string_view text) {
     std::string lower(text);
@@ -39,18 +44,40 @@ GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> bytes) {
     };
 }
 
+// Bytes as gigabytes with one decimal, rounded up so that a size over a limit never reads as the limit
+std::string Gigabytes(std::uint64_t bytes) {
+    constexpr std::uint64_t kTenth = 100'000'000;
+    const std::uint64_t tenths = bytes / kTenth + (bytes % kTenth != 0 ? 1 : 0);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " GB";
+}
+
 // Append the GPX entries of the zip file named name; false with the reason
-bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents, std::string& reason) {
+bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents, std::string& reason,
+             std::uint64_t zipLimit) {
     const std::string_view bytes(archive.data.get(), archive.size);
-    std::vector<std::string> entries;
+    std::vector<ZipEntry> listed;
     std::string error;
-    if (!ZipEntryNames(bytes, entries, error)) {
+    if (!ZipEntries(bytes, listed, error)) {
         reason = name + ": " + error;
         return false;
+    }
+    std::vector<std::string> entries;
+    std::unordered_map<std::string, std::uint64_t> sizes;
+    for (const ZipEntry& entry : listed) {
+        entries.push_back(entry.name);
+        sizes.emplace(entry.name, entry.size);
     }
     entries = GpxEntries(std::move(entries));
     if (entries.empty()) {
         reason = name + ": holds no GPX file";
+        return false;
+    }
+    // Real GPX compresses about ten to one, a zip bomb a thousand to one. The sizes are checked
+    // before anything is inflated, and no entry is inflated beyond the size it declares.
+    std::uint64_t declared = 0;
+    for (const std::string& entry : entries) declared += std::min(sizes[entry], kZipSizeCap);
+    if (declared > zipLimit && archive.size * kZipRatio < declared) {
+        reason = name + ": the GPX files in it are too large to convert (" + Gigabytes(declared) + ")";
         return false;
     }
     for (const std::string& entry : entries) {
@@ -83,7 +110,7 @@ std::vector<std::string> GpxEntries(std::vector<std::string> names) {
 }
 
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
-                   std::string& reason, const std::function<void(std::size_t)>& bytesRead) {
+                   std::string& reason, const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {
     std::size_t total = 0;
     for (const std::string& path : names) {
         // Reasons name the file as given, or the stream as what it is.
@@ -98,7 +125,7 @@ bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, Gpx
         total += bytes.size;
         if (bytesRead) bytesRead(total);
         if (LooksLikeZip(std::string_view(bytes.data.get(), bytes.size))) {
-            if (!LoadZip(name, std::move(bytes), documents, reason)) return false;
+            if (!LoadZip(name, std::move(bytes), documents, reason, zipLimit)) return false;
             continue;
         }
         GpxDocument::Reread reread;

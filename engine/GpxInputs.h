@@ -3,6 +3,7 @@
 
 #include "GpxDocument.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -13,12 +14,18 @@ namespace corvane {
 
 using GpxDocuments = std::vector<std::unique_ptr<GpxDocument>>;
 
+// The GPX a zip file may inflate to, unless the zip file is large enough to hold it honestly
+inline constexpr std::uint64_t kZipLimit = std::uint64_t{1} << 30;
+
 // Read and parse every input in order, appending its documents. A zip file gives its GPX
 // entries, each caches file before its "-wpts" file, otherwise in name order. stream, when
 // set, is read in place of the one file named. False with the reason ("NAME: why") at the
 // first input that does not load. bytesRead learns the bytes read so far after each file.
+// A zip file whose GPX entries declare more than zipLimit bytes in all is refused unless it is
+// at least a hundredth of their size.
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
-                   std::string& reason, const std::function<void(std::size_t)>& bytesRead = {});
+                   std::string& reason, const std::function<void(std::size_t)>& bytesRead = {},
+                   std::uint64_t zipLimit = kZipLimit);
 
 // The zip entries that are GPX files, in the order they are converted
 std::vector<std::string> GpxEntries(std::vector<std::string> names);

@@ -34,6 +34,7 @@ bool WriteCsv(const GpxDocuments& documents, WindowToolkit& window, CacheRecord&
     }
     result.waypoints = out.waypoints();
     result.leftOut = out.leftOut();
+    result.substituted = encoder.substituted();
     return out.Flush();
 }
 
@@ -97,10 +98,13 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         Show(window, kMsgWriteFailed);
         return result;
     }
-    if (result.leftOut == 0) {
+    if (result.leftOut == 0 && result.substituted == 0) {
         Show(window, kMsgComplete);
     } else {
-        const std::string prompt = std::string(kMsgComplete.prompt) + "\n" + LeftOutLine(result.leftOut);
+        std::string prompt(kMsgComplete.prompt);
+        if (result.leftOut != 0) prompt += "\n" + LeftOutLine(result.leftOut);
+        if (result.substituted != 0)
+            prompt += "\n" + SubstitutedLine(result.substituted, OutputCodePage(options.codePage));
         Show(window, {prompt, kMsgComplete.style, kMsgComplete.title});
     }
     return result;

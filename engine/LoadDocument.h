@@ -26,6 +26,8 @@ struct RunResult {
     std::size_t waypoints = 0;  // WP04 lines written
     std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
     std::string reason;         // why the GPX file did not load ("NAME: why"), else ""
+    // Characters the output code page lacks, written as "?"
+    std::size_t substituted = 0;
 };
 
 // How far a run has got: bytes of GPX read while loading, then waypoint lines written.

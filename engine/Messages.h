@@ -27,6 +27,8 @@ inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file,
 
 // "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
 std::string LeftOutLine(std::size_t count);
+// "2 characters not in windows-1252 written as "?"", the line that follows "Complete!" when there are any
+std::string SubstitutedLine(std::size_t count, std::string_view codePage);
 
 // Show a message box through the window; returns its answer
 int Show(WindowToolkit& window, const Message& message);

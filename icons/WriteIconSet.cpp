@@ -41,9 +41,10 @@ WriteIconsResult WriteIconSet(const std::string& dir, bool replace) {
         std::string bytes;
     };
     std::vector<Pending> pending;
-    const std::string prefix = dir.ends_with('/') ? dir : dir + '/';
     for (const Icon& icon : IconSet()) {
-        std::string path = prefix + std::string(icon.bitmap);
+        // Named with the system's own separators throughout, as its users write paths.
+        const std::u8string native = (folder / std::string(icon.bitmap)).make_preferred().u8string();
+        std::string path(native.begin(), native.end());
         std::string bytes = EncodeBmp(icon.image);
         const std::optional<std::string> old = Existing(path);
         if (old == bytes) {

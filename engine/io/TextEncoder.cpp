@@ -3,7 +3,9 @@
 
 #include <utf8proc.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace corvane {
 
@@ -32,6 +34,9 @@ constexpr std::array kLanguageCodePages{
 };
 
 constexpr std::string_view kFallbackCodePage = "windows-1252";
+constexpr std::string_view kSubstitute = "?";
+// Canonical composition (NFC), without the compositions later versions of Unicode added
+constexpr auto kCompose = static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE);
 
 std::string Lowercase(std::string_view text) {
     std::string lower(text);
@@ -79,8 +84,22 @@ std::string CodePageForLocale(std::string_view locale) {
     return std::string(kFallbackCodePage);
 }
 
-TextEncoder::TextEncoder(std::string_view codePage) : codePage_(CanonicalCodePage(codePage)) {
-    if (codePage_.empty()) codePage_ = DefaultCodePage();
+std::string OutputCodePage(std::string_view name) {
+    const std::string canonical = CanonicalCodePage(name);
+    return canonical.empty() ? DefaultCodePage() : canonical;
+}
+
+std::string Composed(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), IsAscii)) return std::string(utf8);
+    utf8proc_uint8_t* composed = nullptr;
+    const utf8proc_ssize_t size = utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(utf8.data()),
+                                               static_cast<utf8proc_ssize_t>(utf8.size()), &composed, kCompose);
+    std::string text = size < 0 ? std::string(utf8) : std::string(reinterpret_cast<char*>(composed), size);
+    std::free(composed);
+    return text;
+}
+
+TextEncoder::TextEncoder(std::string_view codePage) : codePage_(OutputCodePage(codePage)) {
     utf8_ = codePage_ == "utf-8";
     if (utf8_) return;
     if (!converter_.Open(codePage_)) {
@@ -90,7 +109,6 @@ TextEncoder::TextEncoder(std::string_view codePage) : codePage_(CanonicalCodePag
 }
 
 void TextEncoder::Encode(std::string_view utf8, std::string& out) {
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(utf8.data());
     const std::size_t size = utf8.size();
     std::size_t pos = 0;
     while (pos < size) {
@@ -101,20 +119,65 @@ void TextEncoder::Encode(std::string_view utf8, std::string& out) {
         pos = run;
         if (pos == size) break;
 
+        std::size_t end = pos;
+        while (end < size && !IsAscii(utf8[end])) ++end;
+        // An ASCII letter may be the base of the marks that follow it ("e" and U+0301), so
+        // it is composed along with them.
+        const std::size_t start = pos > 0 && !utf8_ ? pos - 1 : pos;
+        if (start < pos) out.pop_back();
+        EncodeChars(utf8.substr(start, end - start), out);
+        pos = end;
+    }
+}
+
+// Encode text, which holds characters beyond ASCII, composed unless the output is UTF-8.
+void TextEncoder::EncodeChars(std::string_view utf8, std::string& out) {
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(utf8.data());
+    const auto size = static_cast<utf8proc_ssize_t>(utf8.size());
+    if (!utf8_) {
+        if (composed_.size() < utf8.size()) composed_.resize(utf8.size());
+        utf8proc_ssize_t count = utf8proc_decompose(bytes, size, composed_.data(),
+                                                    static_cast<utf8proc_ssize_t>(composed_.size()), kCompose);
+        if (count > static_cast<utf8proc_ssize_t>(composed_.size())) {
+            composed_.resize(static_cast<std::size_t>(count));
+            count = utf8proc_decompose(bytes, size, composed_.data(), count, kCompose);
+        }
+        // Invalid UTF-8 is encoded character by character below, each invalid byte as "?".
+        if (count >= 0) {
+            count = utf8proc_normalize_utf32(composed_.data(), count, kCompose);
+            for (utf8proc_ssize_t i = 0; i < count; ++i) {
+                const auto ch = static_cast<char32_t>(composed_[static_cast<std::size_t>(i)]);
+                if (ch < 0x80) {
+                    out += static_cast<char>(ch);
+                } else {
+                    Append(EncodeChar(ch), out);
+                }
+            }
+            return;
+        }
+    }
+    utf8proc_ssize_t pos = 0;
+    while (pos < size) {
         utf8proc_int32_t ch = 0;
-        const utf8proc_ssize_t length = utf8proc_iterate(bytes + pos, static_cast<utf8proc_ssize_t>(size - pos), &ch);
+        const utf8proc_ssize_t length = utf8proc_iterate(bytes + pos, size - pos, &ch);
         if (length <= 0) {
-            out += '?';
+            Append(std::string(kSubstitute), out);
             ++pos;
             continue;
         }
         if (utf8_) {
             out.append(utf8.data() + pos, static_cast<std::size_t>(length));
         } else {
-            out += EncodeChar(static_cast<char32_t>(ch));
+            Append(EncodeChar(static_cast<char32_t>(ch)), out);
         }
-        pos += static_cast<std::size_t>(length);
+        pos += length;
     }
+}
+
+void TextEncoder::Append(const std::string& bytes, std::string& out) {
+    // No character beyond ASCII has "?" as its own bytes, so this is always a substitute.
+    if (bytes == kSubstitute) ++substituted_;
+    out += bytes;
 }
 
 const std::string& TextEncoder::EncodeChar(char32_t ch) {
@@ -132,7 +195,7 @@ const std::string& TextEncoder::EncodeChar(char32_t ch) {
         if (decomposed && base < 0x80) {
             bytes.assign(1, static_cast<char>(base));
         } else if (!decomposed || !converter_.Convert(base, bytes)) {
-            bytes = "?";
+            bytes = kSubstitute;
         }
     }
     return cache_.emplace(ch, std::move(bytes)).first->second;

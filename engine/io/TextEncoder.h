@@ -3,9 +3,12 @@
 
 #include "CodePage.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace corvane {
 
@@ -16,9 +19,16 @@ std::string CanonicalCodePage(std::string_view name);
 // The code page for a POSIX locale name such as "cs_CZ.UTF-8", "sr_RS@latin" or "C"
 std::string CodePageForLocale(std::string_view locale);
 
-// A character the code page lacks is written as the first character of its canonical
-// decomposition when the code page has that one (č → c), otherwise as one "?". Invalid
-// UTF-8 becomes "?" as well.
+// The code page an encoder for name writes: the canonical name, or the system's when name is empty or unknown
+std::string OutputCodePage(std::string_view name);
+
+// The UTF-8 text with its letters composed (NFC): "e" and a combining acute become "é"; invalid UTF-8 is kept as it is
+std::string Composed(std::string_view utf8);
+
+// Text is composed first, so that a letter written as a base and its marks becomes the code
+// page's own letter. A character the code page still lacks is written as the first character
+// of its canonical decomposition when the code page has that one (č → c), otherwise as one "?".
+// Invalid UTF-8 becomes "?" as well.
 class TextEncoder {
 public:
     // Encoder for a code page name; an empty or unknown name means DefaultCodePage()
@@ -30,14 +40,20 @@ public:
     const std::string& codePage() const { return codePage_; }
     // Append the UTF-8 text, converted, to out
     void Encode(std::string_view utf8, std::string& out);
+    // Number of characters written as "?" so far, for want of an equivalent in the code page
+    std::size_t substituted() const { return substituted_; }
 
 private:
+    void EncodeChars(std::string_view utf8, std::string& out);
+    void Append(const std::string& bytes, std::string& out);
     const std::string& EncodeChar(char32_t ch);
 
     std::string codePage_;
     bool utf8_ = false;
     CodePageConverter converter_;
     std::unordered_map<char32_t, std::string> cache_;
+    std::vector<std::int32_t> composed_;  // the characters of the text being composed
+    std::size_t substituted_ = 0;
 };
 
 }  // namespace corvane

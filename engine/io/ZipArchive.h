@@ -4,6 +4,7 @@
 
 #include "ReadFile.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,10 +16,18 @@ inline bool LooksLikeZip(std::string_view bytes) {
     return bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06");
 }
 
-// The names of the archive's file entries, in archive order; false with the reason when it does not open
-bool ZipEntryNames(std::string_view archive, std::vector<std::string>& names, std::string& error);
+// A file entry: its name (UTF-8; a name without the zip format's UTF-8 flag is read as code
+// page 437) and the size its header declares once inflated
+struct ZipEntry {
+    std::string name;
+    std::uint64_t size = 0;
+};
 
-// Read the entry called name; false with the reason when it cannot be read
+// The archive's file entries, in archive order; false with the reason when it does not open
+bool ZipEntries(std::string_view archive, std::vector<ZipEntry>& entries, std::string& error);
+
+// Read the entry called name, never more than the size its header declares; false with the
+// reason when it cannot be read or holds more or fewer bytes
 bool ReadZipEntry(std::string_view archive, const std::string& name, FileBytes& bytes, std::string& error);
 
 }  // namespace corvane

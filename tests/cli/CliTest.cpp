@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace corvane::testing {
 namespace {
 
@@ -99,6 +101,12 @@ TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {
               "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
 }
 
+// Text lost to the code page is told even when nothing else is.
+TEST(Cli, CharactersWrittenAsQuestionMarksAreToldOnStandardError) {
+    EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
+              "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
+}
+
 // One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
 TEST(Cli, SeveralFilesIntoOneCsv) {
     TempDir dir;
@@ -150,11 +158,13 @@ TEST(Cli, OnATerminalTheUserDecides) {
 TEST(Cli, WriteIconsWithEachExitStatus) {
     TempDir dir;
     const std::string folder = dir.path("icons");
+    // Files are listed with the system's own separator.
+    const std::string in = folder + static_cast<char>(std::filesystem::path::preferred_separator);
     const CliResult first = RunCli({"--write-icons", folder});
     EXPECT_EQ(first.status, 0);
     // One line per file in table order, then the count.
-    EXPECT_EQ(first.out.rfind(folder + "/EventF.bmp\n" + folder + "/LetterboxF.bmp\n", 0), 0u) << first.out;
-    EXPECT_TRUE(first.out.ends_with("/wptWaypoint.bmp\n87 icons written to " + folder + ", 0 already there\n"));
+    EXPECT_EQ(first.out.rfind(in + "EventF.bmp\n" + in + "LetterboxF.bmp\n", 0), 0u) << first.out;
+    EXPECT_TRUE(first.out.ends_with("wptWaypoint.bmp\n87 icons written to " + folder + ", 0 already there\n"));
 
     dir.Write("icons/parking.bmp", "mine");
     const struct {
@@ -163,9 +173,9 @@ TEST(Cli, WriteIconsWithEachExitStatus) {
         std::string out, err;
     } rows[] = {
         // clang-format off
-        {{"--write-icons", folder}, 3, "", "corvane-cli: " + folder + "/parking.bmp differs\n"
+        {{"--write-icons", folder}, 3, "", "corvane-cli: " + in + "parking.bmp differs\n"
                                           "corvane-cli: nothing written; --force replaces the 1 different file\n"},
-        {{"--write-icons", folder, "--force"}, 0, folder + "/parking.bmp\n1 icon written to " + folder + ", 86 already there\n", ""},
+        {{"--write-icons", folder, "--force"}, 0, in + "parking.bmp\n1 icon written to " + folder + ", 86 already there\n", ""},
         {{"--quiet", "--write-icons", folder}, 0, "", ""},
         {{"--write-icons", folder + "/parking.bmp/x"}, 4, "",
          "corvane-cli: cannot create the folder " + folder + "/parking.bmp/x: Not a directory\n"},

@@ -10,11 +10,12 @@
 namespace corvane {
 namespace {
 
-std::string Encoded(std::string_view codePage, std::string_view utf8) {
+// The bytes of utf8 in the code page, then the number of characters written as "?"
+std::pair<std::string, std::size_t> Encoded(std::string_view codePage, std::string_view utf8) {
     TextEncoder encoder(codePage);
     std::string out;
     encoder.Encode(utf8, out);
-    return out;
+    return {out, encoder.substituted()};
 }
 
 TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
@@ -34,15 +35,29 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
 TEST(Encoding, TextInTheOutputCodePage) {
     const struct {
         std::string_view codePage, utf8, bytes;
+        std::size_t substituted;
     } rows[] = {
-        {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o"},  // the base letter where it has one
-        {"windows-1252", "ἒρνος 😀 東", "????? ? ?"},
-        {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n"},  // no line breaks but the line's own
-        {"windows-1252", "A\xFFz\xC3", "A?z?"},
-        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?"},
-        {"windows-1258", "ệ!", "\xEA\xF2!"},
+        {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o", 0},  // the base letter where it has one
+        {"windows-1252", "ἒρνος 😀 東", "????? ? ?", 7},
+        {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n", 2},  // no line breaks but the line's own
+        {"windows-1252", "A\xFFz\xC3", "A?z?", 2},
+        {"windows-1252", "Cafe\u0301? c\u030C \u0301", "Caf\xE9? c ?", 1},  // composed first
+        {"windows-1252", "C:\\Карты\\", "C:\\?????\\", 5},
+        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?", 1},
+        {"windows-1258", "ệ!", "\xEA\xF2!", 0},
     };
-    for (const auto& r : rows) EXPECT_EQ(Encoded(r.codePage, r.utf8), r.bytes) << r.codePage << ": " << r.utf8;
+    for (const auto& r : rows) {
+        EXPECT_EQ(Encoded(r.codePage, r.utf8), std::pair(std::string(r.bytes), r.substituted))
+            << r.codePage << ": " << r.utf8;
+    }
+}
+
+// The icon folder of every icon line, in a code page without its letters: the count shows in "Complete!".
+TEST(Encoding, CharactersWrittenAsQuestionMarksAreCounted) {
+    testing::FakeWindow window;
+    window.icon = "C:\\Карты\\Значки\\";
+    testing::Convert("<gpx/>", window, "windows-1252");
+    EXPECT_EQ(window.shown.back(), "Complete!\n880 characters not in windows-1252 written as \"?\"|64|Conversion");
 }
 
 TEST(Encoding, TheSystemCodePageFollowsTheLocale) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace corvane {
 namespace {
 
@@ -20,6 +22,23 @@ TEST(Paths, NamesBeyondAsciiAreReadAndReplaced) {
     EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
     EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Košice čaj 東京.gpx", "Łódź 😀.csv"}));
+}
+
+// Past the 260 characters that Windows' ordinary path form takes, in both directions.
+TEST(Paths, LongPathsAreReadAndReplaced) {
+    testing::TempDir dir;
+    std::string folder;
+    for (int depth = 0; depth < 5; ++depth) folder += std::string(60, 'a' + depth) + "/";
+    std::filesystem::create_directories(dir.path(folder));
+    testing::FakeWindow window;
+    window.gpx = dir.Write(folder + "in.gpx", testing::kOakGpx);
+    window.mm = dir.Write(folder + "out.csv", "old");
+    window.answer = kAnswerYes;
+    CacheRecord record;
+    RunOptions options;
+    options.codePage = "windows-1252";
+    EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
+    EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
 }
 
 }  // namespace

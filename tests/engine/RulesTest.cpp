@@ -34,6 +34,7 @@ TEST(Rules, EachSnippetWritesItsLines) {
         std::string body, lines;
         bool website = false;
         int hint = 0;
+        std::string cacher = "Kate";
     } rows[] = {
         {"state from the symbol and the user's name in placed_by; a travel bug marks only its own waypoint",
          Wpt("A", kTrad + " Found</sym>") + Wpt("B", kTrad + "</sym><g:placed_by>Kate and Tom</g:placed_by>") +
@@ -63,6 +64,12 @@ TEST(Rules, EachSnippetWritesItsLines) {
         {"the attributes are taken by position; text after the last waypoint is filed into it",
          "<name>Head</name><wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt><wpt lat=\"7\"/><rte><name>R</name></rte>",
          "WP04,-2,51,206,\" (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\nWP04,7,,206,\" (/ )\",R,\"\\cmate:R\",0.0,1,R,1,1,,0\n"},
+        {"the user's name and the placed_by text are compared composed",
+         Wpt("A", kTrad + "</sym><g:placed_by>Café Kate</g:placed_by>") +
+             Wpt("B", kTrad + "</sym><g:placed_by>Cafe\u0301 Tom</g:placed_by>"),
+         "WP04,1,2,306,\" (/ TS)\",A,\"\\cmate:A\",0.0,1,A,1,1,Traditional,0\n"
+         "WP04,1,2,306,\" (/ TS)\",B,\"\\cmate:B\",0.0,1,B,1,1,Traditional,0\n",
+         false, 0, "Cafe\u0301"},
         {"a container before the type is replaced; a second one appends",
          Wpt("A",
              "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
@@ -71,7 +78,7 @@ TEST(Rules, EachSnippetWritesItsLines) {
     };
     for (const auto& row : rows) {
         FakeWindow window;
-        window.cacher = "Kate";
+        window.cacher = row.cacher;
         window.website = row.website;
         window.hint = row.hint;
         EXPECT_EQ(Waypoints(row.body, window), row.lines) << row.what;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace corvane {
@@ -31,10 +32,10 @@ TEST(ZipInput, CachesBeforeTheirWaypointsThenNameOrder) {
 }
 
 // The name of each document's first waypoint, in load order, or why the inputs did not load
-std::string Loaded(const std::vector<std::string>& inputs) {
+std::string Loaded(const std::vector<std::string>& inputs, std::uint64_t zipLimit = kZipLimit) {
     GpxDocuments documents;
     std::string reason;
-    if (!LoadGpxInputs(inputs, nullptr, documents, reason)) return reason;
+    if (!LoadGpxInputs(inputs, nullptr, documents, reason, {}, zipLimit)) return reason;
     for (const auto& document : documents)
         reason += document->document().first_child().first_child().child_value("name");
     return reason;
@@ -54,6 +55,32 @@ TEST(ZipInput, EveryGpxEntryInTurnOrWhyNot) {
         {{cut}, cut + ": Not a zip archive"},
     };
     for (const auto& [inputs, expected] : rows) EXPECT_EQ(Loaded(inputs), expected);
+}
+
+TEST(ZipInput, NamesWithoutTheUtf8FlagAreCodePage437) {
+    testing::TempDir dir;
+    const std::string zip = dir.path("dos.zip");
+    // An ASCII name, without the flag, then given bytes that would also read as UTF-8 ("été").
+    WriteZip(zip, {{"@@t@@.gpx", "<gpx>\n</wpt>"}});
+    std::string bytes = testing::ReadFile(zip);
+    for (std::size_t at; (at = bytes.find("@@t@@")) != std::string::npos;) bytes.replace(at, 5, "\xC3\xA9t\xC3\xA9");
+    dir.Write("dos.zip", bytes);
+    EXPECT_EQ(Loaded({zip}), zip + ": ├⌐t├⌐.gpx: line 2, column 3: end tag does not match");
+}
+
+// Past the limit, a zip file must be at least a hundredth of its GPX: real GPX compresses about
+// ten to one, a zip bomb a thousand to one.
+TEST(ZipInput, GpxFarLargerThanItsZipIsRefusedBeforeInflating) {
+    testing::TempDir dir;
+    const std::string bomb = dir.path("bomb.zip"), real = dir.path("real.zip");
+    WriteZip(bomb, {{"a.gpx", Gpx("A")}, {"b.gpx", "<gpx>" + std::string(100'000, ' ') + "</gpx>"}});
+    std::string letters;
+    for (unsigned seed = 1; letters.size() < 5000; seed = seed * 1103515245 + 12345)
+        letters += static_cast<char>('a' + (seed >> 16) % 26);
+    WriteZip(real, {{"r.gpx", "<gpx><!--" + letters + "--><wpt><name>R</name></wpt></gpx>"}});
+    EXPECT_EQ(Loaded({bomb}, 1000), bomb + ": the GPX files in it are too large to convert (0.1 GB)");
+    EXPECT_EQ(Loaded({bomb}, 200'000), "A");
+    EXPECT_EQ(Loaded({real}, 1000), "R");
 }
 
 }  // namespace

@@ -25,10 +25,14 @@ class IconSet : public ::testing::Test {
 protected:
     TempDir dir;
     std::string folder = dir.path("MM Icons");
-    std::string Icon(const std::string& name) const { return folder + "/" + name; }
+    // The listing names files with the system's own separators.
+    std::string Icon(const std::string& name) const {
+        return (std::filesystem::path(folder) / name).make_preferred().string();
+    }
     std::set<std::string> Names() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
         return names;
     }
 };

@@ -10,6 +10,10 @@
 namespace corvane {
 namespace {
 
+// Names are read as the zip format has them: UTF-8 when the entry's flag says so, otherwise
+// code page 437 (what DOS and older Windows tools wrote), never guessed from the bytes.
+constexpr zip_flags_t kNames = ZIP_FL_ENC_STRICT;
+
 struct CloseArchive {
     void operator()(zip_t* archive) const { zip_discard(archive); }
 };
@@ -29,15 +33,30 @@ Archive OpenArchive(std::string_view bytes, std::string& error) {
     return Archive(archive);
 }
 
+// The index of the entry called name, or -1. libzip's own lookup compares the names it guesses,
+// which differ from ours where a code page 437 name also reads as UTF-8.
+zip_int64_t Locate(zip_t* archive, const std::string& name) {
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* entry = zip_get_name(archive, static_cast<zip_uint64_t>(i), kNames);
+        if (entry != nullptr && entry == name) return i;
+    }
+    zip_error_set(zip_get_error(archive), ZIP_ER_NOENT, 0);
+    return -1;
+}
+
 }  // namespace
 
-bool ZipEntryNames(std::string_view bytes, std::vector<std::string>& names, std::string& error) {
+bool ZipEntries(std::string_view bytes, std::vector<ZipEntry>& entries, std::string& error) {
     const Archive archive = OpenArchive(bytes, error);
     if (!archive) return false;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char* name = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
-        if (name != nullptr && !std::string_view(name).ends_with('/')) names.emplace_back(name);
+        zip_stat_t stat;
+        if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(i), kNames, &stat) != 0 ||
+            (stat.valid & ZIP_STAT_NAME) == 0 || std::string_view(stat.name).ends_with('/'))
+            continue;
+        entries.push_back({stat.name, (stat.valid & ZIP_STAT_SIZE) != 0 ? stat.size : 0});
     }
     return true;
 }
@@ -47,8 +66,10 @@ bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& en
     if (!archive) return false;
     zip_stat_t stat;
     zip_file_t* file = nullptr;
-    if (zip_stat(archive.get(), name.c_str(), 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
-        (file = zip_fopen(archive.get(), name.c_str(), 0)) == nullptr) {
+    const zip_int64_t index = Locate(archive.get(), name);
+    if (index < 0 || zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+        (stat.valid & ZIP_STAT_SIZE) == 0 ||
+        (file = zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(index), 0)) == nullptr) {
         error = zip_strerror(archive.get());
         return false;
     }

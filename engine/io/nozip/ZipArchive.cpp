@@ -6,7 +6,7 @@ namespace {
 constexpr char kNoZip[] = "this build of Corvane cannot read zip files";
 }
 
-bool ZipEntryNames(std::string_view, std::vector<std::string>&, std::string& error) {
+bool ZipEntries(std::string_view, std::vector<ZipEntry>&, std::string& error) {
     error = kNoZip;
     return false;
 }

@@ -62,15 +62,15 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
-    const DWORD attributes = GetFileAttributesW(Utf16(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         error = "is a directory";
         return false;
     }
     // Other programs may go on reading, writing or even deleting the file while it is read.
     const HANDLE handle =
-        CreateFileW(Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = LastError();
         return false;

@@ -21,7 +21,7 @@ namespace {
 // The file a path names once symbolic links are followed, so that saving through a link
 // replaces the file it points to and leaves the link in place.
 std::string ResolvedTarget(const std::string& path) {
-    const HANDLE handle = CreateFileW(Utf16(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE handle = CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return path;
     std::wstring resolved(MAX_PATH, L'\0');
@@ -52,12 +52,12 @@ BOOL WINAPI RemoveTempOnEnd(DWORD) {
 // Call with gTempMutex held, so that the handler never sees a temporary file it cannot remove.
 void WatchTemp(const std::string& name) {
     static const bool registered = SetConsoleCtrlHandler(RemoveTempOnEnd, TRUE) != 0;
-    if (registered && gTempPath.empty()) gTempPath = Utf16(name);
+    if (registered && gTempPath.empty()) gTempPath = WidePath(name);
 }
 
 void UnwatchTemp(const std::string& name) {
     const std::lock_guard<std::mutex> lock(gTempMutex);
-    if (gTempPath == Utf16(name)) gTempPath.clear();
+    if (gTempPath == WidePath(name)) gTempPath.clear();
 }
 
 // Open a new file beside target with a name no other file has; -1 when none can be created.
@@ -82,8 +82,8 @@ int CreateBeside(const std::string& target, std::string& name) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
         const std::wstring wide = dir + L"." + base + L".corvane-" + Utf16(suffix);
-        const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = CreateFileW(WidePath(wide).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                          nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS) continue;
             return -1;
@@ -91,7 +91,7 @@ int CreateBeside(const std::string& target, std::string& name) {
         const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_WRONLY | _O_BINARY);
         if (fd < 0) {
             CloseHandle(handle);
-            (void)DeleteFileW(wide.c_str());
+            (void)DeleteFileW(WidePath(wide).c_str());
             return -1;
         }
         name = Utf8(wide);
@@ -102,7 +102,7 @@ int CreateBeside(const std::string& target, std::string& name) {
 
 // True when the file at path is a disk file, not a device such as NUL or CON or a pipe
 bool IsDiskFile(const std::string& path) {
-    const HANDLE handle = CreateFileW(Utf16(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE handle = CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return true;
     const bool disk = GetFileType(handle) == FILE_TYPE_DISK;
@@ -113,7 +113,7 @@ bool IsDiskFile(const std::string& path) {
 }  // namespace
 
 bool OutputExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Utf16(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -135,7 +135,7 @@ SaveFile::~SaveFile() {
 }
 
 bool SaveFile::open() {
-    const std::wstring target = Utf16(target_);
+    const std::wstring target = WidePath(target_);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
@@ -180,8 +180,8 @@ bool SaveFile::commit() {
     const bool synced = _commit(fd_) == 0;
     const bool closed = _close(fd_) == 0;
     fd_ = -1;
-    const std::wstring temp = Utf16(temp_);
-    const std::wstring target = Utf16(target_);
+    const std::wstring temp = WidePath(temp_);
+    const std::wstring target = WidePath(target_);
     // The replacement keeps the attributes of the file it replaces (hidden, archive ...).
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) (void)SetFileAttributesW(temp.c_str(), attributes);
@@ -206,7 +206,7 @@ void SaveFile::discard() {
     if (fd_ >= 0) _close(fd_);
     fd_ = -1;
     if (!temp_.empty()) {
-        const std::wstring temp = Utf16(temp_);
+        const std::wstring temp = WidePath(temp_);
         (void)SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
         (void)DeleteFileW(temp.c_str());
         UnwatchTemp(temp_);

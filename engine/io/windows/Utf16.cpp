@@ -1,6 +1,8 @@
 // UTF-8 text inside Corvane, UTF-16 at the Windows calls: the conversion both ways.
 #include "Utf16.h"
 
+#include "LongPath.h"
+
 #include <windows.h>
 
 namespace corvane {
@@ -22,6 +24,27 @@ std::string Utf8(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), static_cast<int>(narrow.size()), nullptr,
                         nullptr);
     return narrow;
+}
+
+std::wstring WidePath(std::string_view utf8) {
+    return WidePath(std::wstring_view(Utf16(utf8)));
+}
+
+std::wstring WidePath(std::wstring_view utf16) {
+    // Paths that fit the ordinary form keep it; the extended form is for those past MAX_PATH
+    // (less room for an 8.3 name: the limit for folders), and its "\\?\" does not count.
+    constexpr std::size_t kOrdinary = MAX_PATH - 12;
+    const bool absolute = utf16.size() >= 3 && utf16[1] == L':' && (utf16[2] == L'\\' || utf16[2] == L'/');
+    if (absolute && utf16.size() < kOrdinary) return std::wstring(utf16);
+    std::wstring current(MAX_PATH, L'\0');
+    DWORD size = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+    if (size >= current.size()) {
+        current.resize(size);
+        size = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+    }
+    current.resize(size < current.size() ? size : 0);
+    std::wstring extended = LongPath(utf16, current);
+    return extended.size() < kOrdinary + 4 ? std::wstring(utf16) : extended;
 }
 
 }  // namespace corvane
