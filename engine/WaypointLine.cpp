@@ -40,12 +40,11 @@ Shown ShownByType(const CacheRecord& record) {
     return ShownByContainer(record);
 }
 
-// A child waypoint is labelled by its description ("Parking Area", "Final Location") or its
-// code; it has no ratings or type letters to show.
-void AppendChildName(const CacheRecord& record, std::string& line) {
-    const std::string& name = record.Description.empty() ? record.WaypointCode : record.Description;
+// Append text inside a double-quoted field. Nothing is escaped there, so a double quote would
+// end the field early and split the line into extra fields; it becomes an apostrophe, as in names.
+void AppendInQuotes(std::string& line, std::string_view text) {
     const std::size_t start = line.size();
-    line += name;
+    line += text;
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
 }
 
@@ -79,13 +78,15 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     line += ",\"";
     if (shown.child != nullptr) {
-        AppendChildName(record, line);
+        // A child waypoint is labelled by its description ("Parking Area", "Final Location") or
+        // its code; it has no ratings or type letters to show.
+        AppendInQuotes(line, record.Description.empty() ? record.WaypointCode : record.Description);
     } else {
-        line += record.CacheName;
+        AppendInQuotes(line, record.CacheName);
         line += " (";
-        line += record.Difficulty;
+        AppendInQuotes(line, record.Difficulty);
         line += '/';
-        line += record.Terrain;
+        AppendInQuotes(line, record.Terrain);
         line += ' ';
         line += record.TypeCode;
         line += ')';
@@ -94,9 +95,9 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     if (includeHints) {
         line += ",\"";
-        line += record.WaypointCode;
+        AppendInQuotes(line, record.WaypointCode);
         line += " (Hint): ";
-        line += record.Hint;
+        AppendInQuotes(line, record.Hint);
         line += '"';
     } else {
         line += ',';
@@ -105,10 +106,10 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     line += ",\"";
     if (linkToWebsite) {
-        line += record.CacheURL;
+        AppendInQuotes(line, record.CacheURL);
     } else {
         line += "\\cmate:";
-        line += record.WaypointCode;
+        AppendInQuotes(line, record.WaypointCode);
     }
     line += '"';
 
