@@ -1,6 +1,7 @@
 // corvane-cli: what each argument list asks for, and, by running the program, each exit status
 // with what it prints, the standard streams and the question on a terminal.
 #include "CommandLine.h"
+#include "GpxProtection.h"
 #include "RunCli.h"
 #include "Support.h"
 
@@ -59,6 +60,27 @@ TEST(CommandLine, ReadsEachArgumentList) {
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
 
+// A CSV file named after the GPX file is refused when it is an input or a GPX or zip file.
+TEST(CommandLine, NeverWritesCsvOverAGpxOrZipFile) {
+    TempDir dir;
+    const std::string gpx = dir.Write("a.gpx", kOakGpx), csv = dir.Write("old.csv", "WP04,1");
+    const std::string xml = dir.Write("gpx-data", "\xEF\xBB\xBF\r\n<?xml"), zip = dir.Write("pq-data", "PK\x03\x04");
+    const std::pair<std::vector<std::string>, bool> rows[] = {
+        {{gpx, csv}, false},
+        {{gpx, dir.path("new.csv")}, false},
+        {{gpx, "-"}, false},
+        {{gpx, gpx}, true},
+        {{gpx, dir.path("two.gpx")}, true},
+        {{gpx, dir.path("B.ZIP")}, true},
+        {{gpx, xml}, true},
+        {{gpx, zip}, true},
+        {{"-o", gpx, gpx}, true},
+        {{"-o", zip, gpx}, false},
+    };
+    for (const auto& [args, refused] : rows)
+        EXPECT_EQ(cli::GpxProtection(ParseCommandLine(args).commandLine).empty(), !refused) << args[1];
+}
+
 TEST(Cli, EachExitStatusWithWhatItPrints) {
     TempDir dir;
     const std::string gpx = dir.Write("oak.gpx", kOakGpx), csv = dir.Write("out.csv", "old");
@@ -78,6 +100,8 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
          "I have a problem loading the GPX file, please check it or select another.\ncorvane-cli: " + dir.path("no.gpx") +
              ": No such file or directory\n", ""},
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
+        {{"--force", gpx, gpx}, 1, "", "corvane-cli: '" + gpx + "' is a GPX or zip file, not a CSV file to write; "
+         "name the CSV file with -o CSV\n" + help, ""},
         {{"--force", gpx, "/dev/full"}, 4, "",
          "I have a problem writing the CSV file, please check it or select another.\n", ""},
         {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},
@@ -90,6 +114,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         EXPECT_EQ(result.err, row.err) << row.args[0];
         EXPECT_TRUE(row.written.empty() || Lines(ReadFile(row.written)).back() == OakLine()) << row.args[0];
         EXPECT_EQ(ReadFile(csv) == "old", row.written != csv) << row.args[0];
+        EXPECT_EQ(ReadFile(gpx), kOakGpx) << row.args[0];
         dir.Write("out.csv", "old");
     }
 }
