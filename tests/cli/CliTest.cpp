@@ -60,6 +60,25 @@ TEST(CommandLine, ReadsEachArgumentList) {
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
 
+// The help fits 80 columns, and the manual page shows every option of the same table with its value.
+TEST(CommandLine, HelpAndManualPageShowEveryOption) {
+    const std::string help = cli::UsageText();
+    for (std::size_t start = 0, end; start < help.size(); start = end + 1) {
+        end = help.find('\n', start);
+        EXPECT_LE(end - start, 80u) << help.substr(start, end - start);
+    }
+    const std::string man = ReadFile(CORVANE_SOURCE_DIR "/cli/corvane-cli.1.scd");
+    for (const auto& [name, value] : cli::OptionNames()) {
+        const std::string shown =
+            "*--" + std::string(name) + "*" + (value.empty() ? "" : " _" + std::string(value) + "_");
+        EXPECT_NE(man.find("\n" + shown), std::string::npos) << shown;
+        EXPECT_NE(help.find("  --" + std::string(name)), std::string::npos) << name;
+    }
+    for (const char* synopsis :
+         {"*corvane-cli* [_options_] _GPX_ [_CSV_]", "*corvane-cli* [_options_] *-o* _CSV_ _GPX_..."})
+        EXPECT_NE(man.find(synopsis), std::string::npos) << synopsis;
+}
+
 // A CSV file named after the GPX file is refused when it is an input or a GPX or zip file.
 TEST(CommandLine, NeverWritesCsvOverAGpxOrZipFile) {
     TempDir dir;
