@@ -141,6 +141,16 @@ private slots:
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
     }
 
+    // A box with a short prompt is still wide enough for its whole title.
+    void aBoxIsWideEnoughForItsTitle() {
+        const auto box = MakeMessageBox("Complete!", kStyleInformation, "Conversion", nullptr);
+        const auto narrow = MakeMessageBox("Complete!", kStyleInformation, "", nullptr);
+        box->show();
+        narrow->show();
+        QVERIFY(box->width() >= narrow->width());
+        QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
+    }
+
     void settingsChooseTheLinkAndTheHint() {
         for (const auto& [include, hint] : {std::pair{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}}) {
             TestWindow t;
