@@ -16,7 +16,7 @@ using GpxDocuments = std::vector<std::unique_ptr<GpxDocument>>;
 // Read and parse every input in order, appending its documents. A zip file gives its GPX
 // entries, each caches file before its "-wpts" file, otherwise in name order. stream, when
 // set, is read in place of the one file named. False with the reason ("NAME: why") at the
-// first input that does not load. bytesRead learns the bytes read so far after each file.
+// first input that does not load. bytesRead learns the bytes read so far as they arrive.
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
                    std::string& reason, const std::function<void(std::size_t)>& bytesRead = {});
 
