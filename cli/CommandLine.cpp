@@ -69,6 +69,24 @@ const std::array<Option, 12> kOptions{{
 }};
 // clang-format on
 
+// The help's lines fit a terminal of 80 columns; an option's text starts in this column.
+constexpr std::size_t kHelpWidth = 80;
+constexpr std::size_t kHelpIndent = 21;
+
+// The line broken at blanks into lines of at most kHelpWidth columns, each but the first
+// indented by indent blanks, each ended by a newline
+std::string Wrapped(std::string_view line, std::size_t indent) {
+    std::string text;
+    while (line.size() > kHelpWidth) {
+        std::size_t cut = line.rfind(' ', kHelpWidth);
+        if (cut == std::string_view::npos || cut <= indent) cut = line.find(' ', kHelpWidth);
+        if (cut == std::string_view::npos) break;
+        text += std::string(line.substr(0, cut)) + "\n" + std::string(indent, ' ');
+        line.remove_prefix(cut + 1);
+    }
+    return text + std::string(line) + "\n";
+}
+
 // The option called name, or nullptr when there is none
 const Option* FindOption(std::string_view name) {
     auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
@@ -164,24 +182,38 @@ std::string UsageText() {
                        "  GPX  the GPX file to read; - reads standard input. A zip file (a pocket\n"
                        "       query) gives every GPX file in it, each caches file before its -wpts file\n"
                        "  CSV  the CSV file to write; - writes standard output. Without it: the GPX\n"
-                       "       name with its last three characters replaced by \"csv\" (a.gpx gives\n"
-                       "       a.csv), or standard output when GPX is -\n"
+                       "       name with its extension replaced by \"csv\" (a.gpx gives a.csv), or\n"
+                       "       standard output when GPX is -. A GPX or zip file is never taken as CSV\n"
                        "\n"
                        "Options (--option=value works too; -- ends the options):\n";
     for (const Option& option : kOptions) {
         std::string left = "  --" + std::string(option.name);
         if (!option.valueName.empty()) left += " " + std::string(option.valueName);
-        left.resize(std::max<std::size_t>(left.size() + 1, 21), ' ');
-        text += left + std::string(option.help) + "\n";
+        left.resize(std::max<std::size_t>(left.size() + 1, kHelpIndent), ' ');
+        text += Wrapped(left + std::string(option.help), kHelpIndent);
     }
     text += "\n";
-    text += DefaultEncodingHelp();
+    for (std::string_view rest = DefaultEncodingHelp(); !rest.empty();) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        text += Wrapped(rest.substr(0, end), 0);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
     text +=
         "\n"
-        "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV file\n"
-        "exists and was not replaced; 4 the CSV file could not be written. With --write-icons:\n"
-        "3 a different icon file exists and nothing was written; 4 an icon file could not be written.\n";
+        "On a terminal, a progress line counts the megabytes read, then the waypoints\n"
+        "written.\n"
+        "\n"
+        "Exit status: 0 written; 1 usage error; 2 the GPX file does not load; 3 the CSV\n"
+        "file exists and was not replaced; 4 the CSV file could not be written.\n"
+        "With --write-icons: 3 a different icon file exists and nothing was written;\n"
+        "4 an icon file could not be written.\n";
     return text;
+}
+
+std::vector<OptionName> OptionNames() {
+    std::vector<OptionName> names;
+    for (const Option& option : kOptions) names.push_back({option.name, option.valueName});
+    return names;
 }
 
 }  // namespace corvane::cli

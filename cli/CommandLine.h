@@ -40,7 +40,15 @@ struct ParseResult {
 // Read the arguments that follow the program name
 ParseResult ParseCommandLine(std::span<const std::string> args);
 
-// The text --help prints: synopsis, options, encoding default and exit statuses
+// The text --help prints: synopsis, options, encoding default, progress and exit statuses
 std::string UsageText();
+
+struct OptionName {
+    std::string_view name;       // without the leading "--"
+    std::string_view valueName;  // "" for an option without a value
+};
+
+// Every long option, in the order --help lists them; the manual page is checked against this
+std::vector<OptionName> OptionNames();
 
 }  // namespace corvane::cli

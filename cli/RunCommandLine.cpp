@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Console.h"
 #include "ConsoleWindow.h"
+#include "GpxProtection.h"
 #include "LoadDocument.h"
 #include "Messages.h"
 #include "ProgressLine.h"
@@ -81,6 +82,7 @@ int RunCommandLine(std::span<const std::string> args) {
         return kExitWritten;
     }
     if (commandLine.action == Action::WriteIcons) return WriteIcons(commandLine);
+    if (const std::string protection = GpxProtection(commandLine); !protection.empty()) return UsageError(protection);
 
     const bool fromStdin = commandLine.gpx == kStandardStream;
     const bool toStdout = commandLine.csv == kStandardStream;

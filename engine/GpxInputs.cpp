@@ -117,13 +117,15 @@ bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, Gpx
         const std::string name = stream != nullptr ? "standard input" : path;
         FileBytes bytes;
         std::string error;
-        const bool read = stream != nullptr ? ReadWholeStream(stream, bytes, error) : ReadWholeFile(path, bytes, error);
+        ReadProgress progress;
+        if (bytesRead) progress = [&](std::size_t read) { bytesRead(total + read); };
+        const bool read = stream != nullptr ? ReadWholeStream(stream, bytes, error, progress)
+                                            : ReadWholeFile(path, bytes, error, progress);
         if (!read) {
             reason = name + ": " + error;
             return false;
         }
         total += bytes.size;
-        if (bytesRead) bytesRead(total);
         if (LooksLikeZip(std::string_view(bytes.data.get(), bytes.size))) {
             if (!LoadZip(name, std::move(bytes), documents, reason, zipLimit)) return false;
             continue;

@@ -20,7 +20,7 @@ inline constexpr std::uint64_t kZipLimit = std::uint64_t{1} << 30;
 // Read and parse every input in order, appending its documents. A zip file gives its GPX
 // entries, each caches file before its "-wpts" file, otherwise in name order. stream, when
 // set, is read in place of the one file named. False with the reason ("NAME: why") at the
-// first input that does not load. bytesRead learns the bytes read so far after each file.
+// first input that does not load. bytesRead learns the bytes read so far as they arrive.
 // A zip file whose GPX entries declare more than zipLimit bytes in all is refused unless it is
 // at least a hundredth of their size.
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,

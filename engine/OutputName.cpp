@@ -2,24 +2,18 @@
 #include "OutputName.h"
 
 namespace corvane {
-namespace {
 
-// True for the second and later bytes of a UTF-8 character
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-}  // namespace
-
+// Only a name with an extension gives a CSV name. Cutting a fixed number of characters made a
+// path typed into the window give "csv" from "/tm" and ".gcsv" from "week.gpx" with a blank
+// after it, names a user would then convert into without noticing. A leading dot marks a
+// hidden file, not an extension, and an extension holding a blank is a name still being typed.
 std::optional<std::string> OutputName(std::string_view gpx) {
-    // Characters, not bytes: a name ending in "ü" loses the whole letter.
-    std::size_t end = gpx.size();
-    for (int cut = 0; cut < 3; ++cut) {
-        if (end == 0) return std::nullopt;
-        --end;
-        for (int tail = 0; tail < 3 && end > 0 && IsContinuationByte(gpx[end]); ++tail) --end;
-    }
-    return std::string(gpx.substr(0, end)) + "csv";
+    const std::size_t separator = gpx.find_last_of("/\\");
+    const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+    const std::size_t dot = gpx.rfind('.');
+    if (dot == std::string_view::npos || dot <= nameStart || dot + 1 == gpx.size()) return std::nullopt;
+    if (gpx.find(' ', dot) != std::string_view::npos) return std::nullopt;
+    return std::string(gpx.substr(0, dot + 1)) + "csv";
 }
 
 }  // namespace corvane

@@ -7,8 +7,8 @@
 
 namespace corvane {
 
-// The GPX name (UTF-8) with its last three characters replaced by "csv", whatever they are;
-// nothing when the name is shorter than three characters
+// The GPX name (UTF-8) with the extension of its file name replaced by "csv"; nothing while the
+// file name has no extension, as when a path is being typed ("/tm", "week.")
 std::optional<std::string> OutputName(std::string_view gpx);
 
 }  // namespace corvane

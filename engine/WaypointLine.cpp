@@ -62,11 +62,11 @@ const std::string& ChildName(const CacheRecord& record) {
     return record.Comment.empty() ? record.WaypointCode : record.Comment;
 }
 
-// Append a name tidied as icons by type show it, its double quotes made apostrophes, since
-// the field is quoted.
-void AppendTidyName(std::string_view name, std::string& line) {
+// Append text inside a double-quoted field. Nothing is escaped there, so a double quote would
+// end the field early and split the line into extra fields; it becomes an apostrophe, as in names.
+void AppendInQuotes(std::string& line, std::string_view text) {
     const std::size_t start = line.size();
-    line += TidyName(name);
+    line += text;
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
 }
 
@@ -105,16 +105,16 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     line += ",\"";
     if (shown.child) {
-        AppendTidyName(ChildName(record), line);
+        AppendInQuotes(line, TidyName(ChildName(record)));
     } else {
         if (byType)
-            AppendTidyName(record.CacheName, line);
+            AppendInQuotes(line, TidyName(record.CacheName));
         else
-            line += record.CacheName;
+            AppendInQuotes(line, record.CacheName);
         line += " (";
-        line += record.Difficulty;
+        AppendInQuotes(line, record.Difficulty);
         line += '/';
-        line += record.Terrain;
+        AppendInQuotes(line, record.Terrain);
         line += ' ';
         line += record.TypeCode;
         line += ')';
@@ -123,9 +123,9 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     if (includeHints) {
         line += ",\"";
-        line += record.WaypointCode;
+        AppendInQuotes(line, record.WaypointCode);
         line += " (Hint): ";
-        line += record.Hint;
+        AppendInQuotes(line, record.Hint);
         line += '"';
     } else {
         line += ',';
@@ -134,10 +134,10 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
 
     line += ",\"";
     if (linkToWebsite) {
-        line += record.CacheURL;
+        AppendInQuotes(line, record.CacheURL);
     } else {
         line += "\\cmate:";
-        line += record.WaypointCode;
+        AppendInQuotes(line, record.WaypointCode);
     }
     line += '"';
 

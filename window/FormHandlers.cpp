@@ -2,6 +2,8 @@
 // a dropped file and Convert.
 #include "FormHandlers.h"
 
+#include "FollowOutputName.h"
+#include "FormLayout.h"
 #include "InitialDirectory.h"
 #include "LoadDocument.h"
 #include "OutputName.h"
@@ -16,12 +18,13 @@ namespace {
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
-// Shows the dialog for the box that read and write reach; a browse that fails, the user's cancel
-// included, leaves the box as it was and says nothing.
-void Browse(FormView& view, std::string (FormView::*read)(), void (FormView::*write)(const std::string&),
-            const char* filter) {
+// Shows the dialog in the folder and with the file name of the path start, and puts the chosen file
+// into the box that write sets; a browse that fails, the user's cancel included, leaves the box as
+// it was and says nothing.
+void Browse(FormView& view, const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
     try {
-        const std::optional<std::string> chosen = view.ChooseFile(filter, InitialDirectory((view.*read)()));
+        const std::optional<std::string> chosen =
+            view.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
         if (chosen) (view.*write)(*chosen);
     } catch (...) {
     }
@@ -30,8 +33,9 @@ void Browse(FormView& view, std::string (FormView::*read)(), void (FormView::*wr
 }  // namespace
 
 void FormHandlers::Form_Load() {
-    settings_.LoadSettings(store_);
-    // Setting the GPX path runs the output-name rule; the saved CSV path then replaces its result.
+    settings_.LoadSettings(store_, firstRunIconFolder_);
+    // Setting the GPX path runs the output-name rule; the saved CSV path then replaces its result,
+    // and when the two are the same the output box goes on following the GPX box.
     view_.setTxtGPX(settings_.GPXPath);
     view_.setTxtMM(settings_.CSVPath);
     view_.setTxtIcon(settings_.IconPath);
@@ -40,6 +44,13 @@ void FormHandlers::Form_Load() {
     view_.setOptURL(settings_.Include == "C" ? 1 : 0);
     view_.setChkHint(settings_.Hint == "Y" ? 1 : 0);
     view_.setMnuIconsByType(settings_.Kinds == "Type");
+    // "Encoding" is set by hand; a name that is no code page would otherwise go unnoticed while
+    // every CSV file came out in the system's code page.
+    if (!settings_.Encoding.empty() && CanonicalCodePage(settings_.Encoding).empty())
+        view_.MsgBoxDetail("The \"Encoding\" setting \"" + settings_.Encoding + "\" names no code page Corvane knows.",
+                           kStyleExclamation, std::string(kFormCaption),
+                           "Use one of windows-1250 to windows-1258 or utf-8. Until then CSV files are written in " +
+                               DefaultCodePage() + ".");
 }
 
 void FormHandlers::Form_Unload() {
@@ -62,17 +73,20 @@ void FormHandlers::cmdConvert_Click() {
 }
 
 void FormHandlers::cmdGPX_Click() {
-    Browse(view_, &FormView::txtGPX, &FormView::setTxtGPX, kGpxFilter);
+    Browse(view_, view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter);
 }
 
 void FormHandlers::cmdMM_Click() {
-    Browse(view_, &FormView::txtMM, &FormView::setTxtMM, kCsvFilter);
+    // Never the GPX file's own name: one Open there and one Yes would replace the GPX file with CSV.
+    const std::string output = view_.txtMM();
+    Browse(view_, output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter);
 }
 
 void FormHandlers::txtGPX_Change() {
-    // Once the output box holds anything, even blanks, the user's name stands.
-    if (!view_.txtMM().empty()) return;
-    if (const auto name = OutputName(view_.txtGPX())) view_.setTxtMM(*name);
+    const std::string derived = OutputName(view_.txtGPX()).value_or("");
+    const std::optional<std::string> output = FollowOutputName(view_.txtMM(), derivedName_, derived);
+    derivedName_ = derived;
+    if (output) view_.setTxtMM(*output);
 }
 
 void FormHandlers::mnuWriteIcons_Click() {

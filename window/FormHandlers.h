@@ -8,14 +8,17 @@
 #include "modPath.h"
 
 #include <string>
+#include <utility>
 
 namespace corvane {
 
 // A front-end calls one handler per event of its controls, on its window's thread.
 class FormHandlers {
 public:
-    // Handlers over the front-end's controls and settings store; both must outlive them
-    FormHandlers(FormView& view, SettingsStore& store) : view_(view), store_(store) {}
+    // Handlers over the front-end's controls and settings store, both of which must outlive them;
+    // the icon box starts with firstRunIconFolder while no icon folder is stored
+    FormHandlers(FormView& view, SettingsStore& store, std::string firstRunIconFolder = kDefaultIconPath)
+        : view_(view), store_(store), firstRunIconFolder_(std::move(firstRunIconFolder)) {}
 
     // Fills the controls from the settings, before the window is shown
     void Form_Load();
@@ -27,7 +30,8 @@ public:
     void cmdGPX_Click();
     // Lets the user choose the CSV file
     void cmdMM_Click();
-    // Fills an empty output box from the GPX name; runs for every change of the GPX box
+    // Makes the output box follow the GPX name until the user gives a name of their own; runs for
+    // every change of the GPX box
     void txtGPX_Change();
     // Writes the icon set into the folder the icon box names ("Write Corvane's Icons Here")
     void mnuWriteIcons_Click();
@@ -39,6 +43,8 @@ private:
     CacheRecord record_;  // outlives each conversion, as the engine expects
     FormView& view_;
     SettingsStore& store_;
+    std::string firstRunIconFolder_;
+    std::string derivedName_;  // the output name the GPX box's text gives, "" for none
 };
 
 }  // namespace corvane

@@ -27,8 +27,9 @@ public:
     // Tick or clear "Icons by cache type"
     virtual void setMnuIconsByType(bool checked) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets
-    // the dialog choose), its name field holding the last file chosen; the full path, or nothing on cancel
-    virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) = 0;
+    // the dialog choose), its name field holding fileName; the full path, or nothing on cancel
+    virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                                  const std::string& fileName) = 0;
     // Run a conversion over this view and return when it has ended, its last box answered; the
     // window takes no input meanwhile. Here it runs on the window's thread, which it holds.
     virtual void RunConversion(const std::function<void()>& conversion) { conversion(); }

@@ -1,15 +1,29 @@
-// The folder a browse dialog opens in, taken from the path already in its box.
+// The folder and file name a browse dialog opens with, taken from the path already in its box.
 #include "InitialDirectory.h"
 
 namespace corvane {
 
-std::string InitialDirectory(std::string_view boxText) {
-    // Only spaces are trimmed: a tab at either end stays part of the path.
-    const std::size_t first = boxText.find_first_not_of(' ');
+namespace {
+
+// The text without leading and trailing spaces; a tab at either end stays part of the path
+std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
-    const std::string_view path = boxText.substr(first, boxText.find_last_not_of(' ') + 1 - first);
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
+}  // namespace
+
+std::string InitialDirectory(std::string_view boxText) {
+    const std::string_view path = TrimSpaces(boxText);
     const std::size_t separator = path.find_last_of("\\/");
     return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
+}
+
+std::string InitialFileName(std::string_view boxText) {
+    const std::string_view path = TrimSpaces(boxText);
+    const std::size_t separator = path.find_last_of("\\/");
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
 }
 
 }  // namespace corvane

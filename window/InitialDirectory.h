@@ -1,4 +1,4 @@
-// The folder a browse dialog opens in, taken from the path already in its box.
+// The folder and file name a browse dialog opens with, taken from the path already in its box.
 #pragma once
 
 #include <string>
@@ -9,5 +9,8 @@ namespace corvane {
 // The box text without leading and trailing spaces, up to and including its last backslash
 // (or slash); "" when it has neither, which leaves the starting folder to the dialog
 std::string InitialDirectory(std::string_view boxText);
+
+// The box text without leading and trailing spaces, after its last backslash (or slash)
+std::string InitialFileName(std::string_view boxText);
 
 }  // namespace corvane

@@ -8,7 +8,7 @@ namespace {
 struct SettingsKey {
     const char* key;
     std::string modPath::*variable;
-    const char* fallback;  // the value when the store has none
+    const char* fallback;  // the value when the store has none; null: the first-run icon folder
     bool saved;
 };
 
@@ -17,7 +17,7 @@ struct SettingsKey {
 const SettingsKey kKeys[] = {
     {"GPXPath", &modPath::GPXPath, "", true},
     {"CSVPath", &modPath::CSVPath, "", true},
-    {"IconPath", &modPath::IconPath, "", true},
+    {"IconPath", &modPath::IconPath, nullptr, true},
     {"Name", &modPath::Name, "", true},
     {"Include", &modPath::Include, "C", true},
     {"Hint", &modPath::Hint, "N", true},
@@ -31,8 +31,11 @@ const std::string kSection = "Startup";
 
 }  // namespace
 
-void modPath::LoadSettings(SettingsStore& store) {
-    for (const SettingsKey& k : kKeys) this->*k.variable = store.GetSetting(kAppName, kSection, k.key, k.fallback);
+// Only an absent icon folder takes the first-run one: an empty one was stored by the user.
+void modPath::LoadSettings(SettingsStore& store, const std::string& firstRunIconPath) {
+    for (const SettingsKey& k : kKeys)
+        this->*k.variable =
+            store.GetSetting(kAppName, kSection, k.key, k.fallback != nullptr ? k.fallback : firstRunIconPath);
 }
 
 void modPath::SaveSettings(SettingsStore& store) const {

@@ -7,6 +7,9 @@
 
 namespace corvane {
 
+// The icon folder the command line names by default, relative to the CSV file's drive
+inline constexpr char kDefaultIconPath[] = "\\MM Icons\\";
+
 // The remembered values, as the store holds them: plain strings, never trimmed or checked.
 struct modPath {
     std::string GPXPath;   // the GPX file
@@ -18,8 +21,9 @@ struct modPath {
     std::string Kinds;     // "Type": icons by cache type; "Container" (the default): by container
     std::string Encoding;  // code page of the CSV file; set by hand, never saved
 
-    // Read every key of the application "Corvane", section "Startup", each with its default when absent
-    void LoadSettings(SettingsStore& store);
+    // Read every key of the application "Corvane", section "Startup", each with its default when
+    // absent; the icon folder's default is firstRunIconPath
+    void LoadSettings(SettingsStore& store, const std::string& firstRunIconPath = kDefaultIconPath);
     // Write every key but Encoding, in the same order
     void SaveSettings(SettingsStore& store) const;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,10 +17,17 @@ struct FileBytes {
 // Double a full buffer of capacity bytes, keeping the bytes read so far
 void GrowBuffer(FileBytes& bytes, std::size_t& capacity);
 
+// Learns the bytes read so far, after each chunk
+using ReadProgress = std::function<void(std::size_t)>;
+
+// The most one read asks for: a large file comes in a chunk at a time, so that its progress
+// can be shown while it is read, not only once it has been
+inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+
 // Read the whole file at path (UTF-8); false with the reason in error when it cannot be read
-bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error);
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress = {});
 
 // Read everything left in an open stream; false with the reason in error when that fails
-bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error);
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error, const ReadProgress& progress = {});
 
 }  // namespace corvane

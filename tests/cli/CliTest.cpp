@@ -1,6 +1,7 @@
 // corvane-cli: what each argument list asks for, and, by running the program, each exit status
 // with what it prints, the standard streams and the question on a terminal.
 #include "CommandLine.h"
+#include "GpxProtection.h"
 #include "RunCli.h"
 #include "Support.h"
 
@@ -61,6 +62,46 @@ TEST(CommandLine, ReadsEachArgumentList) {
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
 
+// The help fits 80 columns, and the manual page shows every option of the same table with its value.
+TEST(CommandLine, HelpAndManualPageShowEveryOption) {
+    const std::string help = cli::UsageText();
+    for (std::size_t start = 0, end; start < help.size(); start = end + 1) {
+        end = help.find('\n', start);
+        EXPECT_LE(end - start, 80u) << help.substr(start, end - start);
+    }
+    const std::string man = ReadFile(CORVANE_SOURCE_DIR "/cli/corvane-cli.1.scd");
+    for (const auto& [name, value] : cli::OptionNames()) {
+        const std::string shown =
+            "*--" + std::string(name) + "*" + (value.empty() ? "" : " _" + std::string(value) + "_");
+        EXPECT_NE(man.find("\n" + shown), std::string::npos) << shown;
+        EXPECT_NE(help.find("  --" + std::string(name)), std::string::npos) << name;
+    }
+    for (const char* synopsis :
+         {"*corvane-cli* [_options_] _GPX_ [_CSV_]", "*corvane-cli* [_options_] *-o* _CSV_ _GPX_..."})
+        EXPECT_NE(man.find(synopsis), std::string::npos) << synopsis;
+}
+
+// A CSV file named after the GPX file is refused when it is an input or a GPX or zip file.
+TEST(CommandLine, NeverWritesCsvOverAGpxOrZipFile) {
+    TempDir dir;
+    const std::string gpx = dir.Write("a.gpx", kOakGpx), csv = dir.Write("old.csv", "WP04,1");
+    const std::string xml = dir.Write("gpx-data", "\xEF\xBB\xBF\r\n<?xml"), zip = dir.Write("pq-data", "PK\x03\x04");
+    const std::pair<std::vector<std::string>, bool> rows[] = {
+        {{gpx, csv}, false},
+        {{gpx, dir.path("new.csv")}, false},
+        {{gpx, "-"}, false},
+        {{gpx, gpx}, true},
+        {{gpx, dir.path("two.gpx")}, true},
+        {{gpx, dir.path("B.ZIP")}, true},
+        {{gpx, xml}, true},
+        {{gpx, zip}, true},
+        {{"-o", gpx, gpx}, true},
+        {{"-o", zip, gpx}, false},
+    };
+    for (const auto& [args, refused] : rows)
+        EXPECT_EQ(cli::GpxProtection(ParseCommandLine(args).commandLine).empty(), !refused) << args[1];
+}
+
 TEST(Cli, EachExitStatusWithWhatItPrints) {
     TempDir dir;
     const std::string gpx = dir.Write("oak.gpx", kOakGpx), csv = dir.Write("out.csv", "old");
@@ -80,6 +121,8 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
          "I have a problem loading the GPX file, please check it or select another.\ncorvane-cli: " + dir.path("no.gpx") +
              ": No such file or directory\n", ""},
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
+        {{"--force", gpx, gpx}, 1, "", "corvane-cli: '" + gpx + "' is a GPX or zip file, not a CSV file to write; "
+         "name the CSV file with -o CSV\n" + help, ""},
         {{"--force", gpx, "/dev/full"}, 4, "",
          "I have a problem writing the CSV file, please check it or select another.\n", ""},
         {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},
@@ -92,6 +135,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         EXPECT_EQ(result.err, row.err) << row.args[0];
         EXPECT_TRUE(row.written.empty() || Lines(ReadFile(row.written)).back() == OakLine()) << row.args[0];
         EXPECT_EQ(ReadFile(csv) == "old", row.written != csv) << row.args[0];
+        EXPECT_EQ(ReadFile(gpx), kOakGpx) << row.args[0];
         dir.Write("out.csv", "old");
     }
 }

@@ -50,6 +50,14 @@ TEST(Rules, EachSnippetWritesItsLines) {
              "<sym>Geocache</sym><g:name>The \"Big\" Oak</g:name><g:type>Multi-cache</g:type><g:container>Regular"
              "</g:container><g:log><g:type>Found it</g:type></g:log><g:travelbug><g:name>Bug</g:name></g:travelbug>"),
          "WP04,1,2,1205,\"The 'Big' Oak (/ MR)\",G,\"\",0.0,1,G,1,1,Multi,0\n", true},
+        {"a double quote inside any quoted field becomes an apostrophe; unquoted fields keep it",
+         Wpt("Q\"1",
+             "<url>http://x/?q=\"a\"</url><g:difficulty>1\"</g:difficulty>"
+             "<g:encoded_hints>Look inside the \"bird box\".</g:encoded_hints>"),
+         "WP04,1,2,206,\" (1'/ )\",\"Q'1 (Hint): Look inside the 'bird box'.\",\"http://x/?q='a'\",0.0,1,Q\"1,1,1,,0\n",
+         true, 1},
+        {"the same in the CacheMate link", Wpt("Q\"1", ""),
+         "WP04,1,2,206,\" (/ )\",Q\"1,\"\\cmate:Q'1\",0.0,1,Q\"1,1,1,,0\n"},
         {"the Motorway series has its own type",
          Wpt("M", "<g:name>M25 motorWAY Mahem</g:name><g:type>Multi-cache</g:type><g:container>Regular</g:container>"),
          "WP04,1,2,220,\"M25 motorWAY Mahem (/ OR)\",M,\"\\cmate:M\",0.0,1,M,1,1,Motorway,0\n"},
@@ -122,15 +130,21 @@ TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
     }
 }
 
-TEST(Rules, OutputNameReplacesTheLastThreeCharacters) {
+TEST(Rules, OutputNameReplacesTheExtension) {
     const std::pair<std::string, std::optional<std::string>> rows[] = {
         {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
-        {"C:\\Caches\\week", "C:\\Caches\\wcsv"},  // no dot is looked for
-        {"C:\\", "csv"},
-        {"week.güx", "week.csv"},  // characters, not bytes
-        {"C:\\week\U0001F600\U0001F600\U0001F600", "C:\\weekcsv"},
-        {"ab", std::nullopt},
-        {"Mü", std::nullopt},
+        {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
+        {"~/caches/week.xml", "~/caches/week.csv"},
+        {"week.g", "week.csv"},  // typing on: every step names the same CSV file
+        {"pq.gpx.zip", "pq.gpx.csv"},
+        {"week.güx", "week.csv"},
+        {"C:\\Caches\\week", std::nullopt},
+        {"/tm", std::nullopt},
+        {"~/caches/week.", std::nullopt},
+        {"week.gpx ", std::nullopt},
+        {"~/.caches", std::nullopt},  // a hidden file, not an extension
+        {"a.d/week", std::nullopt},   // the dot of a folder
+        {"", std::nullopt},
     };
     for (const auto& [gpx, csv] : rows) EXPECT_EQ(OutputName(gpx), csv) << gpx;
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 // A full device, file size limits, file modes and symbolic links are POSIX's; those tests run there.
@@ -132,6 +133,25 @@ TEST(Run, AFailingSinkIsAFailedWrite) {
     Conversion run;
     EXPECT_EQ(run(&failing), RunOutcome::WriteFailed);
     EXPECT_EQ(run.window.shown, std::vector<std::string>{kWrite});
+}
+
+// A large file reports its bytes as they are read, a chunk at a time, not only once at the end.
+TEST(Run, ProgressCountsTheBytesAsTheyAreRead) {
+    testing::TempDir dir;
+    testing::FakeWindow window;
+    const std::string gpx = "<gpx><!--" + std::string(3 << 20, ' ') + "-->" + std::string(testing::kOakGpx.substr(5));
+    window.gpx = dir.Write("large.gpx", gpx);
+    window.mm = dir.path("large.csv");
+    std::vector<std::size_t> bytes;
+    RunOptions options;
+    options.progress = [&](const RunProgress& p) {
+        if (p.waypoints == 0) bytes.push_back(p.bytesRead);
+    };
+    CacheRecord record;
+    ASSERT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_TRUE(std::is_sorted(bytes.begin(), bytes.end()));
+    EXPECT_EQ(bytes.back(), gpx.size());
 }
 
 }  // namespace

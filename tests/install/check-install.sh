@@ -18,6 +18,9 @@ install)
   for f in "${files[@]}"; do [[ -f $tmp/prefix/$f ]] || fail "$f is not installed"; done
   diff -r "$tmp/icons" "$tmp/prefix/share/corvane/icons" || fail "the installed icon set is not the one --write-icons writes"
   desktop-file-validate "$tmp/prefix/share/applications/corvane.desktop" || fail "desktop-file-validate refuses the .desktop file"
+  # Offered for GPX files only: a zip file is not always a pocket query.
+  grep -qx 'MimeType=application/gpx+xml;' "$tmp/prefix/share/applications/corvane.desktop" ||
+    fail "the .desktop file offers Corvane for more than GPX files"
   warnings=$(MANWIDTH=80 man --warnings -l "$tmp/prefix/share/man/man1/corvane-cli.1.gz" 2>&1 >/dev/null)
   [[ -z $warnings ]] || fail "man warns: $warnings"
   ;;

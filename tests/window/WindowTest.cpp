@@ -1,6 +1,5 @@
-// The window adds its controls, its dialogs, the settings, the output name that follows the GPX
-// box, dropped files and the wiring of Convert; the conversion itself is the engine's.
-#include "InitialDirectory.h"
+// The window adds its controls, its dialogs, the settings, dropped files and the wiring of its
+// handlers and of Convert; the rules themselves are the handlers' and the engine's.
 #include "Support.h"
 #include "WindowTestSupport.h"
 
@@ -35,20 +34,7 @@ private slots:
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
     }
 
-    void outputNameFollowsAnEmptyOutputBox() {
-        for (const auto& [output, gpx, expected] : {std::array<QString, 3>{"", "C:\\week.gpx", "C:\\week.csv"},
-                                                    {"D:\\all.csv", "C:\\week.gpx", "D:\\all.csv"},
-                                                    {"  ", "C:\\week.gpx", "  "},
-                                                    {"", "ab", ""}}) {
-            TestWindow t;
-            t.Open();
-            t.Box("txtMM")->setText(output);
-            t.Box("txtGPX")->setText(gpx);
-            QCOMPARE(t.Box("txtMM")->text(), expected);
-        }
-    }
-
-    // A cancel leaves the box as it was and says nothing.
+    // A cancel leaves the box as it was and says nothing; typing and browsing reach the handlers.
     void browseButtonsFillTheirBoxes() {
         TestWindow t;
         t.Open();
@@ -59,17 +45,13 @@ private slots:
         QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
         QVERIFY(t.boxes->shown.isEmpty());
         const QString gpx = "GPX Files (*.gpx *.zip);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
-        QCOMPARE(t.dialog->calls,
-                 QStringList({gpx, csv + QDir::toNativeSeparators("/data/"), gpx + QDir::toNativeSeparators("/data/"),
-                              csv + QDir::toNativeSeparators("/data/out/")}));
-    }
-
-    void initialFolderIsTheBoxUpToItsLastSeparator() {
-        const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"},   {"   ", ""},
-                                   {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\"}, {"C:\\Caches/week.gpx", "C:\\Caches/"},
-                                   {"/home/me\\week.csv", "/home/me\\"},         {"week.csv", ""}};
-        for (const auto& [box, folder] : rows)
-            QCOMPARE(QString::fromStdString(InitialDirectory(box.toStdString())), folder);
+        QCOMPARE(t.dialog->calls, QStringList({gpx + "|", csv + QDir::toNativeSeparators("/data/|week.csv"),
+                                               gpx + QDir::toNativeSeparators("/data/|week.gpx"),
+                                               csv + QDir::toNativeSeparators("/data/out/|new.csv")}));
+        t.Box("txtMM")->clear();
+        t.Box("txtGPX")->clear();
+        QTest::keyClicks(t.Box("txtGPX"), "/tmp/all.gpx");
+        QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("/tmp/all.csv"));
     }
 
     void aDroppedLocalFileBecomesTheGpxFile() {
@@ -86,8 +68,8 @@ private slots:
         }
     }
 
-    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the last choice.
-    void qtFileDialogStartsWithTheLastName() {
+    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the name given.
+    void qtFileDialogStartsWithTheNameGiven() {
         QStandardPaths::setTestModeEnabled(true);
         QWidget parent;
         QtFileDialog dialog(&parent);
@@ -99,10 +81,10 @@ private slots:
                 edit->setText(QDir::temp().filePath(name));
                 QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
             });
-            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath()), QDir::temp().filePath(name));
+            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath(), name), QDir::temp().filePath(name));
             QVERIFY(parent.findChildren<QFileDialog*>().isEmpty());
         }
-        QCOMPARE(seen, QStringList({"", "week.gpx"}));
+        QCOMPARE(seen, QStringList({"week.gpx", "out.csv"}));
     }
 
     // A click anywhere on the caption of "Link to Website" lands on it, its lower edge included.
@@ -157,6 +139,16 @@ private slots:
         QCOMPARE(t.boxes->shown, QStringList("I have a problem loading the GPX file, please check it or select "
                                              "another.|48|Convertion|/no/such.gpx: No such file or directory"));
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
+    }
+
+    // A box with a short prompt is still wide enough for its whole title.
+    void aBoxIsWideEnoughForItsTitle() {
+        const auto box = MakeMessageBox("Complete!", kStyleInformation, "Conversion", nullptr);
+        const auto narrow = MakeMessageBox("Complete!", kStyleInformation, "", nullptr);
+        box->show();
+        narrow->show();
+        QVERIFY(box->width() >= narrow->width());
+        QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
     }
 
     void settingsChooseTheLinkAndTheHint() {

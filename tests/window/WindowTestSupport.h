@@ -15,11 +15,12 @@
 namespace corvane::testing {
 
 // Answers each browse with the next queued name (none left: cancel) and records each showing
-// as "filter|initial folder".
+// as "filter|initial folder|file name".
 struct ScriptedFileDialog : FileDialog {
     QStringList next, calls;
-    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override {
-        calls << filter + u'|' + initialDirectory;
+    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
+                                      const QString& fileName) override {
+        calls << filter + u'|' + initialDirectory + u'|' + fileName;
         return next.isEmpty() ? std::nullopt : std::optional(next.takeFirst());
     }
 };

@@ -113,9 +113,10 @@ int FormToolkit::MsgBoxDetail(const std::string& prompt, int style, const std::s
     return answer;
 }
 
-std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, const std::string& initialDirectory) {
-    const std::optional<QString> chosen =
-        dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory));
+std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                                   const std::string& fileName) {
+    const std::optional<QString> chosen = dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory),
+                                                             QString::fromStdString(fileName));
     if (!chosen) return std::nullopt;
     return QDir::toNativeSeparators(*chosen).toStdString();
 }

@@ -56,7 +56,8 @@ public:
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
-    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
+    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                          const std::string& fileName) override;
     // On a thread of its own under a busy cursor, so that the window keeps painting
     void RunConversion(const std::function<void()>& conversion) override;
 

@@ -3,6 +3,10 @@
 
 #include "WindowToolkit.h"
 
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QSpacerItem>
+
 namespace corvane {
 
 namespace {
@@ -11,6 +15,8 @@ namespace {
 constexpr int kButtonsMask = 0x07;
 constexpr int kYesNo = 4;
 constexpr int kIconMask = 0x70;
+// What a title bar takes besides its title: the window icon and the close button, with margins.
+constexpr int kTitleBarExtra = 120;
 
 QMessageBox::Icon IconOf(int style) {
     switch (style & kIconMask) {
@@ -37,6 +43,15 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& prompt, int style, co
     box->setWindowModality(Qt::ApplicationModal);
     // In plain sight rather than behind a "Show Details" button: the reason is what the user needs.
     box->setInformativeText(detail);
+    // Qt sizes the box to its text alone, so a short prompt ("Complete!") left the title bar too
+    // narrow for its title. QMessageBox resets a minimum width on showing; a spacer in its
+    // layout holds it open.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarExtra;
+    if (auto* layout = qobject_cast<QGridLayout*>(box->layout()))
+        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(), 0,
+                        1, layout->columnCount());
     return box;
 }
 

@@ -1,13 +1,18 @@
 // Starts Corvane: shows its one window and runs until the window is closed.
+#include "FormLayout.h"
+#include "ProgramArguments.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -26,6 +31,13 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Help and the version are printed before Qt looks for a display: they need none.
+    const corvane::ProgramArguments arguments =
+        corvane::ReadProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (arguments.action == corvane::ProgramAction::Help || arguments.action == corvane::ProgramAction::Version) {
+        std::fputs(arguments.text.c_str(), stdout);
+        return 0;
+    }
     qtHandler = qInstallMessageHandler(ExitOnFatal);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
@@ -41,8 +53,12 @@ int main(int argc, char* argv[]) {
         QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
     corvane::frmMain window(nullptr, nullptr, settingsFile);
     // A file manager opening a GPX file with Corvane names it as the one argument.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.OpenGPX(QFileInfo(arguments.at(1)).absoluteFilePath());
+    if (!arguments.gpx.empty()) window.OpenGPX(QFileInfo(QString::fromStdString(arguments.gpx)).absoluteFilePath());
     window.show();
+    if (arguments.action == corvane::ProgramAction::Refuse) {
+        std::fprintf(stderr, "corvane: %s\n", arguments.text.c_str());
+        QMessageBox::warning(&window, QString::fromUtf8(corvane::kFormCaption.data(), corvane::kFormCaption.size()),
+                             QString::fromStdString(arguments.text));
+    }
     return app.exec();
 }

@@ -437,12 +437,13 @@ int Win32Form::MsgBoxDetail(const std::string& prompt, int style, const std::str
     return MsgBox(detail.empty() ? prompt : prompt + "\n\n" + detail, style, title);
 }
 
-std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, const std::string& initialDirectory) {
+std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                                 const std::string& fileName) {
     const std::wstring filters = DialogFilter(filter);
     const std::wstring folder = Utf16(initialDirectory);
-    // Only the last name: a folder in the name field would override the initial folder.
+    const std::wstring name = Utf16(fileName);
     std::vector<wchar_t> file(32768, L'\0');
-    std::copy_n(lastName_.begin(), std::min(lastName_.size(), file.size() - 1), file.begin());
+    std::copy_n(name.begin(), std::min(name.size(), file.size() - 1), file.begin());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = form_;
@@ -454,9 +455,7 @@ std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, cons
     // asked about here; the conversion asks before replacing it.
     dialog.Flags = OFN_EXPLORER;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    const std::wstring chosen(file.data());
-    lastName_ = chosen.substr(dialog.nFileOffset);
-    return Utf8(chosen);
+    return Utf8(std::wstring(file.data()));
 }
 
 void Win32Form::RunConversion(const std::function<void()>& conversion) {

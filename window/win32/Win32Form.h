@@ -5,6 +5,7 @@
 #include "FormHandlers.h"
 #include "FormLayout.h"
 #include "FormValues.h"
+#include "IconsBesideProgram.h"
 #include "RegistrySettingsStore.h"
 
 #include <windows.h>
@@ -57,7 +58,8 @@ public:
     // MessageBoxW has no place for detail text: it follows the prompt after a blank line
     int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
                      const std::string& detail) override;
-    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory) override;
+    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                          const std::string& fileName) override;
     // On a thread of its own under the busy cursor, while the window keeps painting and holds
     // keyboard and mouse input back until the run has ended
     void RunConversion(const std::function<void()>& conversion) override;
@@ -84,13 +86,12 @@ private:
     HINSTANCE instance_;
     MessageBoxFunction showMessage_;
     RegistrySettingsStore store_;
-    FormHandlers handlers_{*this, store_};
+    FormHandlers handlers_{*this, store_, IconsBesideProgram()};
     HWND form_ = nullptr;
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
     std::array<HWND, kFormControls.size()> controls_{};
     bool iconsByType_ = false;          // "Icons by cache type", in the form's own context menu
-    std::wstring lastName_;             // file name, without its folder, of the last file the dialog chose
     std::optional<FormValues> frozen_;  // the controls' values while a conversion runs
     bool closeWhenDone_ = false;        // closed during a conversion: closes when it has ended
 };

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -12,7 +13,7 @@ namespace {
 
 // Read everything left in fd. A regular file is read into a buffer of its size; pipes and
 // terminals grow the buffer as they go.
-bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
+bool ReadAll(int fd, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         error = std::strerror(errno);
@@ -27,7 +28,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
     bytes.size = 0;
     for (;;) {
         if (bytes.size == capacity) GrowBuffer(bytes, capacity);
-        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
+        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, std::min(capacity - bytes.size, kReadChunk));
         if (got < 0) {
             if (errno == EINTR) continue;
             error = std::strerror(errno);
@@ -35,6 +36,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
         }
         if (got == 0) return true;
         bytes.size += static_cast<std::size_t>(got);
+        if (progress) progress(bytes.size);
     }
 }
 
@@ -43,7 +45,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error) {
 // Only regular files and pipes are read: a device such as /dev/zero or a terminal never ends.
 // The file is opened without waiting, since opening a FIFO waits for a writer that may never
 // come; with the flag cleared again, a FIFO without a writer reads as empty.
-bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
@@ -56,13 +58,13 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error
     else if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
         error = S_ISDIR(info.st_mode) ? "is a directory" : "is not a file";
     else
-        read = ReadAll(fd, bytes, error);
+        read = ReadAll(fd, bytes, error, progress);
     ::close(fd);
     return read;
 }
 
-bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error) {
-    return ReadAll(::fileno(stream), bytes, error);
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
+    return ReadAll(::fileno(stream), bytes, error, progress);
 }
 
 }  // namespace corvane

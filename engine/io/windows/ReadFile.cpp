@@ -6,6 +6,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -37,7 +38,7 @@ std::string LastError() {
 
 // Read everything left in handle. A disk file is read into a buffer of its size; pipes and
 // consoles grow the buffer as they go.
-bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
+bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     std::size_t capacity = 1 << 16;
     LARGE_INTEGER size{};
     if (GetFileType(handle) == FILE_TYPE_DISK && GetFileSizeEx(handle, &size))
@@ -46,7 +47,7 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
     bytes.size = 0;
     for (;;) {
         if (bytes.size == capacity) GrowBuffer(bytes, capacity);
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(capacity - bytes.size, 1u << 30));
+        const DWORD want = static_cast<DWORD>(std::min(capacity - bytes.size, kReadChunk));
         DWORD got = 0;
         if (!::ReadFile(handle, bytes.data.get() + bytes.size, want, &got, nullptr)) {
             // A pipe whose writer has closed its end reports that instead of end of file.
@@ -56,12 +57,13 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error) {
         }
         if (got == 0) return true;
         bytes.size += got;
+        if (progress) progress(bytes.size);
     }
 }
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error) {
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         error = "is a directory";
@@ -75,18 +77,18 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error
         error = LastError();
         return false;
     }
-    const bool read = ReadAll(handle, bytes, error);
+    const bool read = ReadAll(handle, bytes, error, progress);
     CloseHandle(handle);
     return read;
 }
 
-bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error) {
+bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     if (handle == INVALID_HANDLE_VALUE) {
         error = "no such stream";
         return false;
     }
-    return ReadAll(handle, bytes, error);
+    return ReadAll(handle, bytes, error, progress);
 }
 
 }  // namespace corvane

@@ -1,0 +1,56 @@
+// Keeping corvane-cli from writing CSV over a GPX or zip file the user meant to read.
+#include "GpxProtection.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+namespace corvane::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// True when both names reach the same file, or are the same name
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return a == b || fs::equivalent(PathOf(a), PathOf(b), error);
+}
+
+bool EndsInGpxOrZip(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name.ends_with(".gpx") || name.ends_with(".zip");
+}
+
+// A GPX file is XML, whose first character after a byte-order mark and blanks is "<"; a zip file
+// starts with a local header or, empty, with its end record. A CSV file starts with neither.
+bool HoldsGpxOrZip(const std::string& name) {
+    std::ifstream file(PathOf(name), std::ios::binary);
+    char head[64] = {};
+    file.read(head, sizeof head);
+    std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
+    if (bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06")) return true;
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] == '<';
+}
+
+}  // namespace
+
+std::string GpxProtection(const CommandLine& commandLine) {
+    const std::string& csv = commandLine.csv;
+    if (csv == kStandardStream) return {};
+    const bool isInput =
+        std::any_of(commandLine.inputs.begin(), commandLine.inputs.end(),
+                    [&](const std::string& input) { return input != kStandardStream && SameFile(input, csv); });
+    // With -o the user named the CSV file as such; only their own input is kept from them there.
+    if (isInput || (!commandLine.output && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
+        return "'" + csv + "' is a GPX or zip file, not a CSV file to write; name the CSV file with -o CSV";
+    return {};
+}
+
+}  // namespace corvane::cli

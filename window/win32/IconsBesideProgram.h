@@ -1,0 +1,12 @@
+// The icon folder a first run of the Windows window starts with.
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// The "MM Icons" folder beside the running program, with its trailing backslash, when it is
+// there; otherwise "\MM Icons\", the command line's default
+std::string IconsBesideProgram();
+
+}  // namespace corvane
