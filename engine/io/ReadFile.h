@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <system_error>
 
 namespace corvane {
 
@@ -15,6 +16,9 @@ struct FileBytes {
 
 // Double a full buffer of capacity bytes, keeping the bytes read so far
 void GrowBuffer(FileBytes& bytes, std::size_t& capacity);
+
+// The words for a failure to read: the C library's, except for a file another program holds
+std::string ReadReason(const std::error_code& error);
 
 // Read the whole file at path (UTF-8); false with the reason in error when it cannot be read
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error);
