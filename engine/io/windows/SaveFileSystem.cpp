@@ -23,6 +23,12 @@ std::error_code Checked(BOOL result) {
     return result ? std::error_code() : LastSystemError();
 }
 
+// The file is handle; the reason when no file could be opened
+std::error_code Opened(HANDLE handle, File& file) {
+    file = reinterpret_cast<File>(handle);
+    return Checked(handle != INVALID_HANDLE_VALUE);
+}
+
 // Open what path names for access (0: only to look at it), sharing it with everyone;
 // INVALID_HANDLE_VALUE when it cannot be opened. Folders open too.
 HANDLE OpenShared(const std::string& path, DWORD access) {
@@ -106,16 +112,14 @@ std::size_t NameLength(std::string_view name) {
 std::error_code CreateNew(const std::string& path, File& file) {
     const HANDLE handle = CreateFileW(Utf16(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    file = reinterpret_cast<File>(handle);
-    return handle != INVALID_HANDLE_VALUE ? std::error_code() : LastSystemError();
+    return Opened(handle, file);
 }
 
 // Devices such as NUL are shared with every other writer, as they always are.
 std::error_code OpenExisting(const std::string& path, File& file) {
     const HANDLE handle = CreateFileW(Utf16(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    file = reinterpret_cast<File>(handle);
-    return handle != INVALID_HANDLE_VALUE ? std::error_code() : LastSystemError();
+    return Opened(handle, file);
 }
 
 std::error_code Write(File file, const char* data, std::size_t size) {
