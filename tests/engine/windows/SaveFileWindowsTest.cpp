@@ -54,26 +54,32 @@ TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForAWhile) {
         const char* held;  // the file another program holds: the old one, or the first that matches
         const char *access, *share;
         int milliseconds;
+        bool committed;      // false: the save is given up (the conversion failed), its file removed
         std::string reason;  // "" when the save succeeds
     } rows[] = {
-        {"*.corvane-*", "r", "rw", 300, ""},
-        {"out.csv", "rw", "r", 300, ""},
-        {"out.csv", "rw", "r", 60'000, kInUseReason},
+        {"*.corvane-*", "r", "rw", 300, true, ""},
+        {"*.corvane-*", "r", "rw", 300, false, ""},
+        {"out.csv", "rw", "r", 300, true, ""},
+        {"out.csv", "rw", "r", 60'000, true, kInUseReason},
     };
     for (const auto& row : rows) {
         testing::TempDir dir;
         const std::string target = dir.Write("out.csv", "old");
         Holder holder(row.access, row.share, row.milliseconds, dir.path(row.held));
-        SaveFile file(target);
-        ASSERT_TRUE(file.open());
-        ASSERT_TRUE(holder.held()) << row.held;
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(file.write("new", 3));
-        EXPECT_EQ(file.commit(), row.reason.empty()) << row.held;
-        EXPECT_EQ(file.reason(), row.reason) << row.held;
-        // Given up after about two seconds, not at once and not after the holder let go.
-        EXPECT_TRUE(row.reason.empty() || std::chrono::steady_clock::now() - start > std::chrono::milliseconds(1500));
-        EXPECT_EQ(testing::ReadFile(target), row.reason.empty() ? "new" : "old") << row.held;
+        {
+            SaveFile file(target);
+            ASSERT_TRUE(file.open());
+            ASSERT_TRUE(holder.held()) << row.held;
+            EXPECT_TRUE(file.write("new", 3));
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(row.committed && file.commit(), row.committed && row.reason.empty()) << row.held;
+            EXPECT_EQ(file.reason(), row.reason) << row.held;
+            // Given up after about two seconds, not at once and not after the holder let go.
+            const auto waited = std::chrono::steady_clock::now() - start;
+            EXPECT_TRUE(row.reason.empty() || waited > std::chrono::milliseconds(1500)) << row.held;
+        }
+        const bool saved = row.committed && row.reason.empty();
+        EXPECT_EQ(testing::ReadFile(target), saved ? "new" : "old") << row.held;
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"}) << row.held;
     }
 }
