@@ -17,6 +17,9 @@ void GrowBuffer(FileBytes& bytes, std::size_t& capacity) {
 
 std::string ReadReason(const std::error_code& error) {
     if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy) return kInUseReason;
+    // No file can have a name the system does not allow.
+    if (error == std::errc::invalid_argument)
+        return std::make_error_code(std::errc::no_such_file_or_directory).message();
     return error.message();
 }
 

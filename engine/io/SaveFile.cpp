@@ -90,6 +90,8 @@ std::string Words(const std::error_code& error) {
         return "the device reported an error";
     case std::errc::filename_too_long:
         return "the name is too long";
+    case std::errc::invalid_argument:
+        return "the name is not allowed";
     case std::errc::not_enough_memory:
         return "out of memory";
     default:

@@ -13,7 +13,6 @@ int Errno(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_PATHNAME:
     case ERROR_BAD_NETPATH:
@@ -21,6 +20,9 @@ int Errno(DWORD error) {
         return ENOENT;
     case ERROR_DIRECTORY:
         return ENOTDIR;
+    // A name with characters such as ? or * in it
+    case ERROR_INVALID_NAME:
+        return EINVAL;
     case ERROR_ACCESS_DENIED:
         return EACCES;
     // Another program holds the file: a virus scanner, a sync client or a spreadsheet.
