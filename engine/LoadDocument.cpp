@@ -43,7 +43,9 @@ bool WriteOutput(const GpxDocuments& documents, WindowToolkit& window, CacheReco
                  RunResult& result) {
     if (options.output != nullptr) return WriteCsv(documents, window, record, *options.output, options, result);
     SaveFile file(window.txtMM());
-    return file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit();
+    if (file.open() && WriteCsv(documents, window, record, file, options, result) && file.commit()) return true;
+    if (!file.reason().empty()) result.writeReason = window.txtMM() + ": " + file.reason();
+    return false;
 }
 
 }  // namespace
@@ -77,10 +79,16 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
         return result;
     }
 
-    bool proceed = true;
-    if (options.output == nullptr && OutputExists(window.txtMM())) proceed = Show(window, kMsgOverwrite) == kAnswerYes;
+    // A file that no answer would let the run replace is refused before the question.
+    const std::string refused = options.output == nullptr ? ReplaceRefused(window.txtMM()) : "";
+    bool proceed = refused.empty();
+    if (proceed && options.output == nullptr && OutputExists(window.txtMM()))
+        proceed = Show(window, kMsgOverwrite) == kAnswerYes;
 
-    if (!proceed) {
+    if (!refused.empty()) {
+        result.writeReason = window.txtMM() + ": " + refused;
+        result.outcome = RunOutcome::WriteFailed;
+    } else if (!proceed) {
         result.outcome = RunOutcome::NotReplaced;
     } else {
         // Running out of memory halfway fails the write; the unwinding removes the temporary file.
@@ -89,13 +97,17 @@ RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOpti
             written = WriteOutput(documents, window, record, options, result);
         } catch (const std::bad_alloc&) {
             written = false;
+            result.writeReason = window.txtMM() + ": out of memory";
         }
         result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     }
 
     if (result.outcome == RunOutcome::WriteFailed) {
         // Nothing reached the file, so "Complete!" would be a lie.
-        Show(window, kMsgWriteFailed);
+        if (result.writeReason.empty())
+            Show(window, kMsgWriteFailed);
+        else
+            Show(window, kMsgWriteFailed, result.writeReason);
         return result;
     }
     if (result.leftOut == 0 && result.substituted == 0) {

@@ -26,6 +26,7 @@ struct RunResult {
     std::size_t waypoints = 0;  // WP04 lines written
     std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
     std::string reason;         // why the GPX file did not load ("NAME: why"), else ""
+    std::string writeReason;    // why the CSV file could not be written ("NAME: why"), else ""
     // Characters the output code page lacks, written as "?"
     std::size_t substituted = 0;
 };

@@ -106,6 +106,9 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
     TempDir dir;
     const std::string gpx = dir.Write("oak.gpx", kOakGpx), csv = dir.Write("out.csv", "old");
     const std::string help = "Try 'corvane-cli --help'.\n";
+    const std::string writeFailed = "I have a problem writing the CSV file, please check it or select another.\n";
+    const std::string readOnly = dir.Write("ro.csv", "old");
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
     const struct {
         std::vector<std::string> args;
         int status;
@@ -123,8 +126,9 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
         {{"--force", gpx, gpx}, 1, "", "corvane-cli: '" + gpx + "' is a GPX or zip file, not a CSV file to write; "
          "name the CSV file with -o CSV\n" + help, ""},
-        {{"--force", gpx, "/dev/full"}, 4, "",
-         "I have a problem writing the CSV file, please check it or select another.\n", ""},
+        {{"--force", gpx, "/dev/full"}, 4, "", writeFailed + "corvane-cli: /dev/full: the disk is full\n", ""},
+        // Refused before the question, so no word of --force, which could not help.
+        {{gpx, readOnly}, 4, "", writeFailed + "corvane-cli: " + readOnly + ": the file is read-only\n", ""},
         {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},
         // clang-format on
     };
@@ -138,6 +142,7 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         EXPECT_EQ(ReadFile(gpx), kOakGpx) << row.args[0];
         dir.Write("out.csv", "old");
     }
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
 }
 
 TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {

@@ -45,11 +45,12 @@ struct Conversion {
         window.mm = mm.empty() || mm[0] == '/' ? mm : dir.path(mm);
         window.answer = answer;
     }
-    RunOutcome operator()(Sink* sink = nullptr) {
+    RunOutcome operator()(Sink* sink = nullptr) { return Result(sink).outcome; }
+    RunResult Result(Sink* sink = nullptr) {
         RunOptions options;
         options.codePage = "windows-1252";
         options.output = sink;
-        return LoadDocument(window, record, options).outcome;
+        return LoadDocument(window, record, options);
     }
 };
 
@@ -69,11 +70,6 @@ TEST(Run, EachOutcomeWithItsBoxesAndFiles) {
         {"in.gpx", "new.csv", kAnswerNo, RunOutcome::Written, {kDone}},
         {"in.gpx", "out.csv", kAnswerYes, RunOutcome::Written, {kAsk, kDone}},
         {"in.gpx", "out.csv", kAnswerNo, RunOutcome::NotReplaced, {kAsk, kDone}},
-        {"in.gpx", "no/out.csv", kAnswerYes, RunOutcome::WriteFailed, {kWrite}},
-        {"in.gpx", ".", kAnswerYes, RunOutcome::WriteFailed, {kWrite}},  // the folder itself
-#ifndef _WIN32
-        {"in.gpx", "/dev/full", kAnswerYes, RunOutcome::WriteFailed, {kAsk, kWrite}},
-#endif
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -87,6 +83,34 @@ TEST(Run, EachOutcomeWithItsBoxesAndFiles) {
         EXPECT_EQ(run.dir.entries(), files) << row.gpx << " > " << row.mm;
         EXPECT_EQ(ReadFile(run.dir.path("out.csv")) == "old", !written || added);
         EXPECT_TRUE(!written || testing::Lines(ReadFile(run.window.mm)).at(80) == testing::OakLine());
+    }
+}
+
+// The same words on every system; a file that no answer would let the run replace is refused before the question.
+TEST(Run, AFailedWriteSaysWhyAndChangesNothing) {
+    namespace fs = std::filesystem;
+    const struct {
+        std::string mm, reason;
+        std::vector<std::string> shown;
+    } rows[] = {
+        {"no/out.csv", "the folder does not exist", {kWrite}},
+        {".", "the name is a folder", {kWrite}},
+        {"ro.csv", "the file is read-only", {kWrite}},  // nobody may write it, root included
+#ifndef _WIN32
+        {"/dev/full", "the disk is full", {kAsk, kWrite}},
+#endif
+    };
+    for (const auto& row : rows) {
+        Conversion run("in.gpx", row.mm);
+        const std::string readOnly = run.dir.Write("ro.csv", "old");
+        fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        const RunResult result = run.Result();
+        EXPECT_EQ(result.outcome, RunOutcome::WriteFailed) << row.mm;
+        EXPECT_EQ(result.writeReason, run.window.mm + ": " + row.reason);
+        EXPECT_EQ(run.window.shown, row.shown) << row.mm;
+        EXPECT_EQ(ReadFile(readOnly), "old");
+        EXPECT_EQ(run.dir.entries(), (Files{"in.gpx", "out.csv", "ro.csv", "two.gpx"})) << row.mm;
+        fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
     }
 }
 

@@ -1,12 +1,13 @@
 // Reading a whole GPX file or stream into memory, with POSIX descriptors.
 #include "ReadFile.h"
 
+#include "SystemError.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace corvane {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 bool ReadAll(int fd, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        error = std::strerror(errno);
+        error = ReadReason(LastSystemError());
         return false;
     }
     if (S_ISDIR(info.st_mode)) {
@@ -31,7 +32,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error, const ReadProgress& p
         const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, std::min(capacity - bytes.size, kReadChunk));
         if (got < 0) {
             if (errno == EINTR) continue;
-            error = std::strerror(errno);
+            error = ReadReason(LastSystemError());
             return false;
         }
         if (got == 0) return true;
@@ -48,13 +49,13 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error, const ReadProgress& p
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = std::strerror(errno);
+        error = ReadReason(LastSystemError());
         return false;
     }
     struct stat info {};
     bool read = false;
     if (::fstat(fd, &info) != 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        error = std::strerror(errno);
+        error = ReadReason(LastSystemError());
     else if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
         error = S_ISDIR(info.st_mode) ? "is a directory" : "is not a file";
     else

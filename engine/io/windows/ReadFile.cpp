@@ -1,40 +1,16 @@
 // Reading a whole GPX file or stream into memory, with Windows handles and UTF-16 paths.
 #include "ReadFile.h"
 
+#include "SystemError.h"
 #include "Utf16.h"
 
 #include <io.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <system_error>
 
 namespace corvane {
 namespace {
-
-// The reason for the last failure in the C library's words ("No such file or directory"), so
-// that a load message reads the same on every platform.
-std::string LastError() {
-    const DWORD error = GetLastError();
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_NETPATH:
-        return std::strerror(ENOENT);
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return std::strerror(EACCES);
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return std::strerror(ENOMEM);
-    default:
-        return std::system_category().message(static_cast<int>(error));
-    }
-}
 
 // Read everything left in handle. A disk file is read into a buffer of its size; pipes and
 // consoles grow the buffer as they go.
@@ -52,7 +28,7 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error, const ReadProg
         if (!::ReadFile(handle, bytes.data.get() + bytes.size, want, &got, nullptr)) {
             // A pipe whose writer has closed its end reports that instead of end of file.
             if (GetLastError() == ERROR_BROKEN_PIPE) return true;
-            error = LastError();
+            error = ReadReason(LastSystemError());
             return false;
         }
         if (got == 0) return true;
@@ -74,7 +50,7 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error
         CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        error = LastError();
+        error = ReadReason(LastSystemError());
         return false;
     }
     const bool read = ReadAll(handle, bytes, error, progress);

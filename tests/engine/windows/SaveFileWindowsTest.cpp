@@ -1,26 +1,98 @@
-// Platform-only: the read-only attribute and the NUL device are Windows' own.
+// Platform-only: the read-only attribute, the NUL device, UTF-16 name lengths and files that
+// another program holds open with a share mode are Windows' own.
+#include "ReadFile.h"
 #include "SaveFile.h"
 #include "Support.h"
+#include "SystemError.h"
 #include "Utf16.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
+
 namespace corvane {
 namespace {
 
-TEST(SaveFileWindows, ReadOnlyFilesAreRefusedAndKept) {
-    testing::TempDir dir;
-    const std::string target = dir.Write("out.csv", "old");
-    SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_READONLY);
-    {
-        SaveFile file(target);
-        EXPECT_FALSE(file.open());
-        EXPECT_FALSE(file.commit());
+// hold-file, holding a file as another program would for as long as this lives (or its time).
+class Holder {
+public:
+    Holder(const std::string& access, const std::string& share, int milliseconds, const std::string& path) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE write = nullptr;
+        CreatePipe(&out_, &write, &inherit, 0);
+        SetHandleInformation(out_, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = write;
+        std::wstring command = Utf16("\"" CORVANE_HOLD_FILE "\" " + access + " " + share + " " +
+                                     std::to_string(milliseconds) + " \"" + path + "\"");
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process_);
+        CloseHandle(write);
     }
-    SetFileAttributesW(Utf16(target).c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(testing::ReadFile(target), "old");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"});
+    ~Holder() {
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, INFINITE);
+        for (HANDLE handle : {out_, process_.hProcess, process_.hThread}) CloseHandle(handle);
+    }
+    // Wait until the file is held; false when the helper gave up
+    bool held() {
+        char text[8] = {};
+        DWORD got = 0;
+        return ReadFile(out_, text, 4, &got, nullptr) && std::string(text, got) == "held";
+    }
+
+private:
+    HANDLE out_ = nullptr;
+    PROCESS_INFORMATION process_{};
+};
+
+// A virus scanner opens the new file the moment it appears; a spreadsheet holds the old one.
+TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForAWhile) {
+    const struct {
+        const char* held;  // the file another program holds: the old one, or the first that matches
+        const char *access, *share;
+        int milliseconds;
+        bool committed;      // false: the save is given up (the conversion failed), its file removed
+        std::string reason;  // "" when the save succeeds
+    } rows[] = {
+        {"*.corvane-*", "r", "rw", 300, true, ""},
+        {"*.corvane-*", "r", "rw", 300, false, ""},
+        {"out.csv", "rw", "r", 300, true, ""},
+        {"out.csv", "rw", "r", 60'000, true, kInUseReason},
+    };
+    for (const auto& row : rows) {
+        testing::TempDir dir;
+        const std::string target = dir.Write("out.csv", "old");
+        Holder holder(row.access, row.share, row.milliseconds, dir.path(row.held));
+        {
+            SaveFile file(target);
+            ASSERT_TRUE(file.open());
+            ASSERT_TRUE(holder.held()) << row.held;
+            EXPECT_TRUE(file.write("new", 3));
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(row.committed && file.commit(), row.committed && row.reason.empty()) << row.held;
+            EXPECT_EQ(file.reason(), row.reason) << row.held;
+            // Given up after about two seconds, not at once and not after the holder let go.
+            const auto waited = std::chrono::steady_clock::now() - start;
+            EXPECT_TRUE(row.reason.empty() || waited > std::chrono::milliseconds(1500)) << row.held;
+        }
+        const bool saved = row.committed && row.reason.empty();
+        EXPECT_EQ(testing::ReadFile(target), saved ? "new" : "old") << row.held;
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.csv"}) << row.held;
+    }
+}
+
+TEST(SaveFileWindows, AGpxFileAnotherProgramHoldsIsInUse) {
+    testing::TempDir dir;
+    const std::string gpx = dir.Write("in.gpx", testing::kOakGpx);
+    Holder holder("rw", "-", 60'000, gpx);
+    ASSERT_TRUE(holder.held());
+    FileBytes bytes;
+    std::string error;
+    EXPECT_FALSE(ReadWholeFile(gpx, bytes, error));
+    EXPECT_EQ(error, kInUseReason);
 }
 
 // Windows counts a name's length in UTF-16 units, so this is its own case beside the POSIX one.

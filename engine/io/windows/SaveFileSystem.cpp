@@ -1,0 +1,208 @@
+// The file-system operations a save is built from, with Windows calls on UTF-16 paths.
+#include "SaveFileSystem.h"
+
+#include "Sink.h"
+#include "SystemError.h"
+#include "Utf16.h"
+
+#include <io.h>
+#include <windows.h>
+
+#include <climits>
+#include <mutex>
+
+namespace corvane {
+namespace savefs {
+namespace {
+
+HANDLE Handle(File file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+std::error_code Checked(BOOL result) {
+    return result ? std::error_code() : LastSystemError();
+}
+
+// The file is handle; the reason when no file could be opened
+std::error_code Opened(HANDLE handle, File& file) {
+    file = reinterpret_cast<File>(handle);
+    return Checked(handle != INVALID_HANDLE_VALUE);
+}
+
+// Open what path names for access (0: only to look at it), sharing it with everyone;
+// INVALID_HANDLE_VALUE when it cannot be opened. Folders open too.
+HANDLE OpenShared(const std::string& path, DWORD access) {
+    return CreateFileW(WidePath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// The temporary file, for the console's Ctrl-C, Ctrl-Break and close events: the handler (on a
+// thread of its own) removes the file, then lets the default handling end the program. One
+// save at a time is covered, which is all the programs ever run.
+std::mutex gTempMutex;
+std::wstring gTempPath;  // empty when no temporary file exists
+
+BOOL WINAPI RemoveTempOnEnd(DWORD) {
+    const std::lock_guard<std::mutex> lock(gTempMutex);
+    if (!gTempPath.empty()) (void)DeleteFileW(gTempPath.c_str());
+    gTempPath.clear();
+    return FALSE;
+}
+
+}  // namespace
+
+std::string Resolved(const std::string& path) {
+    const HANDLE handle = OpenShared(path, 0);
+    if (handle == INVALID_HANDLE_VALUE) return path;
+    std::wstring resolved(MAX_PATH, L'\0');
+    DWORD size = GetFinalPathNameByHandleW(handle, resolved.data(), static_cast<DWORD>(resolved.size()), 0);
+    if (size >= resolved.size()) {
+        resolved.resize(size);
+        size = GetFinalPathNameByHandleW(handle, resolved.data(), static_cast<DWORD>(resolved.size()), 0);
+    }
+    CloseHandle(handle);
+    if (size == 0 || size >= resolved.size()) return path;
+    resolved.resize(size);
+    return Utf8(resolved);
+}
+
+// Windows refuses to replace a file with the read-only attribute; so does Corvane, before
+// writing anything.
+Facts Inspect(const std::string& path) {
+    const HANDLE handle = OpenShared(path, 0);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {Kind::Folder};
+        return {Kind::Regular, (attributes & FILE_ATTRIBUTE_READONLY) != 0};
+    }
+    Facts facts{Kind::Device};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info)) {
+        const bool folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        facts = {folder ? Kind::Folder : Kind::Regular, !folder && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+    }
+    CloseHandle(handle);
+    return facts;
+}
+
+// Asking to be allowed to delete it is refused as a sharing violation exactly when another
+// program holds it without sharing deletion.
+bool HeldByAnother(const std::string& path) {
+    const HANDLE handle = OpenShared(path, DELETE);
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
+        return false;
+    }
+    return LastSystemError() == std::errc::device_or_resource_busy;
+}
+
+// The longest name NTFS, exFAT and FAT32 take. Asking the volume (GetVolumeInformationW) made
+// Wine print an access error on every save.
+std::size_t NameLimit(const std::string&) {
+    return 255;
+}
+
+std::size_t NameLength(std::string_view name) {
+    return Utf16(name).size();
+}
+
+// Others may delete the file while it is open, so that the Ctrl-C handler can remove it while
+// it is being written.
+std::error_code CreateNew(const std::string& path, File& file) {
+    const HANDLE handle = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return Opened(handle, file);
+}
+
+// Devices such as NUL are shared with every other writer, as they always are.
+std::error_code OpenExisting(const std::string& path, File& file) {
+    const HANDLE handle = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return Opened(handle, file);
+}
+
+std::error_code Write(File file, const char* data, std::size_t size) {
+    while (size > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(Handle(file), data, chunk, &written, nullptr)) return LastSystemError();
+        data += written;
+        size -= written;
+    }
+    return {};
+}
+
+std::error_code Sync(File file) {
+    return Checked(FlushFileBuffers(Handle(file)));
+}
+
+std::error_code Truncate(File file) {
+    return Checked(SetFilePointerEx(Handle(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN) && SetEndOfFile(Handle(file)));
+}
+
+std::error_code Close(File file) {
+    return Checked(CloseHandle(Handle(file)));
+}
+
+// The attributes (hidden, archive ...); the permissions come from the folder.
+void KeepAttributes(const std::string& from, const std::string& to) {
+    const DWORD attributes = GetFileAttributesW(WidePath(from).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) (void)SetFileAttributesW(WidePath(to).c_str(), attributes);
+}
+
+// MoveFileExW rather than ReplaceFileW: without a backup file, ReplaceFileW may fail after
+// removing the file it replaces (ERROR_UNABLE_TO_MOVE_REPLACEMENT), and an existing file must
+// survive every failure.
+std::error_code Replace(const std::string& from, const std::string& to) {
+    return Checked(
+        MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
+// As a last resort the file is marked to go when the last program holding it closes it.
+std::error_code Remove(const std::string& path) {
+    const std::wstring wide = WidePath(path);
+    (void)SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (DeleteFileW(wide.c_str())) return {};
+    const std::error_code error = LastSystemError();
+    const HANDLE handle = CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return error;
+    CloseHandle(handle);
+    return {};
+}
+
+// MOVEFILE_WRITE_THROUGH has already waited for the move to reach the disk.
+void SyncFolderOf(const std::string&) {}
+
+void WatchForCleanup(const std::string& path) {
+    static const bool registered = SetConsoleCtrlHandler(RemoveTempOnEnd, TRUE) != 0;
+    if (registered) gTempPath = WidePath(path);
+}
+
+void UnwatchForCleanup() {
+    gTempPath.clear();
+}
+
+void HoldCleanup() {
+    gTempMutex.lock();
+}
+
+void ReleaseCleanup() {
+    gTempMutex.unlock();
+}
+
+}  // namespace savefs
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
+        const int written = _write(fd, data, chunk);
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace corvane
