@@ -3,8 +3,8 @@
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
+#include "RunSettings.h"
 #include "WaypointLine.h"
-#include "WindowToolkit.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@ namespace {
 
 struct Walk {
     CacheRecord& record;
-    WindowToolkit& window;
+    const RunSettings& settings;
     CsvWriter& out;
 };
 
@@ -155,7 +155,7 @@ void SymRule(Walk& walk, std::string_view text) {
 }
 
 void PlacedByRule(Walk& walk, std::string_view text) {
-    const std::string cacher = walk.window.txtCacher();
+    const std::string& cacher = walk.settings.userName;
     if (!cacher.empty() && text.find(cacher) != std::string_view::npos) walk.record.FoundCode = "O";
 }
 
@@ -205,7 +205,7 @@ void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
         ClearCache(record);
         record.FirstWaypoint = false;
     } else {
-        WriteWaypoint(record, walk.window, walk.out);
+        WriteWaypoint(record, walk.settings, walk.out);
         ClearCache(record);
     }
     // Position decides, not the attribute's name: GPX writers put lat before lon.
@@ -251,8 +251,8 @@ private:
 
 }  // namespace
 
-void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
-    Walker walker(Walk{record, window, out});
+void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
+    Walker walker(Walk{record, settings, out});
     Nodes.traverse(walker);
 }
 

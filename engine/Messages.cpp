@@ -1,20 +1,10 @@
-// Message boxes of a conversion, shown through the window.
+// The texts that tell how a conversion went.
 #include "Messages.h"
-
-#include <string>
 
 namespace corvane {
 
 std::string LeftOutLine(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " waypoint" : " waypoints") + " without coordinates left out";
-}
-
-int Show(WindowToolkit& window, const Message& message) {
-    return window.MsgBox(std::string(message.prompt), message.style, std::string(message.title));
-}
-
-int Show(WindowToolkit& window, const Message& message, const std::string& detail) {
-    return window.MsgBoxDetail(std::string(message.prompt), message.style, std::string(message.title), detail);
 }
 
 }  // namespace corvane

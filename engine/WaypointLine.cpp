@@ -5,7 +5,7 @@
 #include "CsvWriter.h"
 #include "IconNumber.h"
 #include "IconTable.h"
-#include "WindowToolkit.h"
+#include "RunSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -119,17 +119,15 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line += ",0";
 }
 
-void WriteWaypoint(const CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
-    const bool byType = window.mnuIconsByType();
+void WriteWaypoint(const CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
+    const bool byType = settings.kindsByType;
     // Without a place the waypoint cannot be put on the map.
     if (byType && !HasCoordinates(record)) {
         out.CountLeftOut();
         return;
     }
-    const bool linkToWebsite = window.optURL0();
-    const bool includeHints = window.chkHint() == 1;
     std::string line;
-    BuildWaypointLine(record, linkToWebsite, includeHints, line, byType);
+    BuildWaypointLine(record, settings.linkToWebsite, settings.includeHints, line, byType);
     out.PrintLine(line);
     out.CountWaypoint();
 }

@@ -2,6 +2,7 @@
 // a dropped file and Convert.
 #include "FormHandlers.h"
 
+#include "ConvertSequence.h"
 #include "InitialDirectory.h"
 #include "LoadDocument.h"
 #include "OutputName.h"
@@ -16,15 +17,24 @@ namespace {
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
-// Shows the dialog for the box that read and write reach; a browse that fails, the user's cancel
-// included, leaves the box as it was and says nothing.
-void Browse(FormView& view, std::string (FormView::*read)(), void (FormView::*write)(const std::string&),
-            const char* filter) {
-    try {
-        const std::optional<std::string> chosen = view.ChooseFile(filter, InitialDirectory((view.*read)()));
-        if (chosen) (view.*write)(*chosen);
-    } catch (...) {
-    }
+// The controls' values for a run. The window takes no input while the run goes on its worker,
+// so these are the values the controls keep meanwhile.
+RunOptions ReadControls(FormView& view) {
+    RunOptions options;
+    options.inputs = {view.txtGPX()};
+    options.output = view.txtMM();
+    options.iconFolder = view.txtIcon();
+    options.userName = view.txtCacher();
+    options.includeHints = view.chkHint();
+    options.linkToWebsite = view.optURL0();
+    options.kindsByType = view.mnuIconsByType();
+    return options;
+}
+
+// The name part of a chosen path, after its last separator of either kind
+std::string FileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -38,8 +48,13 @@ void FormHandlers::Form_Load() {
     view_.setTxtCacher(settings_.Name);
     // Only exactly "C" means CacheMate; any other stored value, an empty one too, means the web site.
     view_.setOptURL(settings_.Include == "C" ? 1 : 0);
-    view_.setChkHint(settings_.Hint == "Y" ? 1 : 0);
+    view_.setChkHint(settings_.Hint == "Y");
     view_.setMnuIconsByType(settings_.Kinds == "Type");
+}
+
+bool FormHandlers::Form_QueryUnload() {
+    if (converting_) closeWhenDone_ = true;
+    return !converting_;
 }
 
 void FormHandlers::Form_Unload() {
@@ -48,7 +63,7 @@ void FormHandlers::Form_Unload() {
     settings_.IconPath = view_.txtIcon();
     settings_.Name = view_.txtCacher();
     settings_.Include = view_.optURL0() ? "U" : "C";
-    settings_.Hint = view_.chkHint() == 1 ? "Y" : "N";
+    settings_.Hint = view_.chkHint() ? "Y" : "N";
     settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";
     // A store that cannot be written fails quietly: the window is closing, the user's files are
     // not at stake, and a box at every close would be all the user could do about it.
@@ -56,17 +71,49 @@ void FormHandlers::Form_Unload() {
 }
 
 void FormHandlers::cmdConvert_Click() {
-    RunOptions options;
+    if (converting_) return;
+    RunOptions options = ReadControls(view_);
     options.codePage = CanonicalCodePage(settings_.Encoding);
-    view_.RunConversion([&] { LoadDocument(view_, record_, options); });
+    // The question comes from the worker; it is asked on the window's thread, under the arrow.
+    options.mayReplace = [this](const std::string& path) {
+        bool yes = false;
+        view_.OnWindowThread([&] {
+            view_.SetBusy(false);
+            yes = AskReplace(view_, path);
+            view_.SetBusy(true);
+        });
+        return yes;
+    };
+    converting_ = true;
+    view_.SetBusy(true);
+    RunResult result;
+    view_.RunOnWorker([&] { result = LoadDocument(options); });
+    view_.SetBusy(false);
+    if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
+    TellOutcome(view_, result);
+    converting_ = false;
+    if (closeWhenDone_) view_.Close();
+}
+
+void FormHandlers::Browse(std::string (FormView::*read)(), void (FormView::*write)(const std::string&),
+                          const char* filter) {
+    if (converting_) return;
+    try {
+        const std::optional<std::string> chosen =
+            view_.ChooseFile(filter, InitialDirectory((view_.*read)()), lastName_);
+        if (!chosen) return;
+        lastName_ = FileNameOf(*chosen);
+        (view_.*write)(*chosen);
+    } catch (...) {
+    }
 }
 
 void FormHandlers::cmdGPX_Click() {
-    Browse(view_, &FormView::txtGPX, &FormView::setTxtGPX, kGpxFilter);
+    Browse(&FormView::txtGPX, &FormView::setTxtGPX, kGpxFilter);
 }
 
 void FormHandlers::cmdMM_Click() {
-    Browse(view_, &FormView::txtMM, &FormView::setTxtMM, kCsvFilter);
+    Browse(&FormView::txtMM, &FormView::setTxtMM, kCsvFilter);
 }
 
 void FormHandlers::txtGPX_Change() {
@@ -76,6 +123,7 @@ void FormHandlers::txtGPX_Change() {
 }
 
 void FormHandlers::mnuWriteIcons_Click() {
+    if (converting_) return;
     WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
 }
 

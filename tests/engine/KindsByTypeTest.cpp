@@ -48,11 +48,11 @@ TEST(KindsByType, WaypointsWithoutNumericCoordinatesAreLeftOutAndCounted) {
     constexpr std::string_view kGpx = R"(<gpx><wpt lat="" lon="1"/><wpt lat="51.5N" lon="1"/><wpt lat="nan" lon="1"/>)"
                                       R"(<wpt lat="1" lon="abc"/><wpt lat="+2" lon="-3"/></gpx>)";
     for (const bool byType : {false, true}) {
-        testing::FakeWindow window;
-        window.byType = byType;
-        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, window)).size(), byType ? 87u : 85u);
-        EXPECT_EQ(window.shown.back(), byType ? "Complete!\n4 waypoints without coordinates left out|64|Conversion"
-                                              : "Complete!|64|Conversion");
+        RunSettings settings = testing::TestSettings();
+        settings.kindsByType = byType;
+        RunResult result;
+        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, settings, "utf-8", &result)).size(), byType ? 87u : 85u);
+        EXPECT_EQ(result.leftOut, byType ? 4u : 0u);
     }
 }
 

@@ -1,5 +1,4 @@
 // File names beyond ASCII reach the platform's file calls intact, for reading and for saving.
-#include "CacheRecord.h"
 #include "LoadDocument.h"
 #include "Support.h"
 
@@ -10,15 +9,14 @@ namespace {
 
 TEST(Paths, NamesBeyondAsciiAreReadAndReplaced) {
     testing::TempDir dir;
-    testing::FakeWindow window;
-    window.gpx = dir.Write("Košice čaj 東京.gpx", testing::kOakGpx);
-    window.mm = dir.Write("Łódź 😀.csv", "old");
-    window.answer = kAnswerYes;
-    CacheRecord record;
     RunOptions options;
+    options.iconFolder = "\\MM Icons\\";
+    options.inputs = {dir.Write("Košice čaj 東京.gpx", testing::kOakGpx)};
+    options.output = dir.Write("Łódź 😀.csv", "old");
+    options.mayReplace = [](const std::string&) { return true; };
     options.codePage = "windows-1252";
-    EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
-    EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
+    EXPECT_EQ(LoadDocument(options).outcome, RunOutcome::Written);
+    EXPECT_EQ(testing::Lines(testing::ReadFile(options.output)).at(80), testing::OakLine());
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Košice čaj 東京.gpx", "Łódź 😀.csv"}));
 }
 

@@ -1,6 +1,5 @@
-// The window adds its controls, its dialogs, the settings, the output name that follows the GPX
-// box, dropped files and the wiring of Convert; the conversion itself is the engine's.
-#include "InitialDirectory.h"
+// What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files and the
+// worker; the handlers' rules are tested over a fake view, the conversion itself with the engine.
 #include "Support.h"
 #include "WindowTestSupport.h"
 
@@ -35,43 +34,6 @@ private slots:
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
     }
 
-    void outputNameFollowsAnEmptyOutputBox() {
-        for (const auto& [output, gpx, expected] : {std::array<QString, 3>{"", "C:\\week.gpx", "C:\\week.csv"},
-                                                    {"D:\\all.csv", "C:\\week.gpx", "D:\\all.csv"},
-                                                    {"  ", "C:\\week.gpx", "  "},
-                                                    {"", "ab", ""}}) {
-            TestWindow t;
-            t.Open();
-            t.Box("txtMM")->setText(output);
-            t.Box("txtGPX")->setText(gpx);
-            QCOMPARE(t.Box("txtMM")->text(), expected);
-        }
-    }
-
-    // A cancel leaves the box as it was and says nothing.
-    void browseButtonsFillTheirBoxes() {
-        TestWindow t;
-        t.Open();
-        t.dialog->next = {"/data/week.gpx", "/data/out/new.csv"};
-        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"})
-            QTest::mouseClick(t.Button(button), Qt::LeftButton);
-        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
-        QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
-        QVERIFY(t.boxes->shown.isEmpty());
-        const QString gpx = "GPX Files (*.gpx *.zip);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
-        QCOMPARE(t.dialog->calls,
-                 QStringList({gpx, csv + QDir::toNativeSeparators("/data/"), gpx + QDir::toNativeSeparators("/data/"),
-                              csv + QDir::toNativeSeparators("/data/out/")}));
-    }
-
-    void initialFolderIsTheBoxUpToItsLastSeparator() {
-        const QString rows[][2] = {{" C:\\Caches\\week.gpx ", "C:\\Caches\\"},   {"   ", ""},
-                                   {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\"}, {"C:\\Caches/week.gpx", "C:\\Caches/"},
-                                   {"/home/me\\week.csv", "/home/me\\"},         {"week.csv", ""}};
-        for (const auto& [box, folder] : rows)
-            QCOMPARE(QString::fromStdString(InitialDirectory(box.toStdString())), folder);
-    }
-
     void aDroppedLocalFileBecomesTheGpxFile() {
         TestWindow t;
         t.Open();
@@ -86,20 +48,21 @@ private slots:
         }
     }
 
-    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the last choice.
-    void qtFileDialogStartsWithTheLastName() {
+    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the name given.
+    void qtFileDialogStartsWithTheNameGiven() {
         QStandardPaths::setTestModeEnabled(true);
         QWidget parent;
         QtFileDialog dialog(&parent);
         QStringList seen;
         for (const QString name : {"week.gpx", "out.csv"}) {
+            const QString given = name == "week.gpx" ? QString() : QStringLiteral("week.gpx");
             QTimer::singleShot(0, [&] {
                 auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
                 seen << edit->text();
                 edit->setText(QDir::temp().filePath(name));
                 QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
             });
-            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath()), QDir::temp().filePath(name));
+            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath(), given), QDir::temp().filePath(name));
             QVERIFY(parent.findChildren<QFileDialog*>().isEmpty());
         }
         QCOMPARE(seen, QStringList({"", "week.gpx"}));
@@ -125,17 +88,19 @@ private slots:
             QTimer::singleShot(0, [button] {
                 qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(button)->click();
             });
-            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion"),
+            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion", "/data/out.csv"),
                      button == QMessageBox::Yes ? kAnswerYes : kAnswerNo);
         }
     }
 
-    // Convert reads every control and the "Encoding" setting.
+    // Convert reads every control and runs on a worker while the window shows its boxes.
     void convertReadsTheControls() {
         TestWindow t;
         t.settings.setValue("Startup/Encoding", "utf-8");
         t.Open();
         TempDir dir;
+        dir.Write("out.csv", "old");
+        t.boxes->answer = kAnswerYes;
         t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
         t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
         t.Box("txtIcon")->setText("C:\\Icons");
@@ -143,30 +108,16 @@ private slots:
         t.Option(0)->setChecked(true);
         t.Hint()->setChecked(true);
         QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
+        QCOMPARE(t.boxes->shown, QStringList({"Overwrite the existing file?|36|Conversion|" +
+                                                  QString::fromStdString(dir.path("out.csv")),
+                                              "Complete!|64|Conversion|"}));
         QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
         QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
     }
 
-    // A failed load shows its reason under the fixed text.
-    void loadFailureShowsTheReason() {
-        TestWindow t;
-        t.Open();
-        t.Box("txtGPX")->setText("/no/such.gpx");
-        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList("I have a problem loading the GPX file, please check it or select "
-                                             "another.|48|Convertion|/no/such.gpx: No such file or directory"));
+    // A reason shows under the fixed text.
+    void detailIsTheInformativeText() {
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
-    }
-
-    void settingsChooseTheLinkAndTheHint() {
-        for (const auto& [include, hint] : {std::pair{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}}) {
-            TestWindow t;
-            if (*include) t.settings.setValue("Startup/Include", include), t.settings.setValue("Startup/Hint", hint);
-            t.Open();
-            QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
-            QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
-        }
     }
 
     // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert.

@@ -1,11 +1,10 @@
 // The file dialog both browse buttons share, behind a seam so tests can answer it.
 #include "FileDialog.h"
 
-#include <QFileInfo>
-
 namespace corvane {
 
-std::optional<QString> QtFileDialog::ChooseFile(const QString& filter, const QString& initialDirectory) {
+std::optional<QString> QtFileDialog::ChooseFile(const QString& filter, const QString& initialDirectory,
+                                                const QString& fileName) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -13,12 +12,11 @@ std::optional<QString> QtFileDialog::ChooseFile(const QString& filter, const QSt
     const QString directory = initialDirectory.isEmpty() ? lastDirectory_ : initialDirectory;
     if (!directory.isEmpty()) dialog.setDirectory(directory);
     // Only the name: a folder here would override the initial folder just set.
-    dialog.selectFile(lastName_);
+    dialog.selectFile(fileName);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     lastDirectory_ = dialog.directory().absolutePath();
     const QStringList files = dialog.selectedFiles();
     if (!accepted || files.isEmpty()) return std::nullopt;
-    lastName_ = QFileInfo(files.first()).fileName();
     return files.first();
 }
 

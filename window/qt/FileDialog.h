@@ -12,13 +12,13 @@ namespace corvane {
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
-    // Let the user pick a file in an open dialog with this filter ("Name (*.ext);;...") and
-    // initial folder ("" lets the dialog choose); the chosen full path, or nothing on cancel
-    virtual std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) = 0;
+    // Let the user pick a file in an open dialog with this filter ("Name (*.ext);;..."), initial
+    // folder ("" lets the dialog choose) and name; the chosen full path, or nothing on cancel
+    virtual std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
+                                              const QString& fileName) = 0;
 };
 
-// Qt's file dialog. Its file-name field starts with the name its last use chose, whichever
-// button that was, and it accepts names that do not exist yet, so that the CSV file to
+// Qt's file dialog. It accepts names that do not exist yet, so that the CSV file to
 // create can be picked; it never asks about replacing a file. Each showing is a new Qt
 // dialog, removed when it closes: a dialog kept hidden between showings can leave its
 // name-completion list on screen, holding the mouse and the keyboard.
@@ -27,11 +27,11 @@ public:
     // A dialog that stays over parent while it is shown
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
-    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory) override;
+    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
+                                      const QString& fileName) override;
 
 private:
     QWidget* parent_;
-    QString lastName_;       // file name, without its folder, of the last file chosen
     QString lastDirectory_;  // folder the last showing ended in, for a browse without one
 };
 

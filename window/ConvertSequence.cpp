@@ -1,0 +1,41 @@
+// The boxes a conversion shows in a window: the question before replacing, then how it ended.
+#include "ConvertSequence.h"
+
+#include "Messages.h"
+
+namespace corvane {
+namespace {
+
+int Show(MessageBoxView& boxes, const Message& message, const std::string& detail = {},
+         const std::string& extraLine = {}) {
+    std::string prompt(message.prompt);
+    if (!extraLine.empty()) prompt += "\n" + extraLine;
+    return boxes.MsgBox(prompt, message.style, std::string(message.title), detail);
+}
+
+}  // namespace
+
+bool AskReplace(MessageBoxView& boxes, const std::string& path) {
+    return Show(boxes, kMsgOverwrite, path) == kAnswerYes;
+}
+
+void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
+    switch (result.outcome) {
+    case RunOutcome::NamesMissing:
+        Show(boxes, kMsgNamesMissing);
+        return;
+    case RunOutcome::LoadFailed:
+        Show(boxes, kMsgLoadFailed, result.loadReason);
+        return;
+    case RunOutcome::WriteFailed:
+        // Nothing reached the file, so "Complete!" would be a lie.
+        Show(boxes, kMsgWriteFailed, result.writeReason);
+        return;
+    case RunOutcome::NotReplaced:
+    case RunOutcome::Written:
+        Show(boxes, kMsgComplete, {}, result.leftOut == 0 ? std::string() : LeftOutLine(result.leftOut));
+        return;
+    }
+}
+
+}  // namespace corvane
