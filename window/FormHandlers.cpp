@@ -108,6 +108,10 @@ void FormHandlers::Browse(std::string (FormView::*read)(), void (FormView::*writ
     }
 }
 
+void FormHandlers::cmdClose_Click() {
+    view_.Close();
+}
+
 void FormHandlers::cmdGPX_Click() {
     Browse(&FormView::txtGPX, &FormView::setTxtGPX, kGpxFilter);
 }

@@ -27,6 +27,8 @@ public:
     // Runs one conversion over the controls' values on a worker, with the code page of the
     // "Encoding" setting, and tells the user how it went
     void cmdConvert_Click();
+    // Closes the window, as its close box does
+    void cmdClose_Click();
     // Lets the user choose the GPX file
     void cmdGPX_Click();
     // Lets the user choose the CSV file

@@ -144,7 +144,7 @@ void frmMain::CreateControls() {
     connect(cmdGPX, &QPushButton::clicked, this, [handlers] { handlers->cmdGPX_Click(); });
     connect(cmdMM, &QPushButton::clicked, this, [handlers] { handlers->cmdMM_Click(); });
     connect(cmdConvert, &QPushButton::clicked, this, [handlers] { handlers->cmdConvert_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdClose, &QPushButton::clicked, this, [handlers] { handlers->cmdClose_Click(); });
     connect(mnuWriteIcons, &QAction::triggered, this, [handlers] { handlers->mnuWriteIcons_Click(); });
 }
 
