@@ -1,6 +1,7 @@
 // Whether corvane-cli may replace an existing CSV file: --force, the user's answer, or no.
 #include "ReplaceQuestion.h"
 
+#include "AsciiCase.h"
 #include "Messages.h"
 
 #include <string_view>
@@ -13,8 +14,7 @@ bool IsYes(std::string_view answer) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
     while (!answer.empty() && blank(answer.front())) answer.remove_prefix(1);
     while (!answer.empty() && blank(answer.back())) answer.remove_suffix(1);
-    std::string lower(answer);
-    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    const std::string lower = AsciiLowercase(answer);
     return lower == "y" || lower == "yes";
 }
 

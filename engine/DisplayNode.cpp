@@ -1,6 +1,7 @@
 // The walk over the GPX document that collects, classifies and writes the waypoints.
 #include "DisplayNode.h"
 
+#include "AsciiCase.h"
 #include "CacheRecord.h"
 #include "CsvWriter.h"
 #include "RunSettings.h"
@@ -26,7 +27,7 @@ std::array<char, 4> Key(std::string_view text) {
     std::array<char, 4> key{};
     for (std::size_t i = 0; i < key.size() && i < text.size(); ++i) {
         const char c = text[i];
-        key[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        key[i] = AsciiUpper(c);
     }
     return key;
 }
@@ -112,9 +113,8 @@ void TypeRule(Walk& walk, std::string_view text) {
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view upperNeedle) {
-    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(), [](char a, char b) {
-               return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
-           }) != text.end();
+    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(),
+                       [](char a, char b) { return AsciiUpper(a) == b; }) != text.end();
 }
 
 void NameRule(Walk& walk, std::string_view text) {

@@ -1,10 +1,10 @@
 // The GPX documents of one run: a GPX file, or every GPX entry of a zip file, for each input.
 #include "GpxInputs.h"
 
+#include "AsciiCase.h"
 #include "ZipArchive.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <tuple>
 
@@ -13,17 +13,10 @@ namespace {
 
 constexpr std::string_view kWaypointsSuffix = "-wpts";
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 // A pocket query's "123-wpts.gpx" sorts right after its "123.gpx": by the caches file's name,
 // then the caches file first, then the full name.
 std::tuple<std::string, bool, std::string> EntryOrder(const std::string& name) {
-    std::string stem = Lowercase(name.substr(0, name.size() - 4));
+    std::string stem = AsciiLowercase(name.substr(0, name.size() - 4));
     const bool waypoints = stem.ends_with(kWaypointsSuffix);
     if (waypoints) stem.resize(stem.size() - kWaypointsSuffix.size());
     return {stem, waypoints, name};
@@ -75,7 +68,7 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
 std::vector<std::string> GpxEntries(std::vector<std::string> names) {
     std::erase_if(names, [](const std::string& name) {
         // Finder's "__MACOSX" folder holds resource forks under the same names.
-        return !Lowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
+        return !AsciiLowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
     });
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return EntryOrder(a) < EntryOrder(b); });

@@ -62,8 +62,8 @@ bool HasCoordinates(const CacheRecord& record) {
     return IsNumber(record.Latitude) && IsNumber(record.Longitude);
 }
 
-}  // namespace
-
+// Build the record's WP04 line (UTF-8, no line end) into line, replacing its contents; byType:
+// icon and category follow the cache type and the child waypoint's sym
 void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
                        bool byType) {
     const Shown shown = byType ? ShownByType(record) : ShownByContainer(record);
@@ -118,6 +118,8 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line += shown.category;
     line += ",0";
 }
+
+}  // namespace
 
 void WriteWaypoint(const CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
     const bool byType = settings.kindsByType;

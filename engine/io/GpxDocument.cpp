@@ -49,15 +49,6 @@ std::string LineAndColumn(std::string_view text, std::size_t offset) {
 
 }  // namespace
 
-bool GpxDocument::LoadFile(const std::string& path) {
-    FileBytes bytes;
-    if (!ReadWholeFile(path, bytes, error_)) return false;
-    return Load(std::move(bytes), [&path](FileBytes& again) {
-        std::string ignored;
-        return ReadWholeFile(path, again, ignored);
-    });
-}
-
 bool GpxDocument::LoadBytes(std::string_view text) {
     const Reread copy = [text](FileBytes& bytes) {
         bytes.data = std::make_unique_for_overwrite<char[]>(text.size() + 1);

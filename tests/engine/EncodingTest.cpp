@@ -30,6 +30,26 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
     }
 }
 
+// Only a name reaches the converter: anything else would pass it options.
+TEST(Encoding, TheDeclaredEncodingIsANameOrNothing) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"<?xml version='1.0' encoding='ISO-8859-15'?>", "ISO-8859-15"},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding='windows-1250'?>", "windows-1250"},
+        {"<?xml version='1.0' encoding='utf-8//IGNORE'?>", ""},
+        {"<?xml version='1.0' encoding='1252'?>", ""},
+        {"<gpx/>", ""},
+    };
+    for (const auto& [bytes, encoding] : rows) EXPECT_EQ(DeclaredEncoding(bytes), encoding) << bytes;
+}
+
+TEST(Encoding, AByteOrderMarkOutweighsTheDeclaration) {
+    const std::string gpx =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1252\"?>"
+        "<gpx><wpt lat=\"1\" lon=\"2\"><name>Caf\xC3\xA9</name></wpt></gpx>";
+    EXPECT_EQ(testing::Lines(testing::Convert(gpx)).at(80),
+              "WP04,1,2,206,\" (/ )\",Café,\"\\cmate:Café\",0.0,1,Café,1,1,,0");
+}
+
 TEST(Encoding, TextInTheOutputCodePage) {
     const struct {
         std::string_view codePage, utf8, bytes;
