@@ -1,4 +1,4 @@
-// Whether corvane-cli may replace an existing CSV file: --force, the user's answer, or no.
+// The replace question on the terminal: the prompt, one line of answer, and what counts as yes.
 #include "ReplaceQuestion.h"
 
 #include "AsciiCase.h"

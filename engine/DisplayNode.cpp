@@ -1,4 +1,4 @@
-// The walk over the GPX document that collects, classifies and writes the waypoints.
+// The walk: the parser's own traversal, the text rows that fill the record, and the classifying keys.
 #include "DisplayNode.h"
 
 #include "AsciiCase.h"

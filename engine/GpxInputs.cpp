@@ -1,4 +1,4 @@
-// The GPX documents of one run: a GPX file, or every GPX entry of a zip file, for each input.
+// Each input read whole, a zip file's GPX entries in their order, each parsed into its document.
 #include "GpxInputs.h"
 
 #include "AsciiCase.h"

@@ -1,4 +1,4 @@
-// The IC01 icon-definition lines at the head of every CSV file.
+// The 80 icons and the child waypoints' icons, and the IC01 line each is printed as.
 #include "IconTable.h"
 
 #include "AddBackslash.h"

@@ -1,4 +1,4 @@
-// One conversion run, from the two file names to its outcome.
+// The run's steps in their order: names, load, question, write; each early end is an outcome.
 #include "LoadDocument.h"
 
 #include "CacheRecord.h"

@@ -1,4 +1,4 @@
-// The WP04 line of one waypoint.
+// The WP04 fields of a waypoint, each built from the record as Memory Map reads it.
 #include "WaypointLine.h"
 
 #include "CacheRecord.h"

@@ -1,4 +1,4 @@
-// The boxes a conversion shows in a window: the question before replacing, then how it ended.
+// Each outcome's box, its reason as the detail, and "Complete!" with its left-out line.
 #include "ConvertSequence.h"
 
 #include "Messages.h"

@@ -1,5 +1,4 @@
-// frmMain's event handlers, the same for every front-end: load, unload, browse, the output name,
-// a dropped file and Convert.
+// The handlers: settings to controls and back, the browse dialogs, and a conversion on the worker.
 #include "FormHandlers.h"
 
 #include "ConvertSequence.h"

@@ -1,4 +1,4 @@
-// frmMain's form: its caption, its client size and every control, as both front-ends draw them.
+// The form's controls in tab order, with their places in twips, and the twips-to-pixels rule.
 #include "FormLayout.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// The folder a browse dialog opens in, taken from the path already in its box.
+// The dialog's first folder: the box's text up to its last separator.
 #include "InitialDirectory.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-// The icon folder box's "Write Corvane's Icons Here" entry: writes the icon set where the box points.
+// The icon box's text as a folder, and the boxes that tell how writing the icons went.
 #include "WriteIconsHere.h"
 
 #include "Messages.h"

@@ -1,4 +1,4 @@
-// A GPX file read into memory once and parsed in place into a DOM tree.
+// Parsing with pugixml, converting other encodings first, and a failure's line and column.
 #include "GpxDocument.h"
 
 #include "InputEncoding.h"

@@ -1,4 +1,4 @@
-// Documents in encodings the parser does not read itself.
+// The XML declaration read by hand, and the encodings the parser reads without help.
 #include "InputEncoding.h"
 
 #include "AsciiCase.h"

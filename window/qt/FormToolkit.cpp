@@ -1,4 +1,4 @@
-// The Qt front-end's controls, file dialog, message boxes and worker, as frmMain's handlers use them.
+// The controls read and set through Qt, the conversion on a QThread, calls onto the window's thread.
 #include "FormToolkit.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-// Modal message boxes chosen by style value, behind a seam so tests can answer them.
+// A style value's buttons and icon as a QMessageBox, and its answer as a code.
 #include "MessageBoxes.h"
 
 #include "Messages.h"

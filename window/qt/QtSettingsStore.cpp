@@ -1,4 +1,4 @@
-// The Qt front-end's settings store: an ini file.
+// Each value read and written through a QSettings over the ini file.
 #include "QtSettingsStore.h"
 
 #include <QSettings>

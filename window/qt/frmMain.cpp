@@ -1,4 +1,4 @@
-// Corvane's one window in Qt: the controls, the dialogs and the settings of the Qt front-end.
+// The Qt form: its controls from the layout table, its menus, drops and close, wired to the handlers.
 #include "frmMain.h"
 
 #include "FormLayout.h"

@@ -1,4 +1,4 @@
-// A text box's own editing menu, with entries of the form's after it.
+// The editing entries as messages to the box, enabled by its selection, clipboard and undo state.
 #include "EditMenu.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-// The Win32 front-end's controls, file dialog, message boxes and worker, as frmMain's handlers use them.
+// The controls read and set by window messages, the common file dialog, MessageBoxW and the cursor.
 #include "FormToolkit.h"
 
 #include "Messages.h"

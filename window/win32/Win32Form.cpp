@@ -1,4 +1,4 @@
-// Corvane's one window in Win32: the form, its controls and their events, over the registry settings.
+// The Win32 form: its class, controls from the layout table, DPI, menus and the messages it handles.
 #include "Win32Form.h"
 
 #include "EditMenu.h"

@@ -1,5 +1,4 @@
-// Work on a thread of its own while the window's thread keeps its window painted, and calls
-// from that thread back onto the window's.
+// A std::thread for the work, and a loop that dispatches all but input until it ends.
 #include "WorkerPump.h"
 
 #include <atomic>
