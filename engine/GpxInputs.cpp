@@ -5,7 +5,6 @@
 #include "ZipArchive.h"
 
 #include <algorithm>
-#include <cstring>
 #include <tuple>
 
 namespace corvane {
@@ -20,16 +19,6 @@ std::tuple<std::string, bool, std::string> EntryOrder(const std::string& name) {
     const bool waypoints = stem.ends_with(kWaypointsSuffix);
     if (waypoints) stem.resize(stem.size() - kWaypointsSuffix.size());
     return {stem, waypoints, name};
-}
-
-// A copy of bytes, for reading the same input again
-GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> bytes) {
-    return [bytes](FileBytes& again) {
-        again.data = std::make_unique_for_overwrite<char[]>(bytes->size() + 1);
-        std::memcpy(again.data.get(), bytes->data(), bytes->size());
-        again.size = bytes->size();
-        return true;
-    };
 }
 
 // Append the GPX entries of the zip file named name; false with the reason

@@ -42,4 +42,7 @@ private:
     std::string error_;
 };
 
+// A Reread that gives a copy of text each time
+GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> text);
+
 }  // namespace corvane
