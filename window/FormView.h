@@ -15,22 +15,26 @@ namespace corvane {
 // as typing in the box does.
 class FormView : public MessageBoxView {
 public:
+    // Text of the GPX file box, and replacing it
     virtual std::string txtGPX() = 0;
     virtual void setTxtGPX(const std::string& text) = 0;
+    // Text of the CSV output file box, and replacing it
     virtual std::string txtMM() = 0;
     virtual void setTxtMM(const std::string& text) = 0;
+    // Text of the icon directory box, and replacing it
     virtual std::string txtIcon() = 0;
     virtual void setTxtIcon(const std::string& text) = 0;
+    // Text of the user's geocaching name box, and replacing it
     virtual std::string txtCacher() = 0;
     virtual void setTxtCacher(const std::string& text) = 0;
-    // True when "Include decoded hints" is ticked
+    // True when "Include decoded hints" is ticked, and ticking or clearing it
     virtual bool chkHint() = 0;
     virtual void setChkHint(bool ticked) = 0;
     // True when "Link to Website" (element 0 of the link pair) is selected
     virtual bool optURL0() = 0;
     // Select element index (0 or 1) of the link pair, which clears the other
     virtual void setOptURL(int index) = 0;
-    // True when "Icons by cache type" is ticked
+    // True when "Icons by cache type" is ticked, and ticking or clearing it
     virtual bool mnuIconsByType() = 0;
     virtual void setMnuIconsByType(bool checked) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace corvane {
 
+// The form's Qt widgets as the handlers see them; the boxes and dialog go through seams tests answer.
 class FormToolkit : public FormView {
 public:
     struct Controls {
