@@ -29,7 +29,8 @@ protected:
     std::string Icon(const std::string& name) const { return folder + "/" + name; }
     std::set<std::string> Names() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
         return names;
     }
 };
