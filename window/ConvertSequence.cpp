@@ -3,8 +3,19 @@
 
 #include "Messages.h"
 
+#include <filesystem>
+
 namespace corvane {
 namespace {
+
+// path made absolute from the current folder, as the save resolves it
+std::string FullPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()), error);
+    if (error) return path;
+    const std::u8string text = full.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 int Show(MessageBoxView& boxes, const Message& message, const std::string& detail = {},
          const std::string& extraLine = {}) {
@@ -16,7 +27,7 @@ int Show(MessageBoxView& boxes, const Message& message, const std::string& detai
 }  // namespace
 
 bool AskReplace(MessageBoxView& boxes, const std::string& path) {
-    return Show(boxes, kMsgOverwrite, path) == kAnswerYes;
+    return Show(boxes, kMsgOverwrite, FullPath(path)) == kAnswerYes;
 }
 
 void TellOutcome(MessageBoxView& boxes, const RunResult& result) {

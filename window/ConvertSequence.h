@@ -8,7 +8,8 @@
 
 namespace corvane {
 
-// Ask "Overwrite the existing file?" with the CSV file's full path as detail; true for Yes
+// Ask "Overwrite the existing file?" with the CSV file's full path (taken from the current folder
+// when relative) as detail; true for Yes
 bool AskReplace(MessageBoxView& boxes, const std::string& path);
 
 // The box of the run's outcome: the missing names, the load failure with its reason, the write

@@ -1,5 +1,6 @@
 // frmMain's handlers over a fake view: output name, browsing, settings, the conversion's boxes,
 // a close during a run and writing the icons; what each front-end adds is tested with it.
+#include "ConvertSequence.h"
 #include "FormHandlers.h"
 #include "InitialDirectory.h"
 #include "Messages.h"
@@ -211,6 +212,13 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
             EXPECT_EQ(testing::Lines(ReadFile(out)).at(80), testing::OakLine("306", "\xC3\xA9", true, true));
         }
     }
+}
+
+TEST(Form, TheQuestionNamesTheFullPath) {
+    FakeView view;
+    AskReplace(view, "out.csv");
+    const std::u8string full = (std::filesystem::current_path() / "out.csv").u8string();
+    EXPECT_EQ(view.shown, Shown{kAsk + std::string(full.begin(), full.end())});
 }
 
 // The busy cursor covers the run but not its boxes; a close during the run waits for its end.
