@@ -1,16 +1,14 @@
 // Runs one conversion through the engine and turns its outcome into output and an exit status.
 #include "RunCommandLine.h"
 
-#include "CacheRecord.h"
 #include "CommandLine.h"
 #include "Console.h"
-#include "ConsoleWindow.h"
 #include "GpxProtection.h"
 #include "LoadDocument.h"
 #include "Messages.h"
 #include "ProgressLine.h"
+#include "ReplaceQuestion.h"
 #include "Sink.h"
-#include "TextEncoder.h"
 #include "WriteIconSet.h"
 
 #include <cstdio>
@@ -88,38 +86,59 @@ int RunCommandLine(std::span<const std::string> args) {
     const bool toStdout = commandLine.csv == kStandardStream;
     // Standard input carrying the GPX cannot also carry the answer to a question.
     const bool terminal = !fromStdin && IsTerminal(stdin) && IsTerminal(stderr);
-    ConsoleWindow window(commandLine, stdin, stderr, terminal);
     DescriptorSink standardOutput(StandardOutputDescriptor());
     RunOptions options;
+    options.inputs = commandLine.inputs;
+    options.output = commandLine.csv;
+    options.iconFolder = commandLine.icons;
+    options.userName = commandLine.name;
+    options.includeHints = commandLine.hints;
+    options.linkToWebsite = commandLine.linkWebsite;
+    options.kindsByType = commandLine.kindsByType;
     options.codePage = commandLine.codePage;
     if (fromStdin) options.input = stdin;
-    if (toStdout) options.output = &standardOutput;
-    if (commandLine.inputs.size() > 1) options.inputs = commandLine.inputs;
+    if (toStdout) options.sink = &standardOutput;
     // Progress is for a person watching a terminal; a log or a pipe gets none.
     std::optional<ProgressLine> progress;
     if (!commandLine.quiet && IsTerminal(stderr)) {
         progress.emplace(stderr);
-        window.setProgressLine(&*progress);
         options.progress = [&](const RunProgress& p) { progress->Show(ProgressText(p.bytesRead, p.waypoints)); };
     }
+    options.mayReplace = [&](const std::string& path) {
+        if (progress) progress->Clear();
+        return MayReplace(path, commandLine.force, terminal, stdin, stderr);
+    };
 
-    CacheRecord record;
-    RunResult result = LoadDocument(window, record, options);
+    const RunResult result = LoadDocument(options);
     if (progress) progress->Clear();
-    if (result.outcome == RunOutcome::NamesMissing) {
-        std::fprintf(stderr, "Try '%s --help'.\n", kProgramName);
-    } else if (result.outcome == RunOutcome::Written && !commandLine.quiet) {
+    switch (result.outcome) {
+    case RunOutcome::NamesMissing:
+        std::fprintf(stderr, "%s\nTry '%s --help'.\n", std::string(kMsgNamesMissing.prompt).c_str(), kProgramName);
+        break;
+    case RunOutcome::LoadFailed:
+        std::fprintf(stderr, "%s\n%s: %s\n", std::string(kMsgLoadFailed.prompt).c_str(), kProgramName,
+                     result.loadReason.c_str());
+        break;
+    case RunOutcome::WriteFailed:
+        std::fprintf(stderr, "%s\n", std::string(kMsgWriteFailed.prompt).c_str());
+        if (!result.writeReason.empty()) std::fprintf(stderr, "%s: %s\n", kProgramName, result.writeReason.c_str());
+        break;
+    case RunOutcome::NotReplaced:
+        break;
+    case RunOutcome::Written: {
+        if (commandLine.quiet) break;
         // A CSV on standard output must not have the report mixed into it.
         std::FILE* report = toStdout ? stderr : stdout;
         const std::string destination = toStdout ? "standard output" : commandLine.csv;
-        std::fprintf(report, "%.*s\n%zu waypoint%s written to %s\n", static_cast<int>(kMsgComplete.prompt.size()),
-                     kMsgComplete.prompt.data(), result.waypoints, result.waypoints == 1 ? "" : "s",
-                     destination.c_str());
+        std::fprintf(report, "%s\n%zu waypoint%s written to %s\n", std::string(kMsgComplete.prompt).c_str(),
+                     result.waypoints, result.waypoints == 1 ? "" : "s", destination.c_str());
         if (result.leftOut != 0) std::fprintf(report, "%s\n", LeftOutLine(result.leftOut).c_str());
+        break;
+    }
     }
     // Text lost to the code page is a warning, not part of the report that --quiet silences.
     if (result.outcome == RunOutcome::Written && result.substituted != 0) {
-        const std::string line = SubstitutedLine(result.substituted, OutputCodePage(options.codePage));
+        const std::string line = SubstitutedLine(result.substituted, result.codePage);
         std::fprintf(stderr, "%s: %s\n", kProgramName, line.c_str());
     }
     return ExitStatus(result.outcome);

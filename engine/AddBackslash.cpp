@@ -1,4 +1,4 @@
-// Directory paths as the icon lines need them.
+// AddBackslash: one backslash at the end, never two.
 #include "AddBackslash.h"
 
 namespace corvane {

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-// Lives as long as the window; the walk fills it, the writers read it. All texts are UTF-8.
+// Lives for one run; the walk fills it, the writers read it. All texts are UTF-8.
 struct CacheRecord {
     std::string Latitude;      // first attribute of the wpt element, as written
     std::string Longitude;     // second attribute of the wpt element, as written

@@ -1,11 +1,12 @@
-// The walk over the GPX document that collects, classifies and writes the waypoints.
+// The walk: the parser's own traversal, the text rows that fill the record, and the classifying keys.
 #include "DisplayNode.h"
 
+#include "AsciiCase.h"
 #include "CacheRecord.h"
 #include "CsvWriter.h"
+#include "RunSettings.h"
 #include "TextEncoder.h"
 #include "WaypointLine.h"
-#include "WindowToolkit.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,7 @@ namespace {
 
 struct Walk {
     CacheRecord& record;
-    WindowToolkit& window;
+    const RunSettings& settings;
     CsvWriter& out;
 };
 
@@ -27,7 +28,7 @@ std::array<char, 4> Key(std::string_view text) {
     std::array<char, 4> key{};
     for (std::size_t i = 0; i < key.size() && i < text.size(); ++i) {
         const char c = text[i];
-        key[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        key[i] = AsciiUpper(c);
     }
     return key;
 }
@@ -113,9 +114,8 @@ void TypeRule(Walk& walk, std::string_view text) {
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view upperNeedle) {
-    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(), [](char a, char b) {
-               return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
-           }) != text.end();
+    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(),
+                       [](char a, char b) { return AsciiUpper(a) == b; }) != text.end();
 }
 
 void NameRule(Walk& walk, std::string_view text) {
@@ -157,7 +157,7 @@ void SymRule(Walk& walk, std::string_view text) {
 
 void PlacedByRule(Walk& walk, std::string_view text) {
     // Composed, a name typed with a separate accent ("e" and U+0301) finds the letter "é", and the other way round.
-    const std::string cacher = Composed(walk.window.txtCacher());
+    const std::string cacher = Composed(walk.settings.userName);
     if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.FoundCode = "O";
 }
 
@@ -218,7 +218,7 @@ void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
         ClearCache(record);
         record.FirstWaypoint = false;
     } else {
-        WriteWaypoint(record, walk.window, walk.out);
+        WriteWaypoint(record, walk.settings, walk.out);
         ClearCache(record);
     }
     // Position decides, not the attribute's name: GPX writers put lat before lon.
@@ -265,8 +265,8 @@ private:
 
 }  // namespace
 
-void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
-    Walker walker(Walk{record, window, out});
+void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
+    Walker walker(Walk{record, settings, out});
     Nodes.traverse(walker);
 }
 

@@ -1,11 +1,10 @@
-// The GPX documents of one run: a GPX file, or every GPX entry of a zip file, for each input.
+// Each input read whole, a zip file's GPX entries in their order, each parsed into its document.
 #include "GpxInputs.h"
 
+#include "AsciiCase.h"
 #include "ZipArchive.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 #include <tuple>
 #include <unordered_map>
 
@@ -18,30 +17,13 @@ constexpr std::uint64_t kZipRatio = 100;
 // Each declared size counts at most this much, so that the sum of sizes cannot wrap around.
 constexpr std::uint64_t kZipSizeCap = std::uint64_t{1} << 48;
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 // A pocket query's "123-wpts.gpx" sorts right after its "123.gpx": by the caches file's name,
 // then the caches file first, then the full name.
 std::tuple<std::string, bool, std::string> EntryOrder(const std::string& name) {
-    std::string stem = Lowercase(name.substr(0, name.size() - 4));
+    std::string stem = AsciiLowercase(name.substr(0, name.size() - 4));
     const bool waypoints = stem.ends_with(kWaypointsSuffix);
     if (waypoints) stem.resize(stem.size() - kWaypointsSuffix.size());
     return {stem, waypoints, name};
-}
-
-// A copy of bytes, for reading the same input again
-GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> bytes) {
-    return [bytes](FileBytes& again) {
-        again.data = std::make_unique_for_overwrite<char[]>(bytes->size() + 1);
-        std::memcpy(again.data.get(), bytes->data(), bytes->size());
-        again.size = bytes->size();
-        return true;
-    };
 }
 
 // Bytes as gigabytes with one decimal, rounded up so that a size over a limit never reads as the limit
@@ -102,7 +84,7 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
 std::vector<std::string> GpxEntries(std::vector<std::string> names) {
     std::erase_if(names, [](const std::string& name) {
         // Finder's "__MACOSX" folder holds resource forks under the same names.
-        return !Lowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
+        return !AsciiLowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
     });
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return EntryOrder(a) < EntryOrder(b); });

@@ -1,9 +1,9 @@
-// The IC01 icon-definition lines at the head of every CSV file.
+// The 80 icons and the child waypoints' icons, and the IC01 line each is printed as.
 #include "IconTable.h"
 
 #include "AddBackslash.h"
 #include "CsvWriter.h"
-#include "WindowToolkit.h"
+#include "RunSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -122,14 +122,14 @@ const ChildIcon& FindChildIcon(std::string_view sym) {
 
 namespace {
 
-// Print the IC01 line of one icon, reading the directory from txtIcon
-void PrintIconLine(WindowToolkit& window, CsvWriter& out, int number, std::string_view bitmap) {
+// Print the IC01 line of one icon in folder
+void PrintIconLine(const std::string& folder, CsvWriter& out, int number, std::string_view bitmap) {
     char digits[8];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     std::string line("IC01 , ");
     line.append(digits, end);
     line.append(", \"");
-    line.append(window.txtIcon());
+    line.append(folder);
     line.append(bitmap);
     line.push_back('"');
     out.PrintLine(line);
@@ -137,17 +137,17 @@ void PrintIconLine(WindowToolkit& window, CsvWriter& out, int number, std::strin
 
 }  // namespace
 
-void WriteIconTable(WindowToolkit& window, CsvWriter& out) {
-    window.setTxtIcon(AddBackslash(window.txtIcon()));
-    for (const IconEntry& icon : kIconTable) PrintIconLine(window, out, icon.number, icon.bitmap);
-    if (!window.mnuIconsByType()) return;
+void WriteIconTable(RunSettings& settings, CsvWriter& out) {
+    settings.iconFolder = AddBackslash(settings.iconFolder);
+    for (const IconEntry& icon : kIconTable) PrintIconLine(settings.iconFolder, out, icon.number, icon.bitmap);
+    if (!settings.kindsByType) return;
     // Parking is among the 80, and two sym texts share the stage icon: each number once.
     int last = 0;
     for (const ChildIcon& child : kChildIcons) {
         const bool inTable = std::any_of(kIconTable.begin(), kIconTable.end(),
                                          [&](const IconEntry& icon) { return icon.number == child.number; });
         if (inTable || child.number == last) continue;
-        PrintIconLine(window, out, child.number, child.bitmap);
+        PrintIconLine(settings.iconFolder, out, child.number, child.bitmap);
         last = child.number;
     }
 }

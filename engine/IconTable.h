@@ -7,7 +7,7 @@
 namespace corvane {
 
 class CsvWriter;
-class WindowToolkit;
+struct RunSettings;
 
 struct IconEntry {
     int number;
@@ -31,8 +31,8 @@ extern const std::array<ChildIcon, 9> kChildIcons;
 // The child icon for a sym text (exact match), else the plain waypoint's
 const ChildIcon& FindChildIcon(std::string_view sym);
 
-// Normalise txtIcon with AddBackslash, then print one IC01 line per icon (and per child icon
-// of its own when icons follow the cache type)
-void WriteIconTable(WindowToolkit& window, CsvWriter& out);
+// Normalise the settings' icon folder with AddBackslash, then print one IC01 line per icon (and
+// per child icon of its own when icons follow the cache type)
+void WriteIconTable(RunSettings& settings, CsvWriter& out);
 
 }  // namespace corvane

@@ -1,34 +1,25 @@
-// One conversion run, from the two file names to "Complete!".
+// One conversion run, from the two file names to its outcome.
 #pragma once
+
+#include "RunSettings.h"
 
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace corvane {
 
 class Sink;
-class WindowToolkit;
-struct CacheRecord;
 
 enum class RunOutcome {
     NamesMissing,  // a file name was empty; nothing loaded or written
     LoadFailed,    // the GPX file did not load; nothing written
-    NotReplaced,   // the CSV file exists and the user answered No; it is unchanged
+    NotReplaced,   // the CSV file exists and was not to be replaced; it is unchanged
     Written,       // the CSV file holds the new output
     WriteFailed,   // the CSV file could not be written; an existing one is unchanged
-};
-
-struct RunResult {
-    RunOutcome outcome = RunOutcome::NamesMissing;
-    std::size_t waypoints = 0;  // WP04 lines written
-    std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
-    std::string reason;         // why the GPX file did not load ("NAME: why"), else ""
-    std::string writeReason;    // why the CSV file could not be written ("NAME: why"), else ""
-    // Characters the output code page lacks, written as "?"
-    std::size_t substituted = 0;
 };
 
 // How far a run has got: bytes of GPX read while loading, then waypoint lines written.
@@ -37,21 +28,38 @@ struct RunProgress {
     std::size_t waypoints = 0;
 };
 
-struct RunOptions {
+// Everything one run reads: the settings its writers use, the files, and its hooks.
+struct RunOptions : RunSettings {
+    // The GPX or zip files converted into the one CSV file, in order (txtGPX)
+    std::vector<std::string> inputs;
+    // When set, the one GPX file is read from this stream instead of the file inputs names
+    std::FILE* input = nullptr;
+    // The CSV file (txtMM); named even when a sink takes the CSV
+    std::string output;
+    // When set, the CSV goes here instead of the file named by output, without asking
+    Sink* sink = nullptr;
     // Output code page ("windows-1252", "utf-8", ...); empty or unknown: the system's default
     std::string codePage;
-    // When set, the GPX is read from this stream instead of the file named by txtGPX
-    std::FILE* input = nullptr;
-    // When set, the CSV goes to this sink instead of the file named by txtMM, without asking
-    Sink* output = nullptr;
-    // The GPX or zip files converted into the one CSV file, in order; empty: the file named by txtGPX
-    std::vector<std::string> inputs;
+    // Asked, with the CSV file's path, whether the existing file may be replaced; absent: it may not
+    std::function<bool(const std::string& path)> mayReplace;
     // When set, told now and then how far the run has got, on the thread that runs it
     std::function<void(const RunProgress&)> progress;
 };
 
-// Check the names, load the GPX file, ask before replacing the CSV file, write it and
-// report through the window's message boxes; the outcome tells callers what happened
-RunResult LoadDocument(WindowToolkit& window, CacheRecord& record, const RunOptions& options = {});
+struct RunResult {
+    RunOutcome outcome = RunOutcome::NamesMissing;
+    std::size_t waypoints = 0;  // WP04 lines written
+    std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
+    // The icon folder as normalised by the icon table; set once the table was written
+    std::optional<std::string> iconFolder;
+    std::string loadReason;       // why the GPX file did not load ("NAME: why"), else ""
+    std::string writeReason;      // why the CSV file could not be written ("NAME: why"), else ""
+    std::size_t substituted = 0;  // characters the output code page lacks, written as "?"
+    std::string codePage;         // the output code page's name, as the "?" line names it
+};
+
+// Check the names, load the GPX files, ask before replacing the CSV file, write it; nothing is
+// shown to anyone: the result tells callers what happened
+RunResult LoadDocument(const RunOptions& options);
 
 }  // namespace corvane

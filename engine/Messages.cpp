@@ -1,7 +1,5 @@
-// Message boxes of a conversion, shown through the window.
+// The texts that tell how a conversion went.
 #include "Messages.h"
-
-#include <string>
 
 namespace corvane {
 
@@ -12,14 +10,6 @@ std::string LeftOutLine(std::size_t count) {
 std::string SubstitutedLine(std::size_t count, std::string_view codePage) {
     return std::to_string(count) + (count == 1 ? " character" : " characters") + " not in " + std::string(codePage) +
            " written as \"?\"";
-}
-
-int Show(WindowToolkit& window, const Message& message) {
-    return window.MsgBox(std::string(message.prompt), message.style, std::string(message.title));
-}
-
-int Show(WindowToolkit& window, const Message& message, const std::string& detail) {
-    return window.MsgBoxDetail(std::string(message.prompt), message.style, std::string(message.title), detail);
 }
 
 }  // namespace corvane

@@ -1,13 +1,21 @@
-// The message boxes a conversion shows: prompt, style value and title.
+// The texts that tell how a conversion went: prompt, message box style value and title.
 #pragma once
-
-#include "WindowToolkit.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace corvane {
+
+// Message box style values: buttons plus icon.
+inline constexpr int kStyleExclamation = 48;  // OK, exclamation
+inline constexpr int kStyleQuestion = 36;     // Yes and No, question
+inline constexpr int kStyleInformation = 64;  // OK, information
+
+// Message box answers.
+inline constexpr int kAnswerOK = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
 
 struct Message {
     std::string_view prompt;
@@ -29,10 +37,5 @@ inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file,
 std::string LeftOutLine(std::size_t count);
 // "2 characters not in windows-1252 written as "?"", the line that follows "Complete!" when there are any
 std::string SubstitutedLine(std::size_t count, std::string_view codePage);
-
-// Show a message box through the window; returns its answer
-int Show(WindowToolkit& window, const Message& message);
-// Show a message box with detail text under its prompt; returns its answer
-int Show(WindowToolkit& window, const Message& message, const std::string& detail);
 
 }  // namespace corvane

@@ -1,12 +1,12 @@
-// The WP04 line of one waypoint.
+// The WP04 fields of a waypoint, each built from the record as Memory Map reads it.
 #include "WaypointLine.h"
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
 #include "IconNumber.h"
 #include "IconTable.h"
+#include "RunSettings.h"
 #include "TidyName.h"
-#include "WindowToolkit.h"
 
 #include <algorithm>
 #include <charconv>
@@ -88,8 +88,8 @@ bool HasCoordinates(const CacheRecord& record) {
     return latitude && longitude && (*latitude != 0 || *longitude != 0);
 }
 
-}  // namespace
-
+// Build the record's WP04 line (UTF-8, no line end) into line, replacing its contents; byType:
+// icon and category follow the cache type and the child waypoint's sym
 void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool includeHints, std::string& line,
                        bool byType) {
     const Shown shown = byType ? ShownByType(record) : ShownByContainer(record);
@@ -148,17 +148,17 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
     line += ",0";
 }
 
-void WriteWaypoint(const CacheRecord& record, WindowToolkit& window, CsvWriter& out) {
-    const bool byType = window.mnuIconsByType();
+}  // namespace
+
+void WriteWaypoint(const CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
+    const bool byType = settings.kindsByType;
     // Without a place the waypoint cannot be put on the map.
     if (byType && !HasCoordinates(record)) {
         out.CountLeftOut();
         return;
     }
-    const bool linkToWebsite = window.optURL0();
-    const bool includeHints = window.chkHint() == 1;
     std::string line;
-    BuildWaypointLine(record, linkToWebsite, includeHints, line, byType);
+    BuildWaypointLine(record, settings.linkToWebsite, settings.includeHints, line, byType);
     out.PrintLine(line);
     out.CountWaypoint();
 }

@@ -3,10 +3,8 @@
 // Input layout: one flag byte (bit 0 hints, bit 1 link to the website, bits 2 to 4 the code
 // page, bit 5 icons by cache type), the icon folder up to a newline, the user name up to a
 // newline, then the document (a GPX file, or a zip file of them).
-#include "CacheRecord.h"
 #include "LoadDocument.h"
 #include "Sink.h"
-#include "WindowToolkit.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -23,24 +21,6 @@ using namespace corvane;
 // An unknown name and the empty one both fall back to the system's code page.
 constexpr std::string_view kCodePages[] = {"",       "windows-1252", "utf-8",   "windows-1250",
                                            "cp1251", "windows-1253", "unknown", "windows-1258"};
-
-class FuzzWindow : public WindowToolkit {
-public:
-    std::string icon, cacher;
-    int hint = 0;
-    bool website = false;
-    bool byType = false;
-
-    std::string txtGPX() override { return "fuzz.gpx"; }
-    std::string txtMM() override { return "fuzz.csv"; }
-    std::string txtIcon() override { return icon; }
-    void setTxtIcon(const std::string& text) override { icon = text; }
-    std::string txtCacher() override { return cacher; }
-    int chkHint() override { return hint; }
-    bool optURL0() override { return website; }
-    bool mnuIconsByType() override { return byType; }
-    int MsgBox(const std::string&, int, const std::string&) override { return kAnswerOK; }
-};
 
 // The text up to the next newline, which is consumed with it.
 std::string TakeLine(std::string_view& input) {
@@ -69,24 +49,24 @@ std::FILE* MemoryFile(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    FuzzWindow window;
     RunOptions options;
     if (!input.empty()) {
         const unsigned flags = static_cast<unsigned char>(input.front());
         input.remove_prefix(1);
-        window.hint = flags & 1;
-        window.website = (flags & 2) != 0;
+        options.includeHints = (flags & 1) != 0;
+        options.linkToWebsite = (flags & 2) != 0;
         options.codePage = kCodePages[flags >> 2 & 7];
-        window.byType = (flags & 32) != 0;
+        options.kindsByType = (flags & 32) != 0;
     }
-    window.icon = TakeLine(input);
-    window.cacher = TakeLine(input);
+    options.iconFolder = TakeLine(input);
+    options.userName = TakeLine(input);
 
     MemorySink sink;
-    options.output = &sink;
+    options.inputs = {"fuzz.gpx"};
+    options.output = "fuzz.csv";
+    options.sink = &sink;
     options.input = MemoryFile(input);
-    CacheRecord record;
-    const RunResult result = LoadDocument(window, record, options);
+    const RunResult result = LoadDocument(options);
     std::fclose(options.input);
     // Into memory, a conversion either writes or refuses the document; anything else is a fault.
     if (result.outcome != RunOutcome::Written && result.outcome != RunOutcome::LoadFailed) std::abort();

@@ -1,11 +1,12 @@
-// frmMain's event handlers, the same for every front-end: load, unload, browse, the output name,
-// a dropped file and Convert.
+// The handlers: settings to controls and back, the browse dialogs, and a conversion on the worker.
 #include "FormHandlers.h"
 
+#include "ConvertSequence.h"
 #include "FollowOutputName.h"
 #include "FormLayout.h"
 #include "InitialDirectory.h"
 #include "LoadDocument.h"
+#include "Messages.h"
 #include "OutputName.h"
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
@@ -18,16 +19,18 @@ namespace {
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
-// Shows the dialog in the folder and with the file name of the path start, and puts the chosen file
-// into the box that write sets; a browse that fails, the user's cancel included, leaves the box as
-// it was and says nothing.
-void Browse(FormView& view, const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
-    try {
-        const std::optional<std::string> chosen =
-            view.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
-        if (chosen) (view.*write)(*chosen);
-    } catch (...) {
-    }
+// The controls' values for a run. The window takes no input while the run goes on its worker,
+// so these are the values the controls keep meanwhile.
+RunOptions ReadControls(FormView& view) {
+    RunOptions options;
+    options.inputs = {view.txtGPX()};
+    options.output = view.txtMM();
+    options.iconFolder = view.txtIcon();
+    options.userName = view.txtCacher();
+    options.includeHints = view.chkHint();
+    options.linkToWebsite = view.optURL0();
+    options.kindsByType = view.mnuIconsByType();
+    return options;
 }
 
 }  // namespace
@@ -42,15 +45,20 @@ void FormHandlers::Form_Load() {
     view_.setTxtCacher(settings_.Name);
     // Only exactly "C" means CacheMate; any other stored value, an empty one too, means the web site.
     view_.setOptURL(settings_.Include == "C" ? 1 : 0);
-    view_.setChkHint(settings_.Hint == "Y" ? 1 : 0);
+    view_.setChkHint(settings_.Hint == "Y");
     view_.setMnuIconsByType(settings_.Kinds == "Type");
     // "Encoding" is set by hand; a name that is no code page would otherwise go unnoticed while
     // every CSV file came out in the system's code page.
     if (!settings_.Encoding.empty() && CanonicalCodePage(settings_.Encoding).empty())
-        view_.MsgBoxDetail("The \"Encoding\" setting \"" + settings_.Encoding + "\" names no code page Corvane knows.",
-                           kStyleExclamation, std::string(kFormCaption),
-                           "Use one of windows-1250 to windows-1258 or utf-8. Until then CSV files are written in " +
-                               DefaultCodePage() + ".");
+        view_.MsgBox("The \"Encoding\" setting \"" + settings_.Encoding + "\" names no code page Corvane knows.",
+                     kStyleExclamation, std::string(kFormCaption),
+                     "Use one of windows-1250 to windows-1258 or utf-8. Until then CSV files are written in " +
+                         DefaultCodePage() + ".");
+}
+
+bool FormHandlers::Form_QueryUnload() {
+    if (converting_) closeWhenDone_ = true;
+    return !converting_;
 }
 
 void FormHandlers::Form_Unload() {
@@ -59,7 +67,7 @@ void FormHandlers::Form_Unload() {
     settings_.IconPath = view_.txtIcon();
     settings_.Name = view_.txtCacher();
     settings_.Include = view_.optURL0() ? "U" : "C";
-    settings_.Hint = view_.chkHint() == 1 ? "Y" : "N";
+    settings_.Hint = view_.chkHint() ? "Y" : "N";
     settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";
     // A store that cannot be written fails quietly: the window is closing, the user's files are
     // not at stake, and a box at every close would be all the user could do about it.
@@ -67,19 +75,52 @@ void FormHandlers::Form_Unload() {
 }
 
 void FormHandlers::cmdConvert_Click() {
-    RunOptions options;
+    if (converting_) return;
+    RunOptions options = ReadControls(view_);
     options.codePage = CanonicalCodePage(settings_.Encoding);
-    view_.RunConversion([&] { LoadDocument(view_, record_, options); });
+    // The question comes from the worker; it is asked on the window's thread, under the arrow.
+    options.mayReplace = [this](const std::string& path) {
+        bool yes = false;
+        view_.OnWindowThread([&] {
+            view_.SetBusy(false);
+            yes = AskReplace(view_, path);
+            view_.SetBusy(true);
+        });
+        return yes;
+    };
+    converting_ = true;
+    view_.SetBusy(true);
+    RunResult result;
+    view_.RunOnWorker([&] { result = LoadDocument(options); });
+    view_.SetBusy(false);
+    if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
+    TellOutcome(view_, result);
+    converting_ = false;
+    if (closeWhenDone_) view_.Close();
+}
+
+void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
+    if (converting_) return;
+    try {
+        const std::optional<std::string> chosen =
+            view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
+        if (chosen) (view_.*write)(*chosen);
+    } catch (...) {
+    }
+}
+
+void FormHandlers::cmdClose_Click() {
+    view_.Close();
 }
 
 void FormHandlers::cmdGPX_Click() {
-    Browse(view_, view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter);
+    Browse(view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter);
 }
 
 void FormHandlers::cmdMM_Click() {
     // Never the GPX file's own name: one Open there and one Yes would replace the GPX file with CSV.
     const std::string output = view_.txtMM();
-    Browse(view_, output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter);
+    Browse(output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter);
 }
 
 void FormHandlers::txtGPX_Change() {
@@ -90,6 +131,7 @@ void FormHandlers::txtGPX_Change() {
 }
 
 void FormHandlers::mnuWriteIcons_Click() {
+    if (converting_) return;
     WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
 }
 

@@ -2,7 +2,6 @@
 // a dropped file and Convert.
 #pragma once
 
-#include "CacheRecord.h"
 #include "FormView.h"
 #include "SettingsStore.h"
 #include "modPath.h"
@@ -12,7 +11,8 @@
 
 namespace corvane {
 
-// A front-end calls one handler per event of its controls, on its window's thread.
+// A front-end calls one handler per event of its controls, on its window's thread. While a
+// conversion runs, the handlers of clicks do nothing, and a close waits for its end.
 class FormHandlers {
 public:
     // Handlers over the front-end's controls and settings store, both of which must outlive them;
@@ -22,10 +22,16 @@ public:
 
     // Fills the controls from the settings, before the window is shown
     void Form_Load();
+    // Asked when the window is to close; false during a conversion, which then closes the window
+    // when it has ended, so that the settings hold what it used
+    bool Form_QueryUnload();
     // Copies the controls into the settings and saves them; the window closes whatever happens
     void Form_Unload();
-    // Runs one conversion over the controls, with the code page of the "Encoding" setting
+    // Runs one conversion over the controls' values on a worker, with the code page of the
+    // "Encoding" setting, and tells the user how it went
     void cmdConvert_Click();
+    // Closes the window, as its close box does
+    void cmdClose_Click();
     // Lets the user choose the GPX file
     void cmdGPX_Click();
     // Lets the user choose the CSV file
@@ -39,12 +45,18 @@ public:
     void Form_DropFile(const std::string& path);
 
 private:
+    // Shows the file dialog in the folder and with the file name of the path start, and puts the
+    // chosen file into the box that write sets; a browse that fails, the user's cancel included,
+    // leaves the box as it was and says nothing
+    void Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter);
+
     modPath settings_;
-    CacheRecord record_;  // outlives each conversion, as the engine expects
     FormView& view_;
     SettingsStore& store_;
     std::string firstRunIconFolder_;
-    std::string derivedName_;  // the output name the GPX box's text gives, "" for none
+    std::string derivedName_;     // the output name the GPX box's text gives, "" for none
+    bool converting_ = false;     // a conversion runs
+    bool closeWhenDone_ = false;  // the window was closed during the conversion
 };
 
 }  // namespace corvane

@@ -22,6 +22,7 @@ struct ControlLayout {
     std::string_view caption;  // a text box's initial text
     std::string_view tooltip;  // "" for none
     int left, top, width, height;
+    bool startsGroup;  // the arrow keys move within a group: the option pair is one, the buttons after it the next
 };
 
 // Every control of the form, in tab order; the labels take no focus.

@@ -1,8 +1,8 @@
-// What frmMain's handlers need from a front-end: the controls the conversion reads, the ones the
-// handlers set, and the file dialog.
+// What frmMain's handlers need from a front-end: its controls, the file dialog, message boxes,
+// and a worker thread for the conversion.
 #pragma once
 
-#include "WindowToolkit.h"
+#include "MessageBoxView.h"
 
 #include <functional>
 #include <optional>
@@ -10,29 +10,46 @@
 
 namespace corvane {
 
-// Texts are UTF-8. Setting the text of txtGPX to a different text must call the handlers'
-// txtGPX_Change before the setter returns, as typing in the box does.
-class FormView : public WindowToolkit {
+// Texts are UTF-8. Every call but OnWindowThread comes on the window's thread. Setting the text
+// of txtGPX to a different text must call the handlers' txtGPX_Change before the setter returns,
+// as typing in the box does.
+class FormView : public MessageBoxView {
 public:
-    // Replace the text of the GPX file box
+    // Text of the GPX file box, and replacing it
+    virtual std::string txtGPX() = 0;
     virtual void setTxtGPX(const std::string& text) = 0;
-    // Replace the text of the CSV output file box
+    // Text of the CSV output file box, and replacing it
+    virtual std::string txtMM() = 0;
     virtual void setTxtMM(const std::string& text) = 0;
-    // Replace the text of the user's geocaching name box
+    // Text of the icon directory box, and replacing it
+    virtual std::string txtIcon() = 0;
+    virtual void setTxtIcon(const std::string& text) = 0;
+    // Text of the user's geocaching name box, and replacing it
+    virtual std::string txtCacher() = 0;
     virtual void setTxtCacher(const std::string& text) = 0;
-    // Tick (1) or clear (0) the hint check box
-    virtual void setChkHint(int value) = 0;
+    // True when "Include decoded hints" is ticked, and ticking or clearing it
+    virtual bool chkHint() = 0;
+    virtual void setChkHint(bool ticked) = 0;
+    // True when "Link to Website" (element 0 of the link pair) is selected
+    virtual bool optURL0() = 0;
     // Select element index (0 or 1) of the link pair, which clears the other
     virtual void setOptURL(int index) = 0;
-    // Tick or clear "Icons by cache type"
+    // True when "Icons by cache type" is ticked, and ticking or clearing it
+    virtual bool mnuIconsByType() = 0;
     virtual void setMnuIconsByType(bool checked) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets
     // the dialog choose), its name field holding fileName; the full path, or nothing on cancel
     virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
                                                   const std::string& fileName) = 0;
-    // Run a conversion over this view and return when it has ended, its last box answered; the
-    // window takes no input meanwhile. Here it runs on the window's thread, which it holds.
-    virtual void RunConversion(const std::function<void()>& conversion) { conversion(); }
+    // Run work on a thread of its own and return when it has ended; meanwhile the window keeps
+    // painting and carries out OnWindowThread calls, and holds the user's input back
+    virtual void RunOnWorker(const std::function<void()>& work) = 0;
+    // Carry out work on the window's thread and return when it is done; from any thread
+    virtual void OnWindowThread(const std::function<void()>& work) = 0;
+    // Show the busy cursor over the window, or the usual one again
+    virtual void SetBusy(bool busy) = 0;
+    // Close the window as the close box does
+    virtual void Close() = 0;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
-// The icon folder box's "Write Corvane's Icons Here" entry: writes the icon set where the box points.
+// The icon box's text as a folder, and the boxes that tell how writing the icons went.
 #include "WriteIconsHere.h"
 
+#include "Messages.h"
 #include "WriteIconSet.h"
 
 #include <algorithm>
@@ -45,25 +46,25 @@ std::string IconFolder(const std::string& iconBox, const std::string& csvBox) {
     return TextOf(folder);
 }
 
-void WriteIconsHere(const std::string& folder, WindowToolkit& window) {
+void WriteIconsHere(const std::string& folder, MessageBoxView& boxes) {
     using icons::WriteIconsOutcome;
     if (folder.empty()) {
-        window.MsgBox("Please name the icon folder first.", kStyleExclamation, kTitle);
+        boxes.MsgBox("Please name the icon folder first.", kStyleExclamation, kTitle, {});
         return;
     }
     icons::WriteIconsResult result = icons::WriteIconSet(folder, false);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
         const std::string question = "Some icon files in " + folder + " differ from Corvane's. Replace them?";
-        if (window.MsgBox(question, kStyleQuestion, kTitle) != kAnswerYes) return;
+        if (boxes.MsgBox(question, kStyleQuestion, kTitle, {}) != kAnswerYes) return;
         result = icons::WriteIconSet(folder, true);
     }
     if (result.outcome == WriteIconsOutcome::WriteFailed) {
-        window.MsgBox("I could not write the icons: " + result.error, kStyleExclamation, kTitle);
+        boxes.MsgBox("I could not write the icons: " + result.error, kStyleExclamation, kTitle, {});
         return;
     }
-    window.MsgBox("Corvane's icons are in " + folder + ": " + std::to_string(result.written.size()) + " written, " +
-                      std::to_string(result.unchanged.size()) + " already there.",
-                  kStyleInformation, kTitle);
+    boxes.MsgBox("Corvane's icons are in " + folder + ": " + std::to_string(result.written.size()) + " written, " +
+                     std::to_string(result.unchanged.size()) + " already there.",
+                 kStyleInformation, kTitle, {});
 }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
 // The icon folder box's "Write Corvane's Icons Here" entry: writes the icon set where the box points.
 #pragma once
 
-#include "WindowToolkit.h"
+#include "MessageBoxView.h"
 
 #include <string>
 
@@ -14,6 +14,6 @@ std::string IconFolder(const std::string& iconBox, const std::string& csvBox);
 
 // Write the icon set into folder (asking for one when it is ""), asking before replacing different
 // files; tells the outcome in a box
-void WriteIconsHere(const std::string& folder, WindowToolkit& window);
+void WriteIconsHere(const std::string& folder, MessageBoxView& boxes);
 
 }  // namespace corvane

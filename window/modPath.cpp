@@ -1,4 +1,4 @@
-// The inputs Corvane remembers between runs, and the keys they are stored under.
+// The settings' keys and defaults, read and written in one order.
 #include "modPath.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-// The output CSV file: whole lines in the output code page, each ended by CR LF.
+// Lines encoded into a buffer that goes to the sink in large pieces.
 #include "CsvWriter.h"
 
 #include "Sink.h"

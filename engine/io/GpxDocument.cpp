@@ -1,7 +1,8 @@
-// A GPX file read into memory once and parsed in place into a DOM tree.
+// Parsing with pugixml, converting other encodings first, and a failure's line and column.
 #include "GpxDocument.h"
 
 #include "InputEncoding.h"
+#include "Utf8Continuation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,30 +42,25 @@ std::string LineAndColumn(std::string_view text, std::size_t offset) {
     const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
     const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
     // Continuation bytes of a UTF-8 sequence do not start a character.
-    const std::size_t column = 1 + static_cast<std::size_t>(std::count_if(
-                                       before.begin() + static_cast<std::ptrdiff_t>(lineStart), before.end(),
-                                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const std::size_t column =
+        1 + static_cast<std::size_t>(std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart),
+                                                   before.end(), [](char c) { return !IsUtf8Continuation(c); }));
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 }  // namespace
 
-bool GpxDocument::LoadFile(const std::string& path) {
-    FileBytes bytes;
-    if (!ReadWholeFile(path, bytes, error_)) return false;
-    return Load(std::move(bytes), [&path](FileBytes& again) {
-        std::string ignored;
-        return ReadWholeFile(path, again, ignored);
-    });
+GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> text) {
+    return [text](FileBytes& bytes) {
+        bytes.data = std::make_unique_for_overwrite<char[]>(text->size() + 1);
+        std::memcpy(bytes.data.get(), text->data(), text->size());
+        bytes.size = text->size();
+        return true;
+    };
 }
 
 bool GpxDocument::LoadBytes(std::string_view text) {
-    const Reread copy = [text](FileBytes& bytes) {
-        bytes.data = std::make_unique_for_overwrite<char[]>(text.size() + 1);
-        std::memcpy(bytes.data.get(), text.data(), text.size());
-        bytes.size = text.size();
-        return true;
-    };
+    const Reread copy = CopyOf(std::make_shared<const std::string>(text));
     FileBytes bytes;
     copy(bytes);
     return Load(std::move(bytes), copy);
@@ -85,17 +81,13 @@ bool GpxDocument::Load(FileBytes bytes, const Reread& reread) {
     if (!ParserReadsEncoding(view)) {
         auto utf8 = std::make_shared<std::string>();
         if (ConvertToUtf8(view, DeclaredEncoding(view), *utf8)) {
-            buffer_ = std::make_unique_for_overwrite<char[]>(utf8->size() + 1);
-            std::memcpy(buffer_.get(), utf8->data(), utf8->size());
-            size = utf8->size();
-            encoding = pugi::encoding_utf8;
             // The parser's offsets count in the converted text.
-            original = [utf8](FileBytes& again) {
-                again.data = std::make_unique_for_overwrite<char[]>(utf8->size() + 1);
-                std::memcpy(again.data.get(), utf8->data(), utf8->size());
-                again.size = utf8->size();
-                return true;
-            };
+            original = CopyOf(utf8);
+            FileBytes converted;
+            original(converted);
+            buffer_ = std::move(converted.data);
+            size = converted.size;
+            encoding = pugi::encoding_utf8;
         }
     }
     const pugi::xml_parse_result result = doc_.load_buffer_inplace(buffer_.get(), size, pugi::parse_default, encoding);

@@ -23,8 +23,6 @@ public:
     // column are counted in the bytes as they were
     using Reread = std::function<bool(FileBytes& bytes)>;
 
-    // Read and parse the file at path; false when it does not load
-    bool LoadFile(const std::string& path);
     // Parse bytes held in memory; false when they do not load
     bool LoadBytes(std::string_view bytes);
     // Parse bytes already read, taking them over; reread gives them again for a failure's position
@@ -43,5 +41,8 @@ private:
     pugi::xml_document doc_;
     std::string error_;
 };
+
+// A Reread that gives a copy of text each time
+GpxDocument::Reread CopyOf(std::shared_ptr<const std::string> text);
 
 }  // namespace corvane

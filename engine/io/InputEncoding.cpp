@@ -1,5 +1,7 @@
-// Documents in encodings the parser does not read itself.
+// The XML declaration read by hand, and the encodings the parser reads without help.
 #include "InputEncoding.h"
+
+#include "AsciiCase.h"
 
 #include <array>
 
@@ -48,14 +50,6 @@ std::string_view SkipSpace(std::string_view text) {
     return text;
 }
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 bool StartsWithByteOrderMark(std::string_view bytes) {
     for (const auto mark : kByteOrderMarks) {
         if (bytes.starts_with(mark)) return true;
@@ -67,6 +61,7 @@ bool StartsWithByteOrderMark(std::string_view bytes) {
 
 std::string DeclaredEncoding(std::string_view bytes) {
     constexpr std::string_view kStart = "<?xml";
+    if (bytes.starts_with(kByteOrderMarks.front())) bytes.remove_prefix(kByteOrderMarks.front().size());
     if (!bytes.starts_with(kStart)) return "";
     // No '>' can occur inside the declaration's values, so the first one closes it.
     const std::size_t close = bytes.find('>');
@@ -92,8 +87,9 @@ std::string DeclaredEncoding(std::string_view bytes) {
 }
 
 bool ParserReadsEncoding(std::string_view bytes) {
+    // A byte order mark outweighs the declaration: the file is in the encoding it marks.
     if (StartsWithByteOrderMark(bytes)) return true;
-    const std::string encoding = Lowercase(DeclaredEncoding(bytes));
+    const std::string encoding = AsciiLowercase(DeclaredEncoding(bytes));
     if (encoding.empty()) return true;
     for (const auto name : kParserEncodings) {
         if (encoding == name) return true;

@@ -9,7 +9,8 @@
 
 namespace corvane {
 
-// The encoding named in the XML declaration at the start of the bytes, or "" when there is none
+// The encoding named in the XML declaration at the start of the bytes (after a UTF-8 byte order
+// mark), or "" when there is none or it is no encoding name
 std::string DeclaredEncoding(std::string_view bytes);
 
 // True when the declared encoding is one the parser reads on its own (UTF-8, UTF-16, UTF-32,

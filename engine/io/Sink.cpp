@@ -1,4 +1,4 @@
-// Where the bytes of a CSV file go: a file, standard output or memory.
+// The sinks that hold bytes in memory or pass them to a descriptor.
 #include "Sink.h"
 
 namespace corvane {

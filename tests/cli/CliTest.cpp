@@ -183,7 +183,7 @@ TEST(Cli, OnATerminalTheUserDecides) {
     if (!TerminalAvailable()) GTEST_SKIP() << "no terminal to type into";
     TempDir dir;
     const std::string gpx = dir.Write("oak.gpx", kOakGpx);
-    const std::string prompt = "Overwrite the existing file? [y/N] ", endOfInput = "";
+    const std::string prompt = "Overwrite the existing file " + dir.path("out.csv") + "? [y/N] ", endOfInput = "";
     const struct {
         std::string typed;
         int status;

@@ -24,12 +24,31 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
         {"<?xml version='1.0' standalone=\"yes\"  encoding = 'ISO-8859-15'?>", "Caf\xE9 \xA4?"},
     };
     for (const auto& [declaration, name] : rows) {
-        testing::FakeWindow window;
         const std::string gpx = declaration + "<gpx><wpt lat=\"1\" lon=\"2\"><name>" + name + "</name></wpt></gpx>";
-        EXPECT_EQ(testing::Lines(testing::Convert(gpx, window)).at(80),
+        EXPECT_EQ(testing::Lines(testing::Convert(gpx)).at(80),
                   "WP04,1,2,206,\" (/ )\",Café €?,\"\\cmate:Café €?\",0.0,1,Café €?,1,1,,0")
             << declaration;
     }
+}
+
+// Only a name reaches the converter: anything else would pass it options.
+TEST(Encoding, TheDeclaredEncodingIsANameOrNothing) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"<?xml version='1.0' encoding='ISO-8859-15'?>", "ISO-8859-15"},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding='windows-1250'?>", "windows-1250"},
+        {"<?xml version='1.0' encoding='utf-8//IGNORE'?>", ""},
+        {"<?xml version='1.0' encoding='1252'?>", ""},
+        {"<gpx/>", ""},
+    };
+    for (const auto& [bytes, encoding] : rows) EXPECT_EQ(DeclaredEncoding(bytes), encoding) << bytes;
+}
+
+TEST(Encoding, AByteOrderMarkOutweighsTheDeclaration) {
+    const std::string gpx =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1252\"?>"
+        "<gpx><wpt lat=\"1\" lon=\"2\"><name>Caf\xC3\xA9</name></wpt></gpx>";
+    EXPECT_EQ(testing::Lines(testing::Convert(gpx)).at(80),
+              "WP04,1,2,206,\" (/ )\",Café,\"\\cmate:Café\",0.0,1,Café,1,1,,0");
 }
 
 TEST(Encoding, TextInTheOutputCodePage) {
@@ -52,12 +71,14 @@ TEST(Encoding, TextInTheOutputCodePage) {
     }
 }
 
-// The icon folder of every icon line, in a code page without its letters: the count shows in "Complete!".
+// The icon folder of every icon line, in a code page without its letters: the run counts them.
 TEST(Encoding, CharactersWrittenAsQuestionMarksAreCounted) {
-    testing::FakeWindow window;
-    window.icon = "C:\\Карты\\Значки\\";
-    testing::Convert("<gpx/>", window, "windows-1252");
-    EXPECT_EQ(window.shown.back(), "Complete!\n880 characters not in windows-1252 written as \"?\"|64|Conversion");
+    RunSettings settings = testing::TestSettings();
+    settings.iconFolder = "C:\\Карты\\Значки\\";
+    RunResult result;
+    testing::Convert("<gpx/>", settings, "windows-1252", &result);
+    EXPECT_EQ(result.substituted, 880u);
+    EXPECT_EQ(result.codePage, "windows-1252");
 }
 
 TEST(Encoding, TheSystemCodePageFollowsTheLocale) {

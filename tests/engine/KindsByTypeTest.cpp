@@ -10,10 +10,10 @@ namespace {
 // The one waypoint of gpx converted with icons by cache type for the user "Corvid Kate"; ""
 // when it was left out
 std::string LineByType(const std::string& wpt, bool byType = true) {
-    testing::FakeWindow window;
-    window.byType = byType;
-    window.cacher = "Corvid Kate";
-    const std::vector<std::string> lines = testing::Lines(testing::Convert("<gpx>" + wpt + "</gpx>", window));
+    RunSettings settings = testing::TestSettings();
+    settings.kindsByType = byType;
+    settings.userName = "Corvid Kate";
+    const std::vector<std::string> lines = testing::Lines(testing::Convert("<gpx>" + wpt + "</gpx>", settings));
     return lines.back().starts_with("WP04") ? lines.back() : "";
 }
 
@@ -111,11 +111,11 @@ TEST(KindsByType, WaypointsWithoutNumericCoordinatesAreLeftOutAndCounted) {
                                       R"(<wpt lat="1" lon="abc"/><wpt lat="+2" lon="-3"/><wpt lat="0" lon="0"/>)"
                                       R"(<wpt lat="0.000000" lon="-0.0"/><wpt lat="0" lon="0.1"/></gpx>)";
     for (const bool byType : {false, true}) {
-        testing::FakeWindow window;
-        window.byType = byType;
-        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, window)).size(), byType ? 89u : 88u);
-        EXPECT_EQ(window.shown.back(), byType ? "Complete!\n6 waypoints without coordinates left out|64|Conversion"
-                                              : "Complete!|64|Conversion");
+        RunSettings settings = testing::TestSettings();
+        settings.kindsByType = byType;
+        RunResult result;
+        EXPECT_EQ(testing::Lines(testing::Convert(kGpx, settings, "utf-8", &result)).size(), byType ? 89u : 88u);
+        EXPECT_EQ(result.leftOut, byType ? 6u : 0u);
     }
 }
 

@@ -1,5 +1,4 @@
 // File names beyond ASCII reach the platform's file calls intact, for reading and for saving.
-#include "CacheRecord.h"
 #include "LoadDocument.h"
 #include "Support.h"
 
@@ -12,15 +11,14 @@ namespace {
 
 TEST(Paths, NamesBeyondAsciiAreReadAndReplaced) {
     testing::TempDir dir;
-    testing::FakeWindow window;
-    window.gpx = dir.Write("Košice čaj 東京.gpx", testing::kOakGpx);
-    window.mm = dir.Write("Łódź 😀.csv", "old");
-    window.answer = kAnswerYes;
-    CacheRecord record;
     RunOptions options;
+    options.iconFolder = "\\MM Icons\\";
+    options.inputs = {dir.Write("Košice čaj 東京.gpx", testing::kOakGpx)};
+    options.output = dir.Write("Łódź 😀.csv", "old");
+    options.mayReplace = [](const std::string&) { return true; };
     options.codePage = "windows-1252";
-    EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
-    EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
+    EXPECT_EQ(LoadDocument(options).outcome, RunOutcome::Written);
+    EXPECT_EQ(testing::Lines(testing::ReadFile(options.output)).at(80), testing::OakLine());
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Košice čaj 東京.gpx", "Łódź 😀.csv"}));
 }
 
@@ -30,15 +28,13 @@ TEST(Paths, LongPathsAreReadAndReplaced) {
     std::string folder;
     for (int depth = 0; depth < 5; ++depth) folder += std::string(60, 'a' + depth) + "/";
     std::filesystem::create_directories(dir.path(folder));
-    testing::FakeWindow window;
-    window.gpx = dir.Write(folder + "in.gpx", testing::kOakGpx);
-    window.mm = dir.Write(folder + "out.csv", "old");
-    window.answer = kAnswerYes;
-    CacheRecord record;
     RunOptions options;
+    options.inputs = {dir.Write(folder + "in.gpx", testing::kOakGpx)};
+    options.output = dir.Write(folder + "out.csv", "old");
+    options.mayReplace = [](const std::string&) { return true; };
     options.codePage = "windows-1252";
-    EXPECT_EQ(LoadDocument(window, record, options).outcome, RunOutcome::Written);
-    EXPECT_EQ(testing::Lines(testing::ReadFile(window.mm)).at(80), testing::OakLine());
+    EXPECT_EQ(LoadDocument(options).outcome, RunOutcome::Written);
+    EXPECT_EQ(testing::Lines(testing::ReadFile(options.output)).at(80), testing::OakLine());
 }
 
 }  // namespace

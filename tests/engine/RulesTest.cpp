@@ -9,8 +9,6 @@
 namespace corvane {
 namespace {
 
-using testing::FakeWindow;
-
 // A waypoint at 1,2 named code and holding body, "g:" standing for "groundspeak:"
 std::string Wpt(const std::string& code, std::string body) {
     for (std::size_t at = 0; (at = body.find("g:", at)) != std::string::npos; at += 2)
@@ -19,9 +17,9 @@ std::string Wpt(const std::string& code, std::string body) {
 }
 
 // The WP04 lines of a conversion, each followed by "\n"
-std::string Waypoints(const std::string& body, FakeWindow window) {
+std::string Waypoints(const std::string& body, const RunSettings& settings) {
     std::string text;
-    const auto lines = testing::Lines(testing::Convert("<gpx xmlns:groundspeak=\"g\">" + body + "</gpx>", window));
+    const auto lines = testing::Lines(testing::Convert("<gpx xmlns:groundspeak=\"g\">" + body + "</gpx>", settings));
     for (std::size_t i = 80; i < lines.size(); ++i) text += lines[i] + "\n";
     return text;
 }
@@ -85,11 +83,11 @@ TEST(Rules, EachSnippetWritesItsLines) {
          "WP04,1,2,206,\" (/ USR)\",A,\"\\cmate:A\",0.0,1,A,1,1,Unknown,0\n"},
     };
     for (const auto& row : rows) {
-        FakeWindow window;
-        window.cacher = row.cacher;
-        window.website = row.website;
-        window.hint = row.hint;
-        EXPECT_EQ(Waypoints(row.body, window), row.lines) << row.what;
+        RunSettings settings;
+        settings.userName = row.cacher;
+        settings.linkToWebsite = row.website;
+        settings.includeHints = row.hint == 1;
+        EXPECT_EQ(Waypoints(row.body, settings), row.lines) << row.what;
     }
 }
 
@@ -122,11 +120,12 @@ TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
     const std::pair<const char*, const char*> rows[] = {
         {"\\MM Icons", "\\MM Icons\\"}, {"\\MM Icons\\", "\\MM Icons\\"}, {"", "\\"}, {"C:/Icons/", "C:/Icons/\\"}};
     for (const auto& [folder, normalised] : rows) {
-        FakeWindow window;
-        window.icon = folder;
-        EXPECT_EQ(testing::Lines(testing::Convert("<gpx/>", window)).at(0),
+        RunSettings settings;
+        settings.iconFolder = folder;
+        RunResult result;
+        EXPECT_EQ(testing::Lines(testing::Convert("<gpx/>", settings, "utf-8", &result)).at(0),
                   "IC01 , 101, \"" + std::string(normalised) + "EventF.bmp\"");
-        EXPECT_TRUE(window.icon == normalised && window.iconSets == 1) << folder;
+        EXPECT_EQ(result.iconFolder, normalised) << folder;
     }
 }
 

@@ -14,12 +14,12 @@ using testing::Lines;
 
 // The CSV text of a GPX file converted as the user "Corvid Kate" would, icons in "\MM Icons\"
 std::string ConvertFile(const fs::path& gpx, const char* codePage, bool website, bool hints, bool byType = false) {
-    testing::FakeWindow window;
-    window.cacher = "Corvid Kate";
-    window.website = website;
-    window.hint = hints ? 1 : 0;
-    window.byType = byType;
-    return testing::Convert(testing::ReadFile(gpx.string()), window, codePage);
+    RunSettings settings = testing::TestSettings();
+    settings.userName = "Corvid Kate";
+    settings.linkToWebsite = website;
+    settings.includeHints = hints;
+    settings.kindsByType = byType;
+    return testing::Convert(testing::ReadFile(gpx.string()), settings, codePage);
 }
 
 TEST(Samples, SampleConvertsToEachGoldenFileByteForByte) {

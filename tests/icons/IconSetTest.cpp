@@ -21,7 +21,8 @@ std::uint32_t Field(const std::string& bytes, std::size_t offset, std::size_t si
     return value;
 }
 
-class IconSet : public ::testing::Test {
+// A folder to write the icon set into
+class IconSetFolder : public ::testing::Test {
 protected:
     TempDir dir;
     std::string folder = dir.path("MM Icons");
@@ -37,11 +38,10 @@ protected:
     }
 };
 
-TEST_F(IconSet, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheIconTable) {
+TEST_F(IconSetFolder, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheIconTable) {
     ASSERT_EQ(WriteIconSet(folder, false).written.size(), 87u);
-    std::set<std::string> expected{"wptFinal.bmp",    "wptStage.bmp",     "wptVirtualStage.bmp",
-                                   "wptQuestion.bmp", "wptReference.bmp", "wptTrailhead.bmp",
-                                   "wptWaypoint.bmp"};
+    std::set<std::string> expected{"wptFinal.bmp",     "wptStage.bmp",     "wptVirtualStage.bmp", "wptQuestion.bmp",
+                                   "wptReference.bmp", "wptTrailhead.bmp", "wptWaypoint.bmp"};
     for (const IconEntry& entry : kIconTable) expected.insert(std::string(entry.bitmap));
     EXPECT_EQ(Names(), expected);
 
@@ -70,7 +70,7 @@ TEST_F(IconSet, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheIconTab
     EXPECT_EQ(contents.size(), expected.size()) << "two icons are alike";
 }
 
-TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
+TEST_F(IconSetFolder, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
     WriteIconSet(folder, false);
     WriteIconsResult again = WriteIconSet(folder, false);
     EXPECT_EQ(again.outcome, WriteIconsOutcome::Written);
@@ -91,7 +91,7 @@ TEST_F(IconSet, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
     EXPECT_EQ(replaced.written, (std::vector<std::string>{Icon("EventF.bmp"), Icon("CitoUBug.bmp")}));
 }
 
-TEST_F(IconSet, AFolderThatCannotBeMadeFails) {
+TEST_F(IconSetFolder, AFolderThatCannotBeMadeFails) {
     dir.Write("file", "");
     WriteIconsResult result = WriteIconSet(dir.path("file/icons"), false);
     EXPECT_EQ(result.outcome, WriteIconsOutcome::WriteFailed);

@@ -1,7 +1,6 @@
 // What every suite shares; see Support.h.
 #include "Support.h"
 
-#include "CacheRecord.h"
 #include "LoadDocument.h"
 #include "Sink.h"
 
@@ -80,21 +79,23 @@ std::string OakLine(std::string_view icon, std::string_view e, bool website, boo
            (website ? ",\"http://x/GC1ABCD\"" : ",\"\\cmate:GC1ABCD\"") + ",0.0,1,GC1ABCD,1,1,Traditional,0";
 }
 
-int FakeWindow::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    shown.push_back(prompt + "|" + std::to_string(style) + "|" + title);
-    return style == kStyleQuestion ? answer : kAnswerOK;
+RunSettings TestSettings() {
+    RunSettings settings;
+    settings.iconFolder = "\\MM Icons\\";
+    return settings;
 }
 
-std::string Convert(std::string_view gpx, FakeWindow& window, const std::string& codePage) {
+std::string Convert(std::string_view gpx, const RunSettings& settings, const std::string& codePage, RunResult* result) {
     TempDir dir;
-    window.gpx = dir.Write("in.gpx", gpx);
-    if (window.mm.empty()) window.mm = dir.path("out.csv");
     MemorySink sink;
-    CacheRecord record;
     RunOptions options;
+    static_cast<RunSettings&>(options) = settings;
+    options.inputs = {dir.Write("in.gpx", gpx)};
+    options.output = dir.path("out.csv");
+    options.sink = &sink;
     options.codePage = codePage;
-    options.output = &sink;
-    LoadDocument(window, record, options);
+    const RunResult run = LoadDocument(options);
+    if (result != nullptr) *result = run;
     return sink.text();
 }
 

@@ -1,8 +1,8 @@
 // What every suite shares: private temporary folders, whole-file reads and writes, CSV lines,
-// the one-cache GPX document and its line, and a scripted window for the engine.
+// the one-cache GPX document and its line, and conversions of GPX held in memory.
 #pragma once
 
-#include "WindowToolkit.h"
+#include "LoadDocument.h"
 
 #include <filesystem>
 #include <string>
@@ -48,30 +48,12 @@ inline constexpr std::string_view kOakGpx =
 std::string OakLine(std::string_view icon = "106", std::string_view e = "\xE9", bool website = false,
                     bool hints = false);
 
-// A window whose controls are plain fields; it records its message boxes and answers each
-// question with answer.
-class FakeWindow : public WindowToolkit {
-public:
-    std::string gpx, mm, icon = "\\MM Icons\\", cacher;
-    int hint = 0;
-    bool website = false;
-    bool byType = false;
-    int answer = kAnswerNo;
-    std::vector<std::string> shown;  // "prompt|style|title" of each box
-    int iconSets = 0;
+// The settings of a test conversion: icons in "\MM Icons\", every choice off
+RunSettings TestSettings();
 
-    std::string txtGPX() override { return gpx; }
-    std::string txtMM() override { return mm; }
-    std::string txtIcon() override { return icon; }
-    void setTxtIcon(const std::string& text) override { icon = text, ++iconSets; }
-    std::string txtCacher() override { return cacher; }
-    int chkHint() override { return hint; }
-    bool optURL0() override { return website; }
-    bool mnuIconsByType() override { return byType; }
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
-};
-
-// Convert GPX bytes held in memory with the window's options into the code page; the CSV bytes
-std::string Convert(std::string_view gpx, FakeWindow& window, const std::string& codePage = "utf-8");
+// Convert GPX bytes held in memory with the settings into the code page; the CSV bytes, and the
+// run's result in result when given
+std::string Convert(std::string_view gpx, const RunSettings& settings = TestSettings(),
+                    const std::string& codePage = "utf-8", RunResult* result = nullptr);
 
 }  // namespace corvane::testing

@@ -1,5 +1,5 @@
-// The window adds its controls, its dialogs, the settings, dropped files and the wiring of its
-// handlers and of Convert; the rules themselves are the handlers' and the engine's.
+// What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files and the
+// worker; the handlers' rules are tested over a fake view, the conversion itself with the engine.
 #include "Support.h"
 #include "WindowTestSupport.h"
 
@@ -32,26 +32,6 @@ private slots:
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(t.Button("cmdConvert"), key);
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
-    }
-
-    // A cancel leaves the box as it was and says nothing; typing and browsing reach the handlers.
-    void browseButtonsFillTheirBoxes() {
-        TestWindow t;
-        t.Open();
-        t.dialog->next = {"/data/week.gpx", "/data/out/new.csv"};
-        for (const char* button : {"cmdGPX", "cmdMM", "cmdGPX", "cmdMM"})
-            QTest::mouseClick(t.Button(button), Qt::LeftButton);
-        QCOMPARE(t.Box("txtGPX")->text(), QDir::toNativeSeparators("/data/week.gpx"));
-        QCOMPARE(t.Box("txtMM")->text(), QDir::toNativeSeparators("/data/out/new.csv"));
-        QVERIFY(t.boxes->shown.isEmpty());
-        const QString gpx = "GPX Files (*.gpx *.zip);;All Files (*.*)|", csv = "CSV (*.csv);;All Files (*.*)|";
-        QCOMPARE(t.dialog->calls, QStringList({gpx + "|", csv + QDir::toNativeSeparators("/data/|week.csv"),
-                                               gpx + QDir::toNativeSeparators("/data/|week.gpx"),
-                                               csv + QDir::toNativeSeparators("/data/out/|new.csv")}));
-        t.Box("txtMM")->clear();
-        t.Box("txtGPX")->clear();
-        QTest::keyClicks(t.Box("txtGPX"), "/tmp/all.gpx");
-        QCOMPARE(t.Box("txtMM")->text(), QStringLiteral("/tmp/all.csv"));
     }
 
     void aDroppedLocalFileBecomesTheGpxFile() {
@@ -107,17 +87,19 @@ private slots:
             QTimer::singleShot(0, [button] {
                 qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(button)->click();
             });
-            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion"),
+            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion", "/data/out.csv"),
                      button == QMessageBox::Yes ? kAnswerYes : kAnswerNo);
         }
     }
 
-    // Convert reads every control and the "Encoding" setting.
+    // Convert reads every control and runs on a worker while the window shows its boxes.
     void convertReadsTheControls() {
         TestWindow t;
         t.settings.setValue("Startup/Encoding", "utf-8");
         t.Open();
         TempDir dir;
+        dir.Write("out.csv", "old");
+        t.boxes->answer = kAnswerYes;
         t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
         t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
         t.Box("txtIcon")->setText("C:\\Icons");
@@ -125,19 +107,15 @@ private slots:
         t.Option(0)->setChecked(true);
         t.Hint()->setChecked(true);
         QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
+        QCOMPARE(t.boxes->shown, QStringList({"Overwrite the existing file?|36|Conversion|" +
+                                                  QString::fromStdString(dir.path("out.csv")),
+                                              "Complete!|64|Conversion|"}));
         QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
         QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
     }
 
-    // A failed load shows its reason under the fixed text.
-    void loadFailureShowsTheReason() {
-        TestWindow t;
-        t.Open();
-        t.Box("txtGPX")->setText("/no/such.gpx");
-        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList("I have a problem loading the GPX file, please check it or select "
-                                             "another.|48|Convertion|/no/such.gpx: No such file or directory"));
+    // A reason shows under the fixed text.
+    void detailIsTheInformativeText() {
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
     }
 
@@ -149,16 +127,6 @@ private slots:
         narrow->show();
         QVERIFY(box->width() >= narrow->width());
         QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
-    }
-
-    void settingsChooseTheLinkAndTheHint() {
-        for (const auto& [include, hint] : {std::pair{"C", "Y"}, {"U", "N"}, {"c", "y"}, {"", ""}}) {
-            TestWindow t;
-            if (*include) t.settings.setValue("Startup/Include", include), t.settings.setValue("Startup/Hint", hint);
-            t.Open();
-            QCOMPARE(t.Option(1)->isChecked(), *include == 'C' || !*include);
-            QCOMPARE(t.Hint()->isChecked(), *hint == 'Y');
-        }
     }
 
     // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert.

@@ -1,6 +1,7 @@
 // A frmMain for tests: its settings in a temporary ini file, its file dialog and message boxes scripted.
 #pragma once
 
+#include "Messages.h"
 #include "frmMain.h"
 
 #include <QCheckBox>
@@ -25,19 +26,13 @@ struct ScriptedFileDialog : FileDialog {
     }
 };
 
-// Records every box as "prompt|style|title" and answers each question with answer, the rest with OK.
+// Records every box as "prompt|style|title|detail" and answers each question with answer, the rest with OK.
 struct ScriptedMessageBoxes : MessageBoxes {
     int answer = kAnswerNo;
     QStringList shown;
-    int MsgBox(const QString& prompt, int style, const QString& title) override {
-        shown << QStringLiteral("%1|%2|%3").arg(prompt).arg(style).arg(title);
+    int MsgBox(const QString& prompt, int style, const QString& title, const QString& detail) override {
+        shown << QStringLiteral("%1|%2|%3|%4").arg(prompt).arg(style).arg(title, detail);
         return style == kStyleQuestion ? answer : kAnswerOK;
-    }
-    // Records a detail after the title
-    int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) override {
-        const int answer = MsgBox(prompt, style, title);
-        shown.last() += u'|' + detail;
-        return answer;
     }
 };
 

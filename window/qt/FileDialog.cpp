@@ -1,4 +1,4 @@
-// The file dialog both browse buttons share, behind a seam so tests can answer it.
+// A new QFileDialog per browse, started in the folder and on the name given.
 #include "FileDialog.h"
 
 namespace corvane {

@@ -1,8 +1,7 @@
-// The Qt front-end's controls, file dialog and message boxes, as frmMain's handlers and the conversion use them.
+// The Qt front-end's controls, file dialog, message boxes and worker, as frmMain's handlers use them.
 #pragma once
 
 #include "FileDialog.h"
-#include "FormValues.h"
 #include "FormView.h"
 #include "MessageBoxes.h"
 
@@ -12,17 +11,15 @@ class QAction;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+class QWidget;
 
 namespace corvane {
 
-// Reads each control when asked, so the conversion always sees what the window shows. A run
-// goes on a thread of its own and freezes the toolkit first: the window takes no input until the
-// run ends, so the controls keep the values read at its start, and the run reads those without
-// a round trip to the window's thread per waypoint. Setting the icon box and message boxes are
-// carried out on the window's thread.
+// The form's Qt widgets as the handlers see them; the boxes and dialog go through seams tests answer.
 class FormToolkit : public FormView {
 public:
     struct Controls {
+        QWidget* form;
         QLineEdit* txtGPX;
         QLineEdit* txtMM;
         QLineEdit* txtIcon;
@@ -36,9 +33,6 @@ public:
     FormToolkit(const Controls& controls, FileDialog& dialog, MessageBoxes& boxes)
         : controls_(controls), dialog_(dialog), boxes_(boxes) {}
 
-    // True while a conversion runs
-    bool Converting() const { return frozen_.has_value(); }
-
     std::string txtGPX() override;
     void setTxtGPX(const std::string& text) override;
     std::string txtMM() override;
@@ -47,23 +41,24 @@ public:
     void setTxtIcon(const std::string& text) override;
     std::string txtCacher() override;
     void setTxtCacher(const std::string& text) override;
-    int chkHint() override;
-    void setChkHint(int value) override;
+    bool chkHint() override;
+    void setChkHint(bool ticked) override;
     bool optURL0() override;
     void setOptURL(int index) override;
     bool mnuIconsByType() override;
     void setMnuIconsByType(bool checked) override;
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
-    int MsgBoxDetail(const std::string& prompt, int style, const std::string& title,
-                     const std::string& detail) override;
+    int MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
                                           const std::string& fileName) override;
-    // On a thread of its own under a busy cursor, so that the window keeps painting
-    void RunConversion(const std::function<void()>& conversion) override;
+    // A QThread, while an event loop that leaves out user input keeps the window painted
+    void RunOnWorker(const std::function<void()>& work) override;
+    void OnWindowThread(const std::function<void()>& work) override;
+    // Qt's override cursor
+    void SetBusy(bool busy) override;
+    void Close() override;
 
 private:
     Controls controls_;
-    std::optional<FormValues> frozen_;  // the controls' values while a conversion runs
     FileDialog& dialog_;
     MessageBoxes& boxes_;
 };

@@ -1,7 +1,7 @@
-// Modal message boxes chosen by style value, behind a seam so tests can answer them.
+// A style value's buttons and icon as a QMessageBox, and its answer as a code.
 #include "MessageBoxes.h"
 
-#include "WindowToolkit.h"
+#include "Messages.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -66,11 +66,7 @@ int AnswerCode(QMessageBox::StandardButton button) {
     }
 }
 
-int QtMessageBoxes::MsgBox(const QString& prompt, int style, const QString& title) {
-    return MsgBoxDetail(prompt, style, title, QString());
-}
-
-int QtMessageBoxes::MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) {
+int QtMessageBoxes::MsgBox(const QString& prompt, int style, const QString& title, const QString& detail) {
     const auto box = MakeMessageBox(prompt, style, title, parent_, detail);
     return AnswerCode(static_cast<QMessageBox::StandardButton>(box->exec()));
 }

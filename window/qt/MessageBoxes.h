@@ -11,13 +11,9 @@ namespace corvane {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Show a modal box with the buttons and icon of the style value; returns only when the
-    // user has answered, with kAnswerOK, kAnswerYes or kAnswerNo
-    virtual int MsgBox(const QString& prompt, int style, const QString& title) = 0;
-    // The same box with detail text under the prompt
-    virtual int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& /*detail*/) {
-        return MsgBox(prompt, style, title);
-    }
+    // Show a modal box with the buttons and icon of the style value and the detail ("" for none)
+    // under the prompt; returns only when the user has answered, with kAnswerOK, kAnswerYes or kAnswerNo
+    virtual int MsgBox(const QString& prompt, int style, const QString& title, const QString& detail) = 0;
 };
 
 // Qt's message box, over the window that asks.
@@ -26,8 +22,7 @@ public:
     // Boxes that stay over parent while they are shown
     explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
 
-    int MsgBox(const QString& prompt, int style, const QString& title) override;
-    int MsgBoxDetail(const QString& prompt, int style, const QString& title, const QString& detail) override;
+    int MsgBox(const QString& prompt, int style, const QString& title, const QString& detail) override;
 
 private:
     QWidget* parent_;

@@ -1,4 +1,4 @@
-// The Qt front-end's settings store: Qt's per-user settings, or an ini file.
+// Each value read and written through a QSettings over the ini file.
 #include "QtSettingsStore.h"
 
 #include <QSettings>
@@ -11,10 +11,7 @@ namespace {
 
 // Opened for each value: Qt shares the parsed file between the objects, and each one writes its
 // change back when it goes.
-std::unique_ptr<QSettings> Open(const QString& file, const std::string& appName) {
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvane"),
-                                           QString::fromStdString(appName));
+std::unique_ptr<QSettings> Open(const QString& file) {
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
@@ -24,14 +21,14 @@ QString PathOf(const std::string& section, const std::string& key) {
 
 }  // namespace
 
-std::string QtSettingsStore::GetSetting(const std::string& appName, const std::string& section, const std::string& key,
+std::string QtSettingsStore::GetSetting(const std::string&, const std::string& section, const std::string& key,
                                         const std::string& fallback) {
-    return Open(file_, appName)->value(PathOf(section, key), QString::fromStdString(fallback)).toString().toStdString();
+    return Open(file_)->value(PathOf(section, key), QString::fromStdString(fallback)).toString().toStdString();
 }
 
-void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+void QtSettingsStore::SaveSetting(const std::string&, const std::string& section, const std::string& key,
                                   const std::string& value) {
-    Open(file_, appName)->setValue(PathOf(section, key), QString::fromStdString(value));
+    Open(file_)->setValue(PathOf(section, key), QString::fromStdString(value));
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-// The Qt front-end's settings store: Qt's per-user settings, or an ini file.
+// The Qt front-end's settings store: an ini file.
 #pragma once
 
 #include "SettingsStore.h"
@@ -7,10 +7,10 @@
 
 namespace corvane {
 
-// Each section is a group; each value a string.
+// Each section is a group; each value a string. The one application's values fill the file.
 class QtSettingsStore : public SettingsStore {
 public:
-    // The user's settings of the organisation "Corvane", or the ini file at file when it is not empty
+    // The settings in the ini file at file (the user's own is Qt's per-user file for "Corvane")
     explicit QtSettingsStore(const QString& file) : file_(file) {}
 
     std::string GetSetting(const std::string& appName, const std::string& section, const std::string& key,

@@ -1,4 +1,4 @@
-// Corvane's one window in Qt: the controls, the dialogs and the settings of the Qt front-end.
+// The Qt form: its controls from the layout table, its menus, drops and close, wired to the handlers.
 #include "frmMain.h"
 
 #include "FormLayout.h"
@@ -42,12 +42,10 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-frmMain::frmMain() : frmMain(nullptr, nullptr, QString()) {}
-
 frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile)
-    : store_(settingsFile), cDialog(std::move(dialog)), boxes_(std::move(boxes)) {
+    : store_(settingsFile), dialog_(std::move(dialog)), boxes_(std::move(boxes)) {
     InitResources();
-    if (!cDialog) cDialog = std::make_unique<QtFileDialog>(this);
+    if (!dialog_) dialog_ = std::make_unique<QtFileDialog>(this);
     if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
     CreateControls();
     handlers_->Form_Load();
@@ -138,18 +136,15 @@ void frmMain::CreateControls() {
     connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
 
     toolkit_ = std::make_unique<FormToolkit>(
-        FormToolkit::Controls{txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
-        *cDialog, *boxes_);
+        FormToolkit::Controls{this, txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
+        *dialog_, *boxes_);
     handlers_ = std::make_unique<FormHandlers>(*toolkit_, store_);
     FormHandlers* handlers = handlers_.get();
     connect(txtGPX, &QLineEdit::textChanged, this, [handlers] { handlers->txtGPX_Change(); });
     connect(cmdGPX, &QPushButton::clicked, this, [handlers] { handlers->cmdGPX_Click(); });
     connect(cmdMM, &QPushButton::clicked, this, [handlers] { handlers->cmdMM_Click(); });
-    connect(cmdConvert, &QPushButton::clicked, this, [this, handlers] {
-        handlers->cmdConvert_Click();
-        if (closeWhenDone_) close();
-    });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdConvert, &QPushButton::clicked, this, [handlers] { handlers->cmdConvert_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [handlers] { handlers->cmdClose_Click(); });
     connect(mnuWriteIcons, &QAction::triggered, this, [handlers] { handlers->mnuWriteIcons_Click(); });
 }
 
@@ -161,13 +156,11 @@ void frmMain::txtIcon_ContextMenu(const QPoint& position) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // A close during a conversion waits for its end, so that the settings hold what it used.
-    if (toolkit_->Converting()) {
-        closeWhenDone_ = true;
+    if (!handlers_->Form_QueryUnload()) {
         event->ignore();
         return;
     }
-    // Close and the title bar's close box both end here; the window always closes.
+    // Close and the title bar's close box both end here.
     handlers_->Form_Unload();
     event->accept();
 }

@@ -26,10 +26,8 @@ namespace corvane {
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    // The window with Qt's own file dialog and message boxes, over the user's settings
-    frmMain();
     // The window with the given dialog and boxes (Qt's own where null), over the settings
-    // in the ini file settingsFile (the user's settings where empty)
+    // in the ini file settingsFile
     frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile);
     ~frmMain() override;
 
@@ -37,7 +35,7 @@ public:
     void OpenGPX(const QString& path);
 
 protected:
-    // Close and the title bar's close box: saves the settings, never refuses
+    // Close and the title bar's close box: saves the settings; during a conversion, closes at its end
     void closeEvent(QCloseEvent* event) override;
     // Takes a file dropped anywhere on the window, text boxes included, as the GPX file
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,11 +49,10 @@ private:
     QWidget* MakeControl(const ControlLayout& layout);
 
     QtSettingsStore store_;
-    std::unique_ptr<FileDialog> cDialog;
+    std::unique_ptr<FileDialog> dialog_;
     std::unique_ptr<MessageBoxes> boxes_;
     std::unique_ptr<FormToolkit> toolkit_;
     std::unique_ptr<FormHandlers> handlers_;
-    bool closeWhenDone_ = false;  // the window was closed during a conversion
 
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;

@@ -1,26 +1,17 @@
-// Corvane's one window in Win32: the controls, the file dialog, the message boxes and the
-// registry settings of the Windows front-end.
+// The Win32 form: its class, controls from the layout table, DPI, menus and the messages it handles.
 #include "Win32Form.h"
 
+#include "EditMenu.h"
 #include "Utf16.h"
+#include "WorkerPump.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
-#include <atomic>
-#include <exception>
-#include <thread>
-#include <vector>
 
 namespace corvane {
-
-// The message box answers are Windows' own.
-static_assert(kAnswerOK == IDOK && kAnswerYes == IDYES && kAnswerNo == IDNO);
-static_assert(kStyleExclamation == MB_ICONEXCLAMATION && kStyleQuestion == (MB_YESNO | MB_ICONQUESTION) &&
-              kStyleInformation == MB_ICONINFORMATION);
 
 namespace {
 
@@ -28,26 +19,6 @@ constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
 constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
 constexpr int kMnuIconsByType = 90;
 constexpr int kMnuWriteIcons = 91;
-// Sent by OnWindowThread: lParam points to the work to carry out.
-constexpr UINT kWmCallOnWindowThread = WM_APP;
-
-// The busy cursor of a conversion (IDC_APPSTARTING: the window still paints), and the arrow
-HCURSOR BusyCursor() {
-    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32650));
-}
-HCURSOR Arrow() {
-    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-}
-
-// A screen point for a context menu; from the keyboard (Shift+F10) it has none and opens at the corner of window.
-POINT MenuPoint(HWND window, int x, int y) {
-    POINT at{x, y};
-    if (x == -1 && y == -1) {
-        at = {0, 0};
-        ClientToScreen(window, &at);
-    }
-    return at;
-}
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_ACCEPTFILES;
 
@@ -78,23 +49,23 @@ std::pair<const wchar_t*, DWORD> ClassOf(ControlKind kind) {
     return {L"STATIC", SS_LEFT};
 }
 
-// A filter in the dialog's form: "Name|pattern|..." with each bar a null, ending in two nulls
-std::wstring DialogFilter(const std::string& filter) {
-    std::wstring result = Utf16(filter);
-    std::replace(result.begin(), result.end(), L'|', L'\0');
-    return result + L'\0';
-}
+// The handler of each control event the form reacts to
+const struct {
+    std::string_view control;
+    int code;
+    void (FormHandlers::*handler)();
+} kCommands[] = {
+    {"txtGPX", EN_CHANGE, &FormHandlers::txtGPX_Change},
+    {"cmdGPX", BN_CLICKED, &FormHandlers::cmdGPX_Click},
+    {"cmdMM", BN_CLICKED, &FormHandlers::cmdMM_Click},
+    {"cmdConvert", BN_CLICKED, &FormHandlers::cmdConvert_Click},
+    {"cmdClose", BN_CLICKED, &FormHandlers::cmdClose_Click},
+};
 
 }  // namespace
 
 Win32Form::Win32Form(HINSTANCE instance, MessageBoxFunction showMessage)
-    : instance_(instance), showMessage_(std::move(showMessage)) {
-    if (!showMessage_) {
-        showMessage_ = [](HWND owner, const std::wstring& prompt, unsigned style, const std::wstring& title) {
-            return MessageBoxW(owner, prompt.c_str(), title.c_str(), style);
-        };
-    }
-}
+    : instance_(instance), toolkit_([this](std::string_view name) { return Control(name); }, std::move(showMessage)) {}
 
 Win32Form::~Win32Form() {
     if (form_ != nullptr) DestroyWindow(form_);
@@ -111,7 +82,7 @@ bool Win32Form::Create() {
     windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(
         instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
@@ -120,6 +91,7 @@ bool Win32Form::Create() {
     form_ = CreateWindowExW(kFormExStyle, kClassName, Utf16(kFormCaption).c_str(), kFormStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
     if (form_ == nullptr) return false;
+    toolkit_.setForm(form_);
     CreateControls();
     Layout();
     handlers_.Form_Load();
@@ -133,8 +105,7 @@ void Win32Form::CreateControls() {
     for (std::size_t i = 0; i < kFormControls.size(); ++i) {
         const ControlLayout& layout = kFormControls[i];
         auto [className, style] = ClassOf(layout.kind);
-        // The option pair is one group: the first element starts it, the button after it starts the next.
-        if (layout.name == "txtGPX" || layout.name == "optURL0" || layout.name == "cmdConvert") style |= WS_GROUP;
+        if (layout.startsGroup) style |= WS_GROUP;
         const DWORD exStyle = layout.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
         controls_[i] =
             CreateWindowExW(exStyle, className, Utf16(layout.caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
@@ -152,7 +123,7 @@ void Win32Form::CreateControls() {
             SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    setOptURL(1);
+    toolkit_.setOptURL(1);
     SetWindowSubclass(Control("txtIcon"), IconBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -247,21 +218,17 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case kWmCallOnWindowThread:
-        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        CallOnWindowThread(lParam);
         return 0;
     case WM_SETCURSOR:
-        if (frozen_ && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(BusyCursor());
+        if (toolkit_.Busy() && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
             return TRUE;
         }
         return DefWindowProcW(form_, message, wParam, lParam);
     case WM_CLOSE:
-        // A close during a conversion waits for its end, so that the settings hold what it used.
-        if (frozen_) {
-            closeWhenDone_ = true;
-            return 0;
-        }
-        // Close and the title bar's close box both end here; the window always closes.
+        // Close and the title bar's close box both end here.
+        if (!handlers_.Form_QueryUnload()) return 0;
         handlers_.Form_Unload();
         DestroyWindow(form_);
         return 0;
@@ -276,226 +243,30 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form::Command(int id, int code) {
-    if (id == IdOf("txtGPX") && code == EN_CHANGE) {
-        handlers_.txtGPX_Change();
-    } else if (code == BN_CLICKED) {
-        // A run holds the user's clicks back; one posted to the form meanwhile starts nothing
-        // but a close.
-        if (frozen_ && id != IdOf("cmdClose")) return;
-        if (id == IdOf("cmdGPX")) handlers_.cmdGPX_Click();
-        if (id == IdOf("cmdMM")) handlers_.cmdMM_Click();
-        if (id == IdOf("cmdConvert")) handlers_.cmdConvert_Click();
-        if (id == IdOf("cmdClose")) SendMessageW(form_, WM_CLOSE, 0, 0);
+    for (const auto& command : kCommands) {
+        if (id == IdOf(command.control) && code == command.code) (handlers_.*command.handler)();
     }
 }
 
 void Win32Form::ContextMenu(int x, int y) {
     const POINT at = MenuPoint(form_, x, y);
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (iconsByType_ ? MF_CHECKED : MF_UNCHECKED), kMnuIconsByType, L"Icons by cache type");
+    const bool checked = toolkit_.mnuIconsByType();
+    AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), kMnuIconsByType, L"Icons by cache type");
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
     DestroyMenu(menu);
-    if (chosen == kMnuIconsByType) iconsByType_ = !iconsByType_;
-}
-
-void Win32Form::IconBoxMenu(int x, int y) {
-    const HWND box = Control("txtIcon");
-    const POINT at = MenuPoint(box, x, y);
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const UINT selected = start != end ? MF_ENABLED : MF_GRAYED;
-    const UINT paste = IsClipboardFormatAvailable(CF_UNICODETEXT) ? MF_ENABLED : MF_GRAYED;
-    const UINT undo = SendMessageW(box, EM_CANUNDO, 0, 0) ? MF_ENABLED : MF_GRAYED;
-    // The edit box's own entries, each sending the message that carries it out.
-    const struct {
-        UINT flags;
-        UINT message;
-        const wchar_t* text;
-    } entries[] = {
-        {undo, EM_UNDO, L"&Undo"},    {MF_SEPARATOR, 0, nullptr},
-        {selected, WM_CUT, L"Cu&t"},  {selected, WM_COPY, L"&Copy"},
-        {paste, WM_PASTE, L"&Paste"}, {selected, WM_CLEAR, L"&Delete"},
-        {MF_SEPARATOR, 0, nullptr},   {MF_ENABLED, EM_SETSEL, L"Select &All"},
-    };
-    HMENU menu = CreatePopupMenu();
-    for (const auto& entry : entries) AppendMenuW(menu, MF_STRING | entry.flags, entry.message, entry.text);
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kMnuWriteIcons, L"Write Corvane's Icons Here");
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr));
-    DestroyMenu(menu);
-    if (chosen == kMnuWriteIcons) {
-        handlers_.mnuWriteIcons_Click();
-    } else if (chosen == EM_SETSEL) {
-        SendMessageW(box, EM_SETSEL, 0, -1);
-    } else if (chosen != 0) {
-        SendMessageW(box, chosen, 0, 0);
-    }
+    if (chosen == kMnuIconsByType) toolkit_.setMnuIconsByType(!checked);
 }
 
 LRESULT CALLBACK Win32Form::IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                         DWORD_PTR self) {
     if (message == WM_CONTEXTMENU) {
-        reinterpret_cast<Win32Form*>(self)->IconBoxMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        const UINT chosen = EditMenu(box, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+                                     {{kMnuWriteIcons, L"Write Corvane's Icons Here"}});
+        if (chosen == kMnuWriteIcons) reinterpret_cast<Win32Form*>(self)->handlers_.mnuWriteIcons_Click();
         return 0;
     }
     return DefSubclassProc(box, message, wParam, lParam);
-}
-
-void Win32Form::OnWindowThread(const std::function<void()>& work) {
-    if (GetWindowThreadProcessId(form_, nullptr) == GetCurrentThreadId())
-        work();
-    else
-        SendMessageW(form_, kWmCallOnWindowThread, 0, reinterpret_cast<LPARAM>(&work));
-}
-
-std::string Win32Form::Text(std::string_view name) const {
-    const HWND control = Control(name);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
-}
-
-void Win32Form::SetText(std::string_view name, const std::string& text) {
-    // No change notification when the text stays the same.
-    if (Text(name) != text) SetWindowTextW(Control(name), Utf16(text).c_str());
-}
-
-std::string Win32Form::txtGPX() {
-    return frozen_ ? frozen_->txtGPX : Text("txtGPX");
-}
-
-void Win32Form::setTxtGPX(const std::string& text) {
-    SetText("txtGPX", text);
-}
-
-std::string Win32Form::txtMM() {
-    return frozen_ ? frozen_->txtMM : Text("txtMM");
-}
-
-void Win32Form::setTxtMM(const std::string& text) {
-    SetText("txtMM", text);
-}
-
-std::string Win32Form::txtIcon() {
-    return frozen_ ? frozen_->txtIcon : Text("txtIcon");
-}
-
-void Win32Form::setTxtIcon(const std::string& text) {
-    if (frozen_) frozen_->txtIcon = text;
-    OnWindowThread([&] { SetText("txtIcon", text); });
-}
-
-std::string Win32Form::txtCacher() {
-    return frozen_ ? frozen_->txtCacher : Text("txtCacher");
-}
-
-void Win32Form::setTxtCacher(const std::string& text) {
-    SetText("txtCacher", text);
-}
-
-int Win32Form::chkHint() {
-    if (frozen_) return frozen_->chkHint;
-    return SendMessageW(Control("chkHint"), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-}
-
-void Win32Form::setChkHint(int value) {
-    SendMessageW(Control("chkHint"), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool Win32Form::optURL0() {
-    if (frozen_) return frozen_->optURL0;
-    return SendMessageW(Control("optURL0"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Win32Form::setOptURL(int index) {
-    SendMessageW(Control("optURL0"), BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control("optURL1"), BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool Win32Form::mnuIconsByType() {
-    return frozen_ ? frozen_->mnuIconsByType : iconsByType_;
-}
-
-void Win32Form::setMnuIconsByType(bool checked) {
-    iconsByType_ = checked;
-}
-
-int Win32Form::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    int answer = IDOK;
-    OnWindowThread([&] {
-        // The busy cursor is for the work; a box waits for the user, who needs the arrow.
-        if (frozen_) SetCursor(Arrow());
-        answer = showMessage_(form_, Utf16(prompt), static_cast<unsigned>(style), Utf16(title));
-        if (frozen_) SetCursor(BusyCursor());
-    });
-    return answer;
-}
-
-int Win32Form::MsgBoxDetail(const std::string& prompt, int style, const std::string& title, const std::string& detail) {
-    return MsgBox(detail.empty() ? prompt : prompt + "\n\n" + detail, style, title);
-}
-
-std::optional<std::string> Win32Form::ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                                 const std::string& fileName) {
-    const std::wstring filters = DialogFilter(filter);
-    const std::wstring folder = Utf16(initialDirectory);
-    const std::wstring name = Utf16(fileName);
-    std::vector<wchar_t> file(32768, L'\0');
-    std::copy_n(name.begin(), std::min(name.size(), file.size() - 1), file.begin());
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = form_;
-    dialog.lpstrFilter = filters.c_str();
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    // The Explorer dialog with no checks: the CSV file to create need not exist, and it is not
-    // asked about here; the conversion asks before replacing it.
-    dialog.Flags = OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return Utf8(std::wstring(file.data()));
-}
-
-void Win32Form::RunConversion(const std::function<void()>& conversion) {
-    // Its questions and messages still come one at a time, in its order, on this thread (they
-    // arrive as kWmCallOnWindowThread); keyboard and mouse input to the window waits in the
-    // queue until the run has ended, as when the run held this thread.
-    frozen_ = FormValues::Read(*this);
-    const HCURSOR previous = SetCursor(BusyCursor());
-    std::atomic<bool> ended = false;
-    std::exception_ptr failure;
-    std::thread run([&] {
-        try {
-            conversion();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        ended = true;
-        PostMessageW(form_, WM_NULL, 0, 0);  // wakes the loop below
-    });
-    while (!ended) {
-        MSG message;
-        const auto next = [&message] {
-            return PeekMessageW(&message, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) ||
-                   PeekMessageW(&message, nullptr, WM_KEYLAST + 1, WM_MOUSEFIRST - 1, PM_REMOVE) ||
-                   PeekMessageW(&message, nullptr, WM_MOUSELAST + 1, 0xFFFF, PM_REMOVE);
-        };
-        while (!ended && next()) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        // Only what is not input wakes the loop: input waiting in the queue does not.
-        if (!ended)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE,
-                                      QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT | QS_TIMER);
-    }
-    run.join();
-    frozen_.reset();
-    SetCursor(previous);
-    if (closeWhenDone_) PostMessageW(form_, WM_CLOSE, 0, 0);
-    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace corvane
