@@ -145,13 +145,10 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
 }
 
-TEST(Cli, KindsByTypeReportsTheWaypointsLeftOut) {
+// Waypoints left out follow the report; text lost to the code page is told even when nothing else is.
+TEST(Cli, WhatTheRunCouldNotKeepIsTold) {
     EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
               "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
-}
-
-// Text lost to the code page is told even when nothing else is.
-TEST(Cli, CharactersWrittenAsQuestionMarksAreToldOnStandardError) {
     EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
               "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
 }

@@ -114,13 +114,6 @@ TEST(Run, AFailedWriteSaysWhyAndChangesNothing) {
     }
 }
 
-TEST(Run, WithoutAnAnswerAnExistingFileStays) {
-    Conversion run;
-    run.options.mayReplace = nullptr;
-    EXPECT_EQ(run().outcome, RunOutcome::NotReplaced);
-    EXPECT_EQ(ReadFile(run.options.output), "old");
-}
-
 #ifndef _WIN32
 TEST(Run, DiskFullHalfwayKeepsTheOldFileByteForByte) {
     // The run happens in a child whose file size limit stands in for a full disk.

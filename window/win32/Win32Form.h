@@ -5,6 +5,7 @@
 #include "FormLayout.h"
 #include "FormToolkit.h"
 #include "IconsBesideProgram.h"
+#include "Messages.h"
 #include "RegistrySettingsStore.h"
 
 #include <windows.h>
@@ -32,6 +33,8 @@ public:
     int Run();
     // Take the file as the GPX file, as if it had been dropped on the window
     void OpenGPX(const std::wstring& path);
+    // Warn the user in a box over the window
+    void Warn(const std::string& prompt) { toolkit_.MsgBox(prompt, kStyleExclamation, std::string(kFormCaption), {}); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

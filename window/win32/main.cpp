@@ -49,6 +49,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Explorer opening a GPX file with Corvane names it as the one argument.
     if (!arguments.gpx.empty()) form.OpenGPX(corvane::Utf16(arguments.gpx));
     if (arguments.action == corvane::ProgramAction::Refuse)
-        form.MsgBox(arguments.text, corvane::kStyleExclamation, std::string(corvane::kFormCaption));
+        form.Warn(arguments.text);
     return form.Run();
 }
