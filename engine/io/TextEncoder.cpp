@@ -1,6 +1,8 @@
 // Converts the UTF-8 text of the CSV lines into the output code page.
 #include "TextEncoder.h"
 
+#include "AsciiCase.h"
+
 #include <utf8proc.h>
 
 #include <algorithm>
@@ -38,28 +40,20 @@ constexpr std::string_view kSubstitute = "?";
 // Canonical composition (NFC), without the compositions later versions of Unicode added
 constexpr auto kCompose = static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE);
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 bool IsAscii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
 // Serbian is written in both scripts; its Latin form ("sr_RS@latin", "sr-Latn") uses Central European text.
 bool IsLatinSerbian(std::string_view locale) {
-    const std::string lower = Lowercase(locale);
+    const std::string lower = AsciiLowercase(locale);
     return lower.find("@latin") != std::string::npos || lower.find("latn") != std::string::npos;
 }
 
 }  // namespace
 
 std::string CanonicalCodePage(std::string_view name) {
-    const std::string lower = Lowercase(name);
+    const std::string lower = AsciiLowercase(name);
     if (lower == "utf-8" || lower == "utf8") return "utf-8";
 
     std::string_view number = lower;
@@ -76,7 +70,7 @@ std::string CanonicalCodePage(std::string_view name) {
 
 std::string CodePageForLocale(std::string_view locale) {
     const std::string_view language = locale.substr(0, locale.find_first_of("_.@-"));
-    const std::string lower = Lowercase(language);
+    const std::string lower = AsciiLowercase(language);
     if (lower == "sr" && IsLatinSerbian(locale)) return "windows-1250";
     for (const auto& row : kLanguageCodePages) {
         if (row.language == lower) return std::string(row.codePage);

@@ -1,6 +1,7 @@
 // Code page conversions with WideCharToMultiByte and MultiByteToWideChar.
 #include "CodePage.h"
 
+#include "AsciiCase.h"
 #include "TextEncoder.h"
 
 #include <utf8proc.h>
@@ -60,10 +61,7 @@ constexpr std::string_view kFallbackCodePage = "windows-1252";
 
 // The Windows code page for an encoding name in any letter case, or 0 when there is none
 UINT CodePageNumber(std::string_view encoding) {
-    std::string lower(encoding);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    const std::string lower = AsciiLowercase(encoding);
     for (const auto& row : kNamedCodePages) {
         if (row.name == lower) return IsValidCodePage(row.codePage) ? row.codePage : 0;
     }
