@@ -125,17 +125,23 @@ std::string DefaultCodePage() {
     return name.empty() ? std::string(kFallbackCodePage) : name;
 }
 
+// The Windows code page the converter writes; WideCharToMultiByte needs nothing opened.
+struct CodePageConverter::State {
+    UINT codePage;
+};
+
+CodePageConverter::CodePageConverter() = default;
 CodePageConverter::~CodePageConverter() = default;
 
 bool CodePageConverter::Open(const std::string& codePage) {
     const UINT number = CodePageNumber(codePage);
-    handle_ = IsWindowsCodePage(number) ? static_cast<std::intptr_t>(number) : -1;
-    return handle_ != -1;
+    state_ = IsWindowsCodePage(number) ? std::make_unique<State>(State{number}) : nullptr;
+    return state_ != nullptr;
 }
 
 bool CodePageConverter::Convert(char32_t ch, std::string& bytes) {
-    if (handle_ == -1) return false;
-    const auto codePage = static_cast<UINT>(handle_);
+    if (!state_) return false;
+    const UINT codePage = state_->codePage;
     if (EncodeExactly(codePage, ch, bytes)) return true;
 
     // The Vietnamese and Hebrew code pages write some letters as a letter and combining marks,
