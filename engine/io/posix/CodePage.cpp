@@ -1,7 +1,7 @@
 // Code page conversions with the C library's iconv.
 #include "CodePage.h"
 
-#include "TextEncoder.h"
+#include "LocaleCodePage.h"
 
 #include <iconv.h>
 
