@@ -49,7 +49,7 @@ std::string GpxProtection(const CommandLine& commandLine) {
         std::any_of(commandLine.inputs.begin(), commandLine.inputs.end(),
                     [&](const std::string& input) { return input != kStandardStream && SameFile(input, csv); });
     // With -o the user named the CSV file as such; only their own input is kept from them there.
-    if (isInput || (!commandLine.output && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
+    if (isInput || (!commandLine.outputNamed && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
         return "'" + csv + "' is a GPX or zip file, not a CSV file to write; name the CSV file with -o CSV";
     return {};
 }
