@@ -1,4 +1,4 @@
-// Keeping corvane-cli from writing CSV over a GPX or zip file the user meant to read.
+// The CSV name is refused when it reaches an input or, without -o, its extension or first bytes say GPX or zip.
 #include "GpxProtection.h"
 
 #include "AsciiCase.h"

@@ -1,4 +1,4 @@
-// Chooses the Memory Map icon of a waypoint from its status code.
+// Tables read from the top: the state and travel-bug letters pick a family row, its letter tests the kind.
 #include "IconNumber.h"
 
 #include "AsciiCase.h"

@@ -1,4 +1,4 @@
-// Draws one icon: the badge in its scheme, the symbol in the middle, the travel-bug mark in a corner.
+// The badge is filled and framed first; the symbol is stamped centred over it, and the travel-bug mark last.
 #include "DrawIcon.h"
 
 namespace corvane::icons {

@@ -1,4 +1,4 @@
-// The 16 colours every Corvane icon bitmap carries, in palette order.
+// The palette's RGB values in index order, and the letters a symbol may use for a fixed colour.
 #include "Palette.h"
 
 namespace corvane::icons {

@@ -1,4 +1,4 @@
-// The extended form of a Windows path ("\\?\C:\..."), which the file calls take at any length.
+// The path is split into root and names, "." and ".." resolved against the current directory, then rejoined.
 #include "LongPath.h"
 
 #include "AsciiCase.h"

@@ -1,4 +1,4 @@
-// Converts the UTF-8 text of the CSV lines into the output code page.
+// ASCII is copied in runs; other text is composed, and each character converted once by the platform and kept.
 #include "TextEncoder.h"
 
 #include "AsciiCase.h"
