@@ -2,11 +2,11 @@
 #include "TextEncoder.h"
 
 #include "AsciiCase.h"
+#include "Decompose.h"
 
 #include <utf8proc.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace corvane {
@@ -142,12 +142,10 @@ const std::string& TextEncoder::EncodeChar(char32_t ch) {
     std::string bytes;
     if (!converter_.Convert(ch, bytes)) {
         // Only the base letter is kept: "č" becomes "c", its caron is dropped.
-        std::array<utf8proc_int32_t, 8> parts{};
-        int boundClass = 0;
-        const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
-                                                               parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
+        DecomposedChar parts{};
+        const std::size_t count = Decompose(ch, parts);
         const auto base = static_cast<char32_t>(parts[0]);
-        const bool decomposed = count > 0 && static_cast<std::size_t>(count) <= parts.size() && base != ch;
+        const bool decomposed = count > 0 && base != ch;
         if (decomposed && base < 0x80) {
             bytes.assign(1, static_cast<char>(base));
         } else if (!decomposed || !converter_.Convert(base, bytes)) {

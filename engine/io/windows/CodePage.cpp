@@ -2,6 +2,7 @@
 #include "CodePage.h"
 
 #include "AsciiCase.h"
+#include "Decompose.h"
 #include "TextEncoder.h"
 
 #include <utf8proc.h>
@@ -147,11 +148,9 @@ bool CodePageConverter::Convert(char32_t ch, std::string& bytes) {
     // The Vietnamese and Hebrew code pages write some letters as a letter and combining marks,
     // as the C library's converters do: ệ as ê and a dot below (one mark of the canonical
     // decomposition apart, the others composed with the letter), שּׁ as ש and both its points.
-    std::array<utf8proc_int32_t, 8> parts{};
-    int boundClass = 0;
-    const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
-                                                           parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
-    if (count < 2 || static_cast<std::size_t>(count) > parts.size()) return false;
+    DecomposedChar parts{};
+    const auto count = static_cast<utf8proc_ssize_t>(Decompose(ch, parts));
+    if (count < 2) return false;
     std::string letter;
     std::string mark;
     for (utf8proc_ssize_t apart = count - 1; apart >= 1; --apart) {
