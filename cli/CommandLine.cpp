@@ -25,9 +25,9 @@ struct Option {
 // clang-format off
 const std::array<Option, 12> kOptions{{
     {"output", "CSV", "also -o CSV; every GPX and zip file named goes into CSV",
-     [](CommandLine& c, std::string_view v) { c.csv = v; c.output = true; return std::string(); }},
+     [](CommandLine& c, std::string_view v) { c.csv = v; c.outputNamed = true; return std::string(); }},
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
-     [](CommandLine& c, std::string_view v) { c.icons = v; return std::string(); }},
+     [](CommandLine& c, std::string_view v) { c.csvIconFolder = v; return std::string(); }},
     {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
      [](CommandLine& c, std::string_view v) { c.name = v; return std::string(); }},
     {"hints", "", "add each cache's decoded hint to its comment",
@@ -55,7 +55,7 @@ const std::array<Option, 12> kOptions{{
     {"write-icons", "DIR", "write the icon bitmaps into DIR, creating it, instead of converting",
      [](CommandLine& c, std::string_view v) {
          c.action = Action::WriteIcons;
-         c.iconFolder = v;
+         c.writeIconsFolder = v;
          return std::string();
      }},
     {"force", "", "replace an existing CSV file (or different icon files) without asking",
@@ -144,7 +144,7 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             result.error = "--write-icons takes no file names, but '" + std::string(names[0]) + "' was given";
     } else if (names.empty()) {
         result.error = "no GPX file given";
-    } else if (commandLine.output) {
+    } else if (commandLine.outputNamed) {
         commandLine.inputs.assign(names.begin(), names.end());
         commandLine.gpx = names[0];
         if (names.size() > 1 && std::find(names.begin(), names.end(), kStandardStream) != names.end())

@@ -17,12 +17,12 @@ enum class Action { Convert, WriteIcons, Help, Version };
 // Everything one invocation asks for; the texts become the window's controls.
 struct CommandLine {
     Action action = Action::Convert;
-    std::string gpx;                  // the first GPX file; "-": standard input
-    std::vector<std::string> inputs;  // every GPX or zip file, gpx first
-    std::string csv;                  // "-": standard output; derived from gpx when not given
-    bool output = false;              // csv came from -o, so every file name is an input
-    std::string icons = "\\MM Icons\\";
-    std::string iconFolder;  // WriteIcons: where the icon bitmaps go
+    std::string gpx;                             // the first GPX file; "-": standard input
+    std::vector<std::string> inputs;             // every GPX or zip file, gpx first
+    std::string csv;                             // "-": standard output; derived from gpx when not given
+    bool outputNamed = false;                    // csv came from -o, so every file name is an input
+    std::string csvIconFolder = "\\MM Icons\\";  // the icon folder the CSV lines name
+    std::string writeIconsFolder;                // WriteIcons: where the icon bitmaps go
     std::string name;
     bool hints = false;
     bool linkWebsite = false;  // false: the CacheMate link

@@ -1,8 +1,9 @@
-// Keeping corvane-cli from writing CSV over a GPX or zip file the user meant to read.
+// The CSV name is refused when it reaches an input or, without -o, its extension or first bytes say GPX or zip.
 #include "GpxProtection.h"
 
+#include "AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -21,9 +22,9 @@ bool SameFile(const std::string& a, const std::string& b) {
     return a == b || fs::equivalent(PathOf(a), PathOf(b), error);
 }
 
-bool EndsInGpxOrZip(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    return name.ends_with(".gpx") || name.ends_with(".zip");
+bool EndsInGpxOrZip(const std::string& name) {
+    const std::string lower = AsciiLowercase(name);
+    return lower.ends_with(".gpx") || lower.ends_with(".zip");
 }
 
 // A GPX file is XML, whose first character after a byte-order mark and blanks is "<"; a zip file
@@ -48,7 +49,7 @@ std::string GpxProtection(const CommandLine& commandLine) {
         std::any_of(commandLine.inputs.begin(), commandLine.inputs.end(),
                     [&](const std::string& input) { return input != kStandardStream && SameFile(input, csv); });
     // With -o the user named the CSV file as such; only their own input is kept from them there.
-    if (isInput || (!commandLine.output && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
+    if (isInput || (!commandLine.outputNamed && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
         return "'" + csv + "' is a GPX or zip file, not a CSV file to write; name the CSV file with -o CSV";
     return {};
 }

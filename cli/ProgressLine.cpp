@@ -1,4 +1,4 @@
-// A line on the terminal that tells how a long conversion is getting on.
+// The line is redrawn in place after a carriage return, once the delay has passed and at most every 200 ms.
 #include "ProgressLine.h"
 
 #include "CommandLine.h"

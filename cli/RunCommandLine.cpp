@@ -43,7 +43,7 @@ int ExitStatus(RunOutcome outcome) {
 // Write the icon set into the folder, list what was written and say what was left alone
 int WriteIcons(const CommandLine& commandLine) {
     using icons::WriteIconsOutcome;
-    const icons::WriteIconsResult result = icons::WriteIconSet(commandLine.iconFolder, commandLine.force);
+    const icons::WriteIconsResult result = icons::WriteIconSet(commandLine.writeIconsFolder, commandLine.force);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
         for (const std::string& path : result.different)
             std::fprintf(stderr, "%s: %s differs\n", kProgramName, path.c_str());
@@ -60,7 +60,8 @@ int WriteIcons(const CommandLine& commandLine) {
     }
     if (!commandLine.quiet) {
         std::printf("%zu icon%s written to %s, %zu already there\n", result.written.size(),
-                    result.written.size() == 1 ? "" : "s", commandLine.iconFolder.c_str(), result.unchanged.size());
+                    result.written.size() == 1 ? "" : "s", commandLine.writeIconsFolder.c_str(),
+                    result.unchanged.size());
     }
     return kExitWritten;
 }
@@ -90,7 +91,7 @@ int RunCommandLine(std::span<const std::string> args) {
     RunOptions options;
     options.inputs = commandLine.inputs;
     options.output = commandLine.csv;
-    options.iconFolder = commandLine.icons;
+    options.iconFolder = commandLine.csvIconFolder;
     options.userName = commandLine.name;
     options.includeHints = commandLine.hints;
     options.linkToWebsite = commandLine.linkWebsite;

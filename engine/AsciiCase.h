@@ -6,14 +6,16 @@
 
 namespace corvane {
 
-// c in upper case when it is an ASCII letter, else c
-constexpr char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// c in upper case when it is an ASCII letter, else c; for narrow and wide characters alike
+template <typename Char>
+constexpr Char AsciiUpper(Char c) {
+    return c >= Char{'a'} && c <= Char{'z'} ? static_cast<Char>(c - Char{'a'} + Char{'A'}) : c;
 }
 
-// c in lower case when it is an ASCII letter, else c
-constexpr char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// c in lower case when it is an ASCII letter, else c; for narrow and wide characters alike
+template <typename Char>
+constexpr Char AsciiLower(Char c) {
+    return c >= Char{'A'} && c <= Char{'Z'} ? static_cast<Char>(c - Char{'A'} + Char{'a'}) : c;
 }
 
 // text with its ASCII letters in lower case

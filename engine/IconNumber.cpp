@@ -1,6 +1,7 @@
-// Chooses the Memory Map icon of a waypoint from its status code.
+// Tables read from the top: the state and travel-bug letters pick a family row, its letter tests the kind.
 #include "IconNumber.h"
 
+#include "AsciiCase.h"
 #include "IconTable.h"
 
 #include <algorithm>
@@ -117,13 +118,9 @@ constexpr char At(std::string_view code, std::size_t position) {
     return position <= code.size() ? code[position - 1] : '\0';
 }
 
-constexpr char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Upper(a) == Upper(b); });
+    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(),
+                                                     [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
 }
 
 // The family row of a status code, read as IconNumber reads it; nullptr when it has none

@@ -1,4 +1,4 @@
-// The CSV file name that follows a GPX file name.
+// The GPX name's extension, when it has a proper one, is replaced by "csv".
 #include "OutputName.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-// The name a waypoint shows when icons follow the cache type, cleaned of what other tools leave in it.
+// One pass over the name: each run of blanks becomes one space, and references escaped twice are decoded into UTF-8.
 #include "TidyName.h"
 
 #include <charconv>

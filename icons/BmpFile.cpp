@@ -1,4 +1,4 @@
-// The Windows bitmap file of an icon: 16 colours, uncompressed, bottom row first.
+// The file header, the information header, the 16-colour palette, then the pixels two to a byte, little-endian.
 #include "BmpFile.h"
 
 #include <cstdint>

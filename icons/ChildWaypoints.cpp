@@ -1,4 +1,4 @@
-// The symbols of the child-waypoint icons that the icon table's 80 do not include.
+// A table from the child waypoints' icon numbers to their symbols.
 #include "ChildWaypoints.h"
 
 namespace corvane::icons {

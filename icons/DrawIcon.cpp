@@ -1,11 +1,11 @@
-// Draws one icon: the badge in its scheme, the symbol in the middle, the travel-bug mark in a corner.
+// The badge is filled and framed first; the symbol is stamped centred over it, and the travel-bug mark last.
 #include "DrawIcon.h"
 
 namespace corvane::icons {
 namespace {
 
-// Paint symbol's rows with their top left corner at (left, top): '#' in ink, 'o' in the
-// badge's fill, '.' left as it is, a colour letter in its colour
+// Paint symbol's rows with their top left corner at (left, top): '#' in ink, '.' left as it is,
+// a colour letter in its colour
 void Stamp(IconImage& image, Symbol symbol, int left, int top, const Scheme& scheme) {
     for (int y = 0; y < static_cast<int>(symbol.size()); ++y) {
         const std::string_view row = symbol[y];
@@ -13,8 +13,6 @@ void Stamp(IconImage& image, Symbol symbol, int left, int top, const Scheme& sch
             Colour colour;
             if (row[x] == '#') {
                 image.set(left + x, top + y, scheme.ink);
-            } else if (row[x] == 'o') {
-                image.set(left + x, top + y, scheme.fill);
             } else if (ColourOfLetter(row[x], colour)) {
                 image.set(left + x, top + y, colour);
             }

@@ -1,4 +1,4 @@
-// Every icon bitmap Corvane ships, drawn in memory.
+// The icon table's entries drawn by kind and family, then the child waypoints' icons not drawn already.
 #include "IconSet.h"
 
 #include "ChildWaypoints.h"

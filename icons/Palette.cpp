@@ -1,4 +1,4 @@
-// The 16 colours every Corvane icon bitmap carries, in palette order.
+// The palette's RGB values in index order, and the letters a symbol may use for a fixed colour.
 #include "Palette.h"
 
 namespace corvane::icons {
@@ -16,11 +16,12 @@ const std::array<Rgb, 16> kPalette{{
     {0xD8, 0x22, 0x1A},  // Red
     {0x1C, 0x5E, 0xC8},  // WaypointBlue
     {0x0C, 0x2A, 0x66},  // WaypointFrame
-    {0xC8, 0xC8, 0xC8},  // LightGrey
-    {0xF0, 0x8A, 0x1C},  // Orange
-    {0x13, 0x8A, 0x8A},  // Teal
-    {0x1B, 0x2E, 0x7A},  // Navy
-    {0x7A, 0x4A, 0x1E},  // Brown
+    // No icon draws in these; they stay so that every bitmap's palette keeps its bytes.
+    {0xC8, 0xC8, 0xC8},
+    {0xF0, 0x8A, 0x1C},
+    {0x13, 0x8A, 0x8A},
+    {0x1B, 0x2E, 0x7A},
+    {0x7A, 0x4A, 0x1E},
 }};
 // clang-format on
 
@@ -34,12 +35,6 @@ bool ColourOfLetter(char letter, Colour& colour) {
         return true;
     case 'r':
         colour = Colour::Red;
-        return true;
-    case 'y':
-        colour = Colour::Yellow;
-        return true;
-    case 'g':
-        colour = Colour::Grey;
         return true;
     default:
         return false;

@@ -19,11 +19,6 @@ enum class Colour : std::uint8_t {
     Red,
     WaypointBlue,
     WaypointFrame,
-    LightGrey,
-    Orange,
-    Teal,
-    Navy,
-    Brown,
 };
 
 struct Rgb {
@@ -31,7 +26,7 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-// The colour of each palette index
+// The colour of each palette index; a 16-colour bitmap carries all 16, named or not
 extern const std::array<Rgb, 16> kPalette;
 
 // The colour a one-letter code in a symbol's rows stands for; false when the letter names none

@@ -1,4 +1,4 @@
-// The colours of an icon's badge: one scheme per cache state, one for child waypoints.
+// A table of the state letters' frame, fill and ink colours; an unknown state looks archived.
 #include "Schemes.h"
 
 #include <array>

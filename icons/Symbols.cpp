@@ -1,4 +1,4 @@
-// The symbols drawn on the icons, as rows of pixels.
+// Each symbol is a table of text rows, one character a pixel, exported as a span.
 #include "Symbols.h"
 
 namespace corvane::icons {

@@ -6,8 +6,8 @@
 
 namespace corvane::icons {
 
-// Rows of equal length, top row first: '#' is the scheme's ink, 'o' its fill, '.' leaves the
-// badge showing, and k, w, r, y, g are black, white, red, yellow and grey.
+// Rows of equal length, top row first: '#' is the scheme's ink, '.' leaves the badge showing,
+// and k, w, r are black, white and red.
 using Symbol = std::span<const std::string_view>;
 
 // The cache kinds.

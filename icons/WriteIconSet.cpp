@@ -1,4 +1,4 @@
-// Writes the icon bitmaps into a folder, leaving any different file of the same name alone unless told.
+// Every bitmap is compared with the file already there first, and only then written, each through SaveFile.
 #include "WriteIconSet.h"
 
 #include "BmpFile.h"

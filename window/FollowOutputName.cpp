@@ -1,4 +1,4 @@
-// Whether the output box follows a change of the GPX box, and with which name.
+// The box follows only while it is empty or still holds the name the rule last put there.
 #include "FollowOutputName.h"
 
 namespace corvane {

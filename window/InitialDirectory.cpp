@@ -1,4 +1,4 @@
-// The folder and file name a browse dialog opens with, taken from the path already in its box.
+// The box's text, trimmed of spaces, is split at its last slash or backslash.
 #include "InitialDirectory.h"
 
 namespace corvane {

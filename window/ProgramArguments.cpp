@@ -1,4 +1,4 @@
-// What the window program's own arguments ask for: help, its version, or a GPX file to open.
+// The first argument is read as an option or as a file that must exist; more than one file is refused.
 #include "ProgramArguments.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 // per platform (posix/, windows/); both give the same bytes for the same code page.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,7 +14,7 @@ std::string DefaultCodePage();
 // Converts single characters into one 8-bit code page, without substitutes of its own.
 class CodePageConverter {
 public:
-    CodePageConverter() = default;
+    CodePageConverter();
     ~CodePageConverter();
     CodePageConverter(const CodePageConverter&) = delete;
     CodePageConverter& operator=(const CodePageConverter&) = delete;
@@ -25,7 +25,8 @@ public:
     bool Convert(char32_t ch, std::string& bytes);
 
 private:
-    std::intptr_t handle_ = -1;  // the platform's converter: an iconv descriptor or a code page number
+    struct State;                   // the platform's converter, defined by each platform's implementation
+    std::unique_ptr<State> state_;  // null until Open succeeds
 };
 
 // True when the converter reads the encoding named in a document ("windows-1250", "KOI8-R" ...)

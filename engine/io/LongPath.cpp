@@ -1,5 +1,7 @@
-// The extended form of a Windows path ("\\?\C:\..."), which the file calls take at any length.
+// The path is split into root and names, "." and ".." resolved against the current directory, then rejoined.
 #include "LongPath.h"
+
+#include "AsciiCase.h"
 
 #include <array>
 #include <vector>
@@ -18,16 +20,12 @@ bool IsDriveLetter(wchar_t c) {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
-wchar_t Upper(wchar_t c) {
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
 // True for the names Windows gives to devices in every folder ("NUL", "com1.txt")
 bool IsDeviceName(std::wstring_view name) {
     name = name.substr(0, name.find(L'.'));
     while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
     std::wstring upper;
-    for (const wchar_t c : name) upper += Upper(c);
+    for (const wchar_t c : name) upper += AsciiUpper(c);
     static constexpr std::array<std::wstring_view, 6> kDevices{L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
     for (const std::wstring_view device : kDevices) {
         if (upper == device) return true;
@@ -51,7 +49,7 @@ bool SplitRoot(std::wstring_view path, std::wstring& root, bool& share, std::wst
         return true;
     }
     if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSlash(path[2])) {
-        root = {Upper(path[0]), L':'};
+        root = {AsciiUpper(path[0]), L':'};
         share = false;
         rest = path.substr(2);
         return true;
@@ -97,9 +95,9 @@ std::wstring LongPath(std::wstring_view path, std::wstring_view currentDirectory
         if (!SplitRoot(currentDirectory, root, share, current)) return std::wstring(path);
         const bool onDrive = path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':';
         const std::wstring_view named = path.substr(onDrive ? 2 : 0);
-        if (onDrive && (share || Upper(path[0]) != root[0])) {
+        if (onDrive && (share || AsciiUpper(path[0]) != root[0])) {
             // "D:name" while the current directory is elsewhere: from the top of that drive.
-            root = {Upper(path[0]), L':'};
+            root = {AsciiUpper(path[0]), L':'};
             share = false;
         } else if (named.empty() || !IsSlash(named[0])) {
             AddNames(current, names);

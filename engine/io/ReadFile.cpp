@@ -4,12 +4,13 @@
 
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace corvane {
 
-void GrowBuffer(FileBytes& bytes, std::size_t& capacity) {
-    capacity *= 2;
+void GrowBuffer(FileBytes& bytes, std::size_t& capacity, std::size_t limit) {
+    capacity = std::min(limit, capacity * 2);
     auto larger = std::make_unique_for_overwrite<char[]>(capacity);
     std::memcpy(larger.get(), bytes.data.get(), bytes.size);
     bytes.data = std::move(larger);

@@ -1,6 +1,7 @@
 // Reading a whole GPX file or stream into memory: the one place that opens files for reading.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -15,8 +16,8 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
-// Double a full buffer of capacity bytes, keeping the bytes read so far
-void GrowBuffer(FileBytes& bytes, std::size_t& capacity);
+// Double a full buffer of capacity bytes, to no more than limit, keeping the bytes read so far
+void GrowBuffer(FileBytes& bytes, std::size_t& capacity, std::size_t limit = SIZE_MAX);
 
 // Learns the bytes read so far, after each chunk
 using ReadProgress = std::function<void(std::size_t)>;

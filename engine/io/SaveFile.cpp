@@ -5,6 +5,7 @@
 
 #include "SaveFileSystem.h"
 #include "SystemError.h"
+#include "Utf8Continuation.h"
 
 #include <algorithm>
 #include <chrono>
@@ -150,7 +151,7 @@ std::error_code SaveFile::createTemp() {
     constexpr std::size_t kAdded = 18;  // "." before the name, ".corvane-" and 8 hex digits after it
     while (!base.empty() && savefs::NameLength(base) + kAdded > longest) {
         // One whole character goes: its continuation bytes, then its first byte.
-        while (!base.empty() && (static_cast<unsigned char>(base.back()) & 0xC0) == 0x80) base.pop_back();
+        while (!base.empty() && IsUtf8Continuation(base.back())) base.pop_back();
         if (!base.empty()) base.pop_back();
     }
     std::random_device seed;

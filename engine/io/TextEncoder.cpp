@@ -1,65 +1,31 @@
-// Converts the UTF-8 text of the CSV lines into the output code page.
+// ASCII is copied in runs; other text is composed, and each character converted once by the platform and kept.
 #include "TextEncoder.h"
+
+#include "AsciiCase.h"
+#include "Decompose.h"
 
 #include <utf8proc.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace corvane {
 
 namespace {
 
-struct LanguageCodePage {
-    std::string_view language;
-    std::string_view codePage;
-};
-
-// Languages whose text the system's 8-bit code page is made for; every other language gets 1252.
-constexpr std::array kLanguageCodePages{
-    LanguageCodePage{"cs", "windows-1250"}, LanguageCodePage{"sk", "windows-1250"},
-    LanguageCodePage{"pl", "windows-1250"}, LanguageCodePage{"hu", "windows-1250"},
-    LanguageCodePage{"sl", "windows-1250"}, LanguageCodePage{"hr", "windows-1250"},
-    LanguageCodePage{"ro", "windows-1250"}, LanguageCodePage{"sq", "windows-1250"},
-    LanguageCodePage{"bs", "windows-1250"}, LanguageCodePage{"ru", "windows-1251"},
-    LanguageCodePage{"uk", "windows-1251"}, LanguageCodePage{"bg", "windows-1251"},
-    LanguageCodePage{"be", "windows-1251"}, LanguageCodePage{"mk", "windows-1251"},
-    LanguageCodePage{"sr", "windows-1251"}, LanguageCodePage{"el", "windows-1253"},
-    LanguageCodePage{"tr", "windows-1254"}, LanguageCodePage{"az", "windows-1254"},
-    LanguageCodePage{"he", "windows-1255"}, LanguageCodePage{"ar", "windows-1256"},
-    LanguageCodePage{"fa", "windows-1256"}, LanguageCodePage{"ur", "windows-1256"},
-    LanguageCodePage{"lt", "windows-1257"}, LanguageCodePage{"lv", "windows-1257"},
-    LanguageCodePage{"et", "windows-1257"}, LanguageCodePage{"vi", "windows-1258"},
-};
-
 constexpr std::string_view kFallbackCodePage = "windows-1252";
 constexpr std::string_view kSubstitute = "?";
 // Canonical composition (NFC), without the compositions later versions of Unicode added
 constexpr auto kCompose = static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE);
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 bool IsAscii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
-}
-
-// Serbian is written in both scripts; its Latin form ("sr_RS@latin", "sr-Latn") uses Central European text.
-bool IsLatinSerbian(std::string_view locale) {
-    const std::string lower = Lowercase(locale);
-    return lower.find("@latin") != std::string::npos || lower.find("latn") != std::string::npos;
 }
 
 }  // namespace
 
 std::string CanonicalCodePage(std::string_view name) {
-    const std::string lower = Lowercase(name);
+    const std::string lower = AsciiLowercase(name);
     if (lower == "utf-8" || lower == "utf8") return "utf-8";
 
     std::string_view number = lower;
@@ -72,16 +38,6 @@ std::string CanonicalCodePage(std::string_view name) {
     }
     if (number.size() != 4 || !number.starts_with("125") || number[3] < '0' || number[3] > '8') return "";
     return "windows-" + std::string(number);
-}
-
-std::string CodePageForLocale(std::string_view locale) {
-    const std::string_view language = locale.substr(0, locale.find_first_of("_.@-"));
-    const std::string lower = Lowercase(language);
-    if (lower == "sr" && IsLatinSerbian(locale)) return "windows-1250";
-    for (const auto& row : kLanguageCodePages) {
-        if (row.language == lower) return std::string(row.codePage);
-    }
-    return std::string(kFallbackCodePage);
 }
 
 std::string OutputCodePage(std::string_view name) {
@@ -186,12 +142,10 @@ const std::string& TextEncoder::EncodeChar(char32_t ch) {
     std::string bytes;
     if (!converter_.Convert(ch, bytes)) {
         // Only the base letter is kept: "č" becomes "c", its caron is dropped.
-        std::array<utf8proc_int32_t, 8> parts{};
-        int boundClass = 0;
-        const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
-                                                               parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
+        DecomposedChar parts{};
+        const std::size_t count = Decompose(ch, parts);
         const auto base = static_cast<char32_t>(parts[0]);
-        const bool decomposed = count > 0 && static_cast<std::size_t>(count) <= parts.size() && base != ch;
+        const bool decomposed = count > 0 && base != ch;
         if (decomposed && base < 0x80) {
             bytes.assign(1, static_cast<char>(base));
         } else if (!decomposed || !converter_.Convert(base, bytes)) {

@@ -16,9 +16,6 @@ namespace corvane {
 // by a user in any letter case ("Windows-1252", "cp1252", "utf8"), or "" when it is not one
 std::string CanonicalCodePage(std::string_view name);
 
-// The code page for a POSIX locale name such as "cs_CZ.UTF-8", "sr_RS@latin" or "C"
-std::string CodePageForLocale(std::string_view locale);
-
 // The code page an encoder for name writes: the canonical name, or the system's when name is empty or unknown
 std::string OutputCodePage(std::string_view name);
 

@@ -22,8 +22,8 @@ std::string Described(const cli::ParseResult& result) {
         return c.action == cli::Action::Help ? "help" : "version";
     std::string text;
     for (const std::string& input : c.inputs) text += "'" + input + "' ";
-    text += c.action == cli::Action::WriteIcons ? "icons into '" + c.iconFolder + "'" : "> '" + c.csv + "'";
-    if (c.icons != cli::CommandLine().icons) text += " icons '" + c.icons + "'";
+    text += c.action == cli::Action::WriteIcons ? "icons into '" + c.writeIconsFolder + "'" : "> '" + c.csv + "'";
+    if (c.csvIconFolder != cli::CommandLine().csvIconFolder) text += " icons '" + c.csvIconFolder + "'";
     if (!c.name.empty()) text += " name '" + c.name + "'";
     if (!c.codePage.empty()) text += " " + c.codePage;
     for (const auto& [set, word] :

@@ -33,7 +33,7 @@ std::string Named(const std::string& text) {
 }
 
 // Run corvane-cli --force --quiet through the shell with a prefix; its exit status
-int RunCli(const std::string& prefix, const std::string& gpx, const std::string& csv) {
+int ExitStatusInShell(const std::string& prefix, const std::string& gpx, const std::string& csv) {
     const int s =
         std::system((prefix + " " CORVANE_CLI " --force --quiet " + gpx + " " + csv + " 2>/dev/null").c_str());
     return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
@@ -87,9 +87,9 @@ TEST(Hardening, BadInputConvertsOrGivesTheLoadMessageInBoundedTimeAndMemory) {
         const std::string in = dir.Write("in.gpx", row.bytes), csv = dir.Write("out.csv", "old");
         // time(1) starts the program from a small process, so the peak is the program's own.
         const std::string limit = row.memoryKb > 0 ? std::to_string(row.memoryKb) : "unlimited";
-        const int status =
-            RunCli("ulimit -v " + limit + "; cat " + in + " | /usr/bin/time -f %M -o " + csv + ".kb timeout 60",
-                   row.name.starts_with('/') ? row.name.substr(0, row.name.find(',')) : in, csv);
+        const int status = ExitStatusInShell(
+            "ulimit -v " + limit + "; cat " + in + " | /usr/bin/time -f %M -o " + csv + ".kb timeout 60",
+            row.name.starts_with('/') ? row.name.substr(0, row.name.find(',')) : in, csv);
         const std::string times = ReadFile(csv + ".kb");  // "Command exited with non-zero status 2\n3172\n"
         const long kb = std::atol(times.substr(times.rfind('\n', times.size() - 2) + 1).c_str());
         std::printf("%-32.32s %9zu bytes status %d peak %6ld KB\n", row.name.c_str(), row.bytes.size(), status, kb);
@@ -114,7 +114,7 @@ TEST(Hardening, TheOutputFileIsWrittenOnlyWhereTheUserMayWriteIt) {
         if (c == 2) fs::permissions(csv, perms::owner_write | perms::others_write, fs::perm_options::add);
         if (c == 2) fs::permissions(dir.path(""), perms::owner_write | perms::others_write, fs::perm_options::remove);
         if (c == 3) fs::create_symlink("real.csv", csv);
-        EXPECT_EQ(RunCli(nobody, gpx, csv), c == 0 ? 4 : 0) << c;
+        EXPECT_EQ(ExitStatusInShell(nobody, gpx, csv), c == 0 ? 4 : 0) << c;
         EXPECT_TRUE(c == 0 ? ReadFile(csv) == "old" : Lines(ReadFile(csv)).back() == OakLine()) << c;
         EXPECT_EQ(fs::is_symlink(csv), c == 3) << c;
         EXPECT_FALSE(HasTemporaryFile(dir)) << c;

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace corvane {
 namespace {
 
@@ -79,31 +77,6 @@ TEST(Encoding, CharactersWrittenAsQuestionMarksAreCounted) {
     testing::Convert("<gpx/>", settings, "windows-1252", &result);
     EXPECT_EQ(result.substituted, 880u);
     EXPECT_EQ(result.codePage, "windows-1252");
-}
-
-TEST(Encoding, TheSystemCodePageFollowsTheLocale) {
-    const std::pair<std::string_view, std::string_view> rows[] = {
-        {"cs_CZ.UTF-8", "windows-1250"},
-        {"sr_RS@latin", "windows-1250"},
-        {"sr_RS.UTF-8", "windows-1251"},
-        {"C.UTF-8", "windows-1252"},
-    };
-    for (const auto& [locale, codePage] : rows) EXPECT_EQ(CodePageForLocale(locale), codePage) << locale;
-
-#ifndef _WIN32
-    // The first variable that is set and not empty decides; the process's own values are put back.
-    // (Windows takes its ANSI code page instead, which a test cannot change.)
-    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
-    std::string saved[3];
-    for (int i = 0; i < 3; ++i) saved[i] = std::getenv(names[i]) ? std::getenv(names[i]) : "";
-    setenv("LC_ALL", "", 1);
-    setenv("LC_CTYPE", "ru_RU.UTF-8", 1);
-    setenv("LANG", "el_GR.UTF-8", 1);
-    EXPECT_EQ(DefaultCodePage(), "windows-1251");
-    setenv("LC_ALL", "pl_PL", 1);
-    EXPECT_EQ(TextEncoder("latin2").codePage(), "windows-1250");  // an unknown name means the system's
-    for (int i = 0; i < 3; ++i) setenv(names[i], saved[i].c_str(), 1);
-#endif
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A check box whose caption wraps over several lines, beside a vertically centred box.
+// The style draws the box alone; the caption and its focus frame are drawn beside it, word-wrapped.
 #include "WrapCheckBox.h"
 
 #include <QStyleOptionButton>

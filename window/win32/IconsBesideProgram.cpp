@@ -1,4 +1,4 @@
-// The icon folder a first run of the Windows window starts with.
+// The "MM Icons" folder beside corvane.exe when it exists, else the usual default.
 #include "IconsBesideProgram.h"
 
 #include "Utf16.h"

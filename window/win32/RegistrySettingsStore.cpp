@@ -1,4 +1,4 @@
-// The Win32 front-end's settings store: string values in the user's registry.
+// Values under HKEY_CURRENT_USER's "VB and VBA Program Settings" key, read and written as wide strings.
 #include "RegistrySettingsStore.h"
 
 #include "Utf16.h"

@@ -4,7 +4,6 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 namespace corvane {
@@ -77,17 +76,12 @@ bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& en
     // reading on to the end lets libzip check the entry's checksum. The claim only bounds the
     // buffer: a damaged header claims gigabytes in a few bytes, so the buffer grows as bytes arrive.
     const std::size_t capacity = static_cast<std::size_t>(stat.size) + 1;
-    std::size_t allocated = std::min<std::size_t>(capacity, 1 << 20);
+    std::size_t allocated = std::min(capacity, kReadChunk);
     entry.data = std::make_unique_for_overwrite<char[]>(allocated);
     entry.size = 0;
     zip_int64_t got = 0;
     while (entry.size < capacity) {
-        if (entry.size == allocated) {
-            allocated = std::min(capacity, allocated * 2);
-            auto larger = std::make_unique_for_overwrite<char[]>(allocated);
-            std::memcpy(larger.get(), entry.data.get(), entry.size);
-            entry.data = std::move(larger);
-        }
+        if (entry.size == allocated) GrowBuffer(entry, allocated, capacity);
         if ((got = zip_fread(file, entry.data.get() + entry.size, allocated - entry.size)) <= 0) break;
         entry.size += static_cast<std::size_t>(got);
     }

@@ -1,7 +1,7 @@
 // Code page conversions with the C library's iconv.
 #include "CodePage.h"
 
-#include "TextEncoder.h"
+#include "LocaleCodePage.h"
 
 #include <iconv.h>
 
@@ -14,10 +14,6 @@ namespace corvane {
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
-
-iconv_t Descriptor(std::intptr_t handle) {
-    return reinterpret_cast<iconv_t>(handle);
-}
 
 // Write out whatever the converter still holds back and return it to its initial state.
 void Flush(iconv_t cd, std::vector<char>& buffer, std::string& utf8) {
@@ -37,20 +33,30 @@ std::string DefaultCodePage() {
     return "windows-1252";
 }
 
-CodePageConverter::~CodePageConverter() {
-    if (handle_ != -1) iconv_close(Descriptor(handle_));
-}
+// An open iconv descriptor, closed with the converter.
+struct CodePageConverter::State {
+    explicit State(iconv_t descriptor) : cd(descriptor) {}
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    ~State() { iconv_close(cd); }
+    const iconv_t cd;
+};
+
+CodePageConverter::CodePageConverter() = default;
+CodePageConverter::~CodePageConverter() = default;
 
 bool CodePageConverter::Open(const std::string& codePage) {
-    if (handle_ != -1) iconv_close(Descriptor(handle_));
+    state_.reset();
     // Big-endian UTF-32 needs no byte order mark and reads the same on every machine.
-    handle_ = reinterpret_cast<std::intptr_t>(iconv_open(codePage.c_str(), "UTF-32BE"));
-    return handle_ != -1;
+    const iconv_t cd = iconv_open(codePage.c_str(), "UTF-32BE");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    state_ = std::make_unique<State>(cd);
+    return true;
 }
 
 bool CodePageConverter::Convert(char32_t ch, std::string& bytes) {
-    if (handle_ == -1) return false;
-    const iconv_t cd = Descriptor(handle_);
+    if (!state_) return false;
+    const iconv_t cd = state_->cd;
 
     std::array<char, 4> in{static_cast<char>(ch >> 24), static_cast<char>(ch >> 16), static_cast<char>(ch >> 8),
                            static_cast<char>(ch)};

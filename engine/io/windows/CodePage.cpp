@@ -1,6 +1,8 @@
 // Code page conversions with WideCharToMultiByte and MultiByteToWideChar.
 #include "CodePage.h"
 
+#include "AsciiCase.h"
+#include "Decompose.h"
 #include "TextEncoder.h"
 
 #include <utf8proc.h>
@@ -60,10 +62,7 @@ constexpr std::string_view kFallbackCodePage = "windows-1252";
 
 // The Windows code page for an encoding name in any letter case, or 0 when there is none
 UINT CodePageNumber(std::string_view encoding) {
-    std::string lower(encoding);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    const std::string lower = AsciiLowercase(encoding);
     for (const auto& row : kNamedCodePages) {
         if (row.name == lower) return IsValidCodePage(row.codePage) ? row.codePage : 0;
     }
@@ -127,27 +126,31 @@ std::string DefaultCodePage() {
     return name.empty() ? std::string(kFallbackCodePage) : name;
 }
 
+// The Windows code page the converter writes; WideCharToMultiByte needs nothing opened.
+struct CodePageConverter::State {
+    UINT codePage;
+};
+
+CodePageConverter::CodePageConverter() = default;
 CodePageConverter::~CodePageConverter() = default;
 
 bool CodePageConverter::Open(const std::string& codePage) {
     const UINT number = CodePageNumber(codePage);
-    handle_ = IsWindowsCodePage(number) ? static_cast<std::intptr_t>(number) : -1;
-    return handle_ != -1;
+    state_ = IsWindowsCodePage(number) ? std::make_unique<State>(State{number}) : nullptr;
+    return state_ != nullptr;
 }
 
 bool CodePageConverter::Convert(char32_t ch, std::string& bytes) {
-    if (handle_ == -1) return false;
-    const auto codePage = static_cast<UINT>(handle_);
+    if (!state_) return false;
+    const UINT codePage = state_->codePage;
     if (EncodeExactly(codePage, ch, bytes)) return true;
 
     // The Vietnamese and Hebrew code pages write some letters as a letter and combining marks,
     // as the C library's converters do: ệ as ê and a dot below (one mark of the canonical
     // decomposition apart, the others composed with the letter), שּׁ as ש and both its points.
-    std::array<utf8proc_int32_t, 8> parts{};
-    int boundClass = 0;
-    const utf8proc_ssize_t count = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(ch), parts.data(),
-                                                           parts.size(), UTF8PROC_DECOMPOSE, &boundClass);
-    if (count < 2 || static_cast<std::size_t>(count) > parts.size()) return false;
+    DecomposedChar parts{};
+    const auto count = static_cast<utf8proc_ssize_t>(Decompose(ch, parts));
+    if (count < 2) return false;
     std::string letter;
     std::string mark;
     for (utf8proc_ssize_t apart = count - 1; apart >= 1; --apart) {

@@ -1,4 +1,4 @@
-// UTF-8 text inside Corvane, UTF-16 at the Windows calls: the conversion both ways.
+// MultiByteToWideChar and WideCharToMultiByte with CP_UTF8; paths too long for the ordinary form go through LongPath.
 #include "Utf16.h"
 
 #include "LongPath.h"
