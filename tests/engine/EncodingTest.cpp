@@ -69,15 +69,5 @@ TEST(Encoding, TextInTheOutputCodePage) {
     }
 }
 
-// The icon folder of every icon line, in a code page without its letters: the run counts them.
-TEST(Encoding, CharactersWrittenAsQuestionMarksAreCounted) {
-    RunSettings settings = testing::TestSettings();
-    settings.iconFolder = "C:\\Карты\\Значки\\";
-    RunResult result;
-    testing::Convert("<gpx/>", settings, "windows-1252", &result);
-    EXPECT_EQ(result.substituted, 880u);
-    EXPECT_EQ(result.codePage, "windows-1252");
-}
-
 }  // namespace
 }  // namespace corvane

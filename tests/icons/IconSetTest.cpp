@@ -49,17 +49,12 @@ TEST_F(IconSetFolder, EveryFileIsA32By32UncompressedBitmapOf16ColoursNamedByTheI
     const struct {
         std::size_t offset, size;
         std::uint32_t value;
-    } header[] = {{0, 2, 'B' | 'M' << 8},
-                  {2, 4, 630},
-                  {10, 4, 118},
-                  {14, 4, 40},
-                  {18, 4, 32},
-                  {22, 4, 32},
-                  {26, 2, 1},
-                  {28, 2, 4},
-                  {30, 4, 0},
-                  {34, 4, 512},
-                  {46, 4, 16}};
+    } header[] = {
+        // clang-format off
+        {0, 2, 'B' | 'M' << 8}, {2, 4, 630}, {10, 4, 118}, {14, 4, 40}, {18, 4, 32}, {22, 4, 32},
+        {26, 2, 1}, {28, 2, 4}, {30, 4, 0}, {34, 4, 512}, {46, 4, 16},
+        // clang-format on
+    };
     std::set<std::string> contents;
     for (const std::string& name : expected) {
         const std::string bytes = ReadFile(Icon(name));

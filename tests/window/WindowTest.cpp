@@ -132,21 +132,6 @@ private slots:
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
         }
     }
-
-    // Closing writes the values into the ini file as they stand, spaces too; Encoding is never written.
-    void closingSavesEveryValue() {
-        TestWindow t;
-        t.settings.setValue("Startup/Name", " Oak ");
-        t.Open().show();
-        t.Box("txtIcon")->setText("D:\\Icons ");
-        QTest::mouseClick(t.Button("cmdClose"), Qt::LeftButton);
-        QVERIFY(!t.window->isVisible());
-        t.settings.sync();
-        QStringList stored;
-        for (const char* key : {"IconPath", "Name", "Include", "Encoding"})
-            stored << t.settings.value(QStringLiteral("Startup/") + key, "-").toString();
-        QCOMPARE(stored, QStringList({"D:\\Icons ", " Oak ", "C", "-"}));
-    }
 };
 
 QTEST_MAIN(WindowTest)
