@@ -53,6 +53,7 @@ private:
     HWND form_ = nullptr;
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control given the focus when the window gets it
     std::array<HWND, kFormControls.size()> controls_{};
 };
 
