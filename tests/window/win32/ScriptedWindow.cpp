@@ -1,8 +1,8 @@
 // corvane.exe's window with its message boxes answered from a script, for the smoke test.
-// CORVANE_CLICKS names the buttons to click once the window is up (in order; "focus" logs the
-// control that has the keyboard focus), CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes
-// answer OK, file dialogs Cancel); CORVANE_LOG receives the window's title and client size and
-// every box shown.
+// CORVANE_CLICKS names the buttons to click once the window is up, in order ("focus" logs the
+// control with the keyboard focus, "away" activates another window and closes it);
+// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
+// CORVANE_LOG receives the window's title and client size and every box shown.
 #include "Win32Form.h"
 
 #include "FormLayout.h"
@@ -49,6 +49,12 @@ void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
             if (script.form->Control(control.name) == GetFocus()) focused = control.name;
         }
         std::fprintf(script.log, "focus|%s\n", focused.c_str());
+        return;
+    }
+    if (name == "away") {
+        // Another window takes the activation, as another program's would, and closes.
+        DestroyWindow(
+            CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
         return;
     }
     // As a mouse click does: the button takes the focus, then tells the form.

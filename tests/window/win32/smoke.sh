@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Win32 window under Wine: it opens with its title at its size, Close writes the registry
 # values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
-# existing CSV file; after a box or a file dialog the focus is back on the button that opened it. Runs on the test run's X display (Xvfb) and Wine prefix.
+# existing CSV file; after a box, a file dialog or another window the focus is back where it was.
+# Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine=$1 window=$2 cli=$3 gpx=$4 work=$5
 [ -n "${DISPLAY:-}" ] || { echo "no X display: the window cannot be shown"; exit 77; }
@@ -42,9 +43,9 @@ gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
   done
 } >"$work/preset.reg"
 "$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
-run cmdConvert,focus,cmdGPX,focus,cmdClose ""
+run cmdConvert,focus,cmdGPX,focus,away,focus,cmdClose ""
 grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
-[ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX " ] || fail "focus not restored"
+[ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX focus|cmdGPX " ] || fail "focus lost"
 "$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
