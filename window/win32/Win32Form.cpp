@@ -124,6 +124,7 @@ void Win32Form::CreateControls() {
         }
     }
     toolkit_.setOptURL(1);
+    lastFocus_ = Control("txtGPX");
     SetWindowSubclass(Control("txtIcon"), IconBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -155,7 +156,6 @@ HWND Win32Form::Control(std::string_view name) const {
 
 int Win32Form::Run() {
     ShowWindow(form_, SW_SHOWDEFAULT);
-    SetFocus(Control("txtGPX"));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Enter and Escape click nothing: the form has no default or cancel button, so they skip
@@ -196,6 +196,20 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         Command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the control with the focus is remembered when a box, a file dialog or
+        // another program takes the activation. Disabled under a box, the window may already have
+        // lost the focus; the control remembered before stays.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (std::find(controls_.begin(), controls_.end(), focus) != controls_.end()) lastFocus_ = focus;
+        }
+        // Activated and not minimized, the window takes the focus, which it passes on below.
+        return DefWindowProcW(form_, message, wParam, lParam);
+    case WM_SETFOCUS:
+        // The window itself takes no keys: its focus goes to the control that had it last.
+        SetFocus(lastFocus_);
         return 0;
     case WM_CONTEXTMENU:
         // The text boxes keep their own editing menus; a right click anywhere else ends here.

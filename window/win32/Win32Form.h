@@ -5,7 +5,6 @@
 #include "FormLayout.h"
 #include "FormToolkit.h"
 #include "IconsBesideProgram.h"
-#include "Messages.h"
 #include "RegistrySettingsStore.h"
 
 #include <windows.h>
@@ -33,8 +32,6 @@ public:
     int Run();
     // Take the file as the GPX file, as if it had been dropped on the window
     void OpenGPX(const std::wstring& path);
-    // Warn the user in a box over the window
-    void Warn(const std::string& prompt) { toolkit_.MsgBox(prompt, kStyleExclamation, std::string(kFormCaption), {}); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,6 +53,7 @@ private:
     HWND form_ = nullptr;
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control given the focus when the window gets it
     std::array<HWND, kFormControls.size()> controls_{};
 };
 

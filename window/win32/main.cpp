@@ -49,6 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Explorer opening a GPX file with Corvane names it as the one argument.
     if (!arguments.gpx.empty()) form.OpenGPX(corvane::Utf16(arguments.gpx));
     if (arguments.action == corvane::ProgramAction::Refuse)
-        form.Warn(arguments.text);
+        MessageBoxW(form.Handle(), corvane::Utf16(arguments.text).c_str(),
+                    corvane::Utf16(corvane::kFormCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
     return form.Run();
 }

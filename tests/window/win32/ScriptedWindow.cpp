@@ -1,9 +1,11 @@
 // corvane.exe's window with its message boxes answered from a script, for the smoke test.
-// CORVANE_CLICKS names the buttons to click once the window is up (in order), CORVANE_ANSWERS the
-// answers to the Yes/No boxes (OK boxes answer OK); CORVANE_LOG receives the window's title and
-// client size and every box shown.
+// CORVANE_CLICKS names the buttons to click once the window is up, in order ("focus" logs the
+// control with the keyboard focus, "away" activates another window and closes it);
+// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
+// CORVANE_LOG receives the window's title and client size and every box shown.
 #include "Win32Form.h"
 
+#include "FormLayout.h"
 #include "Utf16.h"
 
 #include <cstdio>
@@ -21,34 +23,78 @@ std::vector<std::string> List(const char* variable) {
     return items;
 }
 
+// The script's state, for the timer that plays it
+struct Script {
+    corvane::Win32Form* form = nullptr;
+    std::FILE* log = nullptr;
+    std::vector<std::string> clicks;
+    std::size_t next = 0;
+    bool clicking = false;
+    int answer = IDCANCEL;  // what the box or dialog now up is answered
+};
+Script script;
+
+// Answers the box or dialog that is up, else takes the next step once the last one has returned.
+void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND active = GetActiveWindow();
+    if (active != nullptr && active != script.form->Handle()) {
+        PostMessageW(active, WM_COMMAND, static_cast<WPARAM>(script.answer), 0);
+        return;
+    }
+    if (script.clicking || script.next == script.clicks.size()) return;
+    const std::string name = script.clicks[script.next++];
+    if (name == "focus") {
+        std::string focused = "none";
+        for (const auto& control : corvane::kFormControls) {
+            if (script.form->Control(control.name) == GetFocus()) focused = control.name;
+        }
+        std::fprintf(script.log, "focus|%s\n", focused.c_str());
+        return;
+    }
+    if (name == "away") {
+        // Another window takes the activation, as another program's would, and closes.
+        DestroyWindow(
+            CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
+        return;
+    }
+    // As a mouse click does: the button takes the focus, then tells the form.
+    const HWND button = script.form->Control(name);
+    script.clicking = true;
+    SetFocus(button);
+    SendMessageW(script.form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    script.clicking = false;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    std::FILE* log = std::fopen(std::getenv("CORVANE_LOG"), "wb");
-    if (log == nullptr) return 2;
+    script.log = std::fopen(std::getenv("CORVANE_LOG"), "wb");
+    if (script.log == nullptr) return 2;
     std::vector<std::string> answers = List("CORVANE_ANSWERS");
-    corvane::Win32Form form(instance, [&](HWND, const std::wstring& prompt, unsigned style, const std::wstring& title) {
-        std::fprintf(log, "box|%s|%u|%s\n", corvane::Utf8(prompt).c_str(), style, corvane::Utf8(title).c_str());
-        if ((style & MB_YESNO) == 0) return IDOK;
-        if (answers.empty()) return IDNO;
-        const int answer = std::atoi(answers.front().c_str());
-        answers.erase(answers.begin());
+    // Real boxes, so that they take the activation from the window as they do for a user.
+    corvane::Win32Form form(instance, [&](HWND owner, const std::wstring& prompt, unsigned style,
+                                          const std::wstring& title) {
+        std::fprintf(script.log, "box|%s|%u|%s\n", corvane::Utf8(prompt).c_str(), style, corvane::Utf8(title).c_str());
+        script.answer = IDOK;
+        if ((style & MB_YESNO) != 0) script.answer = answers.empty() ? IDNO : std::atoi(answers.front().c_str());
+        if ((style & MB_YESNO) != 0 && !answers.empty()) answers.erase(answers.begin());
+        const int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), style);
+        script.answer = IDCANCEL;
         return answer;
     });
     if (!form.Create()) return 1;
+    script.form = &form;
+    script.clicks = List("CORVANE_CLICKS");
     wchar_t title[64] = {};
     GetWindowTextW(form.Handle(), title, 64);
     RECT client{};
     GetClientRect(form.Handle(), &client);
-    std::fprintf(log, "window|%s|%ldx%ld|%u\n", corvane::Utf8(title).c_str(), client.right, client.bottom,
+    std::fprintf(script.log, "window|%s|%ldx%ld|%u\n", corvane::Utf8(title).c_str(), client.right, client.bottom,
                  GetDpiForWindow(form.Handle()));
-    // Posted, so that each click runs from the message loop as a user's would.
-    for (const std::string& name : List("CORVANE_CLICKS")) {
-        const HWND button = form.Control(name);
-        PostMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    }
+    // Played from the message loops, the window's and each box's, as a user's clicks would be.
+    SetTimer(nullptr, 0, 50, Play);
     const int status = form.Run();
-    std::fclose(log);
+    std::fclose(script.log);
     return status;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Win32 window under Wine: it opens with its title at its size, Close writes the registry
 # values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
-# existing CSV file. Runs on the test run's X display (Xvfb) and Wine prefix.
+# existing CSV file; after a box, a file dialog or another window the focus is back where it was.
+# Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine=$1 window=$2 cli=$3 gpx=$4 work=$5
 [ -n "${DISPLAY:-}" ] || { echo "no X display: the window cannot be shown"; exit 77; }
@@ -24,8 +25,9 @@ stored() {
 
 "$wine" reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
 
-# First start: the window at 4680 x 4665 twips for its DPI; Close stores the defaults.
-run cmdClose ""
+# First start: the window at 4680 x 4665 twips for its DPI, the GPX box focused; Close stores the defaults.
+run focus,cmdClose ""
+grep -qx 'focus|txtGPX' "$work/log.txt" || fail "the GPX box has not the focus"
 dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)$/\1/p' "$work/log.txt")
 [ -n "$dpi" ] || fail "no window titled Corvane Conversion"
 size=$(awk -v d="$dpi" 'BEGIN { printf "%dx%d", int(4680 * d / 1440 + 0.5), int(4665 * d / 1440 + 0.5) }')
@@ -41,8 +43,9 @@ gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
   done
 } >"$work/preset.reg"
 "$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
-run cmdConvert,cmdClose ""
+run cmdConvert,focus,cmdGPX,focus,away,focus,cmdClose ""
 grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
+[ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX focus|cmdGPX " ] || fail "focus lost"
 "$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
@@ -53,4 +56,4 @@ cp "$work/window.csv" "$work/before.csv"
 run cmdConvert,cmdClose 7
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
-echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file"
+echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept"
