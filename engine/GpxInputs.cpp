@@ -33,6 +33,17 @@ std::string Gigabytes(std::uint64_t bytes) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " GB";
 }
 
+// The zip entries that are GPX files, in the order they are converted
+std::vector<std::string> GpxEntries(std::vector<std::string> names) {
+    std::erase_if(names, [](const std::string& name) {
+        // Finder's "__MACOSX" folder holds resource forks under the same names.
+        return !AsciiLowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
+    });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return EntryOrder(a) < EntryOrder(b); });
+    return names;
+}
+
 // Append the GPX entries of the zip file named name; false with the reason
 bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents, std::string& reason,
              std::uint64_t zipLimit) {
@@ -80,16 +91,6 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
 }
 
 }  // namespace
-
-std::vector<std::string> GpxEntries(std::vector<std::string> names) {
-    std::erase_if(names, [](const std::string& name) {
-        // Finder's "__MACOSX" folder holds resource forks under the same names.
-        return !AsciiLowercase(name).ends_with(".gpx") || name.starts_with("__MACOSX/");
-    });
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return EntryOrder(a) < EntryOrder(b); });
-    return names;
-}
 
 bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
                    std::string& reason, const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {

@@ -27,7 +27,4 @@ bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, Gpx
                    std::string& reason, const std::function<void(std::size_t)>& bytesRead = {},
                    std::uint64_t zipLimit = kZipLimit);
 
-// The zip entries that are GPX files, in the order they are converted
-std::vector<std::string> GpxEntries(std::vector<std::string> names);
-
 }  // namespace corvane

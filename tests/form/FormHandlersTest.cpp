@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 namespace corvane {
 namespace {
@@ -127,16 +128,26 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
     }
 }
 
-TEST(Form, ABrowsedOrDroppedGpxFileCarriesTheOutputNameAlong) {
+// The output name follows a browsed or dropped GPX file, from a remembered derived name too, until
+// the user names one; each dialog starts with its own box's name, the output dialog with the
+// derived name while its box is empty: never the GPX file's own name, which one Open and one Yes
+// would replace with CSV. A cancel changes nothing.
+TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     Form form(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/week.csv"}});
     form.view.next = {"/data/all.gpx"};
     form.handlers.cmdGPX_Click();
     EXPECT_EQ(form.view.mm, "/data/all.csv");
+    form.view.mm.clear();
+    form.handlers.cmdMM_Click();
     form.view.next = {"/out/mine.csv"};
     form.handlers.cmdMM_Click();
     form.handlers.Form_DropFile("/data/month.gpx");
     EXPECT_EQ(form.view.mm, "/out/mine.csv");
-    // A remembered output name of the user's own stands too.
+    const std::string gpx = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*|";
+    const std::string csv = "CSV (*.csv)|*.csv|All Files (*.*)|*.*|";
+    EXPECT_EQ(form.view.dialogs,
+              (std::vector<std::string>{gpx + "/data/|week.gpx", csv + "/data/|all.csv", csv + "/data/|all.csv"}));
+    EXPECT_TRUE(form.view.shown.empty());
     Form other(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/other.csv"}});
     other.handlers.Form_DropFile("/data/all.gpx");
     EXPECT_EQ(other.view.mm, "/data/other.csv");
@@ -152,26 +163,6 @@ TEST(Form, DialogFolderAndNameComeFromTheBox) {
         EXPECT_EQ(InitialDirectory(box), folder) << box;
         EXPECT_EQ(InitialFileName(box), name) << box;
     }
-}
-
-// Each dialog starts with its own box's name, the output dialog with the derived name while its
-// box is empty: never the GPX file's own name, which one Open and one Yes would replace with CSV.
-TEST(Form, EachDialogStartsWithItsOwnBoxsFileName) {
-    Form form;
-    form.view.next = {"C:\\Caches\\week.gpx"};
-    form.handlers.cmdGPX_Click();
-    form.view.mm.clear();
-    form.handlers.cmdMM_Click();  // cancelled: the box stays as it was
-    form.view.mm = "D:\\Out\\all.csv";
-    form.handlers.cmdMM_Click();
-    form.handlers.cmdGPX_Click();
-    EXPECT_EQ(form.view.gpx, "C:\\Caches\\week.gpx");
-    EXPECT_EQ(form.view.mm, "D:\\Out\\all.csv");
-    const std::string gpx = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*|";
-    const std::string csv = "CSV (*.csv)|*.csv|All Files (*.*)|*.*|";
-    EXPECT_EQ(form.view.dialogs, (std::vector<std::string>{gpx + "|", csv + "C:\\Caches\\|week.csv",
-                                                           csv + "D:\\Out\\|all.csv", gpx + "C:\\Caches\\|week.gpx"}));
-    EXPECT_TRUE(form.view.shown.empty());
 }
 
 // Only an absent icon folder takes the front-end's first-run one; one stored, even empty, wins.
@@ -199,10 +190,10 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
                 {"c", "y", "type", true, false, false},
                 {nullptr, nullptr, nullptr, false, false, false}};
     for (const auto& row : rows) {
-        std::map<std::string, std::string> stored{{"Startup/GPXPath", " C:\\week.gpx"},
-                                                  {"Startup/CSVPath", ""},
-                                                  {"Startup/IconPath", "D:\\Icons "},
-                                                  {"Startup/Encoding", "utf-8"}};
+        Stored stored{{"Startup/GPXPath", " C:\\week.gpx"},
+                      {"Startup/CSVPath", ""},
+                      {"Startup/IconPath", "D:\\Icons "},
+                      {"Startup/Encoding", "utf-8"}};
         if (row.include)
             stored.insert({{"Startup/Include", row.include}, {"Startup/Hint", row.hint}, {"Startup/Kinds", row.kinds}});
         Form form(stored);
@@ -214,14 +205,15 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
         form.view.cacher = " Oak ";
         ASSERT_TRUE(form.handlers.Form_QueryUnload());
         form.handlers.Form_Unload();
-        const auto& saved = form.store.values;
-        EXPECT_EQ(saved.at("Startup/GPXPath"), " C:\\week.gpx");
-        EXPECT_EQ(saved.at("Startup/IconPath"), "D:\\Icons ");
-        EXPECT_EQ(saved.at("Startup/Name"), " Oak ");
-        EXPECT_EQ(saved.at("Startup/Include"), row.website ? "U" : "C");
-        EXPECT_EQ(saved.at("Startup/Hint"), row.hinted ? "Y" : "N");
-        EXPECT_EQ(saved.at("Startup/Kinds"), row.byType ? "Type" : "Container");
-        EXPECT_EQ(saved.at("Startup/Encoding"), "utf-8");  // never written, so as stored
+        // Spaces kept; Encoding is never written, so it stays as stored.
+        EXPECT_EQ(form.store.values, (Stored{{"Startup/GPXPath", " C:\\week.gpx"},
+                                             {"Startup/CSVPath", ""},
+                                             {"Startup/IconPath", "D:\\Icons "},
+                                             {"Startup/Name", " Oak "},
+                                             {"Startup/Include", row.website ? "U" : "C"},
+                                             {"Startup/Hint", row.hinted ? "Y" : "N"},
+                                             {"Startup/Kinds", row.byType ? "Type" : "Container"},
+                                             {"Startup/Encoding", "utf-8"}}));
     }
 }
 
@@ -299,7 +291,7 @@ TEST(Form, AWindowClosedDuringARunClosesAfterItsLastBox) {
 }
 
 // An empty box is refused; a relative folder is taken from the CSV file's folder; different files
-// are replaced after a Yes.
+// are replaced after a Yes only (the boxes tell how many were written).
 TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     testing::TempDir dir;
     Form form;
@@ -313,10 +305,8 @@ TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     std::filesystem::resize_file(parking, 1);
     form.view.answer = kAnswerNo;
     form.handlers.mnuWriteIcons_Click();
-    EXPECT_EQ(std::filesystem::file_size(parking), 1u);
     form.view.answer = kAnswerYes;
     form.handlers.mnuWriteIcons_Click();
-    EXPECT_EQ(std::filesystem::file_size(parking), 630u);
     const std::string question =
         "Some icon files in " + folder + " differ from Corvane's. Replace them?|36|Memory Map Icons|";
     EXPECT_EQ(
@@ -327,23 +317,21 @@ TEST(Form, WriteIconsHereAsksBeforeReplacing) {
 }
 
 TEST(Form, ProgramArguments) {
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{}, "open ''"},
-        {{"--help"}, "help"},
-        {{"--version", "x"}, "version"},
-        {{"--bogus"}, "refuse '--bogus' is not an option of corvane (see corvane --help)."},
-        {{"/no/such.gpx"}, "refuse '/no/such.gpx' is not an existing file."},
-        {{CORVANE_SOURCE_DIR "/samples"}, "refuse '" CORVANE_SOURCE_DIR "/samples' is not an existing file."},
-        {{CORVANE_SOURCE_DIR "/samples/caches.gpx"}, "open '" CORVANE_SOURCE_DIR "/samples/caches.gpx'"},
-        {{"a.gpx", "b.gpx"}, "refuse Corvane opens one GPX file at a time."},
+    using enum ProgramAction;
+    const std::tuple<std::vector<std::string>, ProgramAction, std::string> rows[] = {
+        {{}, Open, ""},
+        {{"--help"}, Help, "Usage: corvane [GPX]"},
+        {{"--version", "x"}, Version, "corvane "},
+        {{"--bogus"}, Refuse, "'--bogus' is not an option of corvane (see corvane --help)."},
+        {{"/no/such.gpx"}, Refuse, "'/no/such.gpx' is not an existing file."},
+        {{CORVANE_SOURCE_DIR "/samples"}, Refuse, "'" CORVANE_SOURCE_DIR "/samples' is not an existing file."},
+        {{CORVANE_SOURCE_DIR "/samples/caches.gpx"}, Open, CORVANE_SOURCE_DIR "/samples/caches.gpx"},
+        {{"a.gpx", "b.gpx"}, Refuse, "Corvane opens one GPX file at a time."},
     };
-    for (const auto& [args, expected] : rows) {
+    for (const auto& [args, action, said] : rows) {
         const ProgramArguments read = ReadProgramArguments(args);
-        const char* actions[] = {"open '", "help", "version", "refuse "};
-        std::string described = actions[static_cast<int>(read.action)];
-        if (read.action == ProgramAction::Open) described += read.gpx + "'";
-        if (read.action == ProgramAction::Refuse) described += read.text;
-        EXPECT_EQ(described, expected);
+        EXPECT_EQ(read.action, action) << said;
+        EXPECT_TRUE((action == Open ? read.gpx : read.text).starts_with(said)) << said;
     }
 }
 

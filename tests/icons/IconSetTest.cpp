@@ -86,12 +86,5 @@ TEST_F(IconSetFolder, KeepsIdenticalFilesAndReplacesDifferentOnesOnlyWhenTold) {
     EXPECT_EQ(replaced.written, (std::vector<std::string>{Icon("EventF.bmp"), Icon("CitoUBug.bmp")}));
 }
 
-TEST_F(IconSetFolder, AFolderThatCannotBeMadeFails) {
-    dir.Write("file", "");
-    WriteIconsResult result = WriteIconSet(dir.path("file/icons"), false);
-    EXPECT_EQ(result.outcome, WriteIconsOutcome::WriteFailed);
-    EXPECT_EQ(result.error.rfind("cannot create the folder " + dir.path("file/icons"), 0), 0u) << result.error;
-}
-
 }  // namespace
 }  // namespace corvane::icons

@@ -92,13 +92,9 @@ private slots:
         }
     }
 
-    // A reason shows under the fixed text.
-    void detailIsTheInformativeText() {
+    // A reason shows under the fixed text; a box with a short prompt is still wide enough for its whole title.
+    void aBoxShowsItsDetailAndItsWholeTitle() {
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
-    }
-
-    // A box with a short prompt is still wide enough for its whole title.
-    void aBoxIsWideEnoughForItsTitle() {
         const auto box = MakeMessageBox("Complete!", kStyleInformation, "Conversion", nullptr);
         const auto narrow = MakeMessageBox("Complete!", kStyleInformation, "", nullptr);
         box->show();
