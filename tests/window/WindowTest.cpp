@@ -103,8 +103,9 @@ private slots:
         QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
     }
 
-    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert,
-    // which runs on a worker while the window shows its boxes and sets the icon box afterwards.
+    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert
+    // with the other controls; the run goes on a worker while the window shows its boxes and sets
+    // the icon box afterwards.
     void iconsByCacheTypeIsAFormMenuEntry() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
@@ -118,11 +119,14 @@ private slots:
             TempDir dir;
             t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
             t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
-            t.Box("txtIcon")->setText("C:\\Icons");
+            t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
-            QCOMPARE(Lines(ReadFile(dir.path("out.csv"))).size(), kinds == "Type" ? 81u : 88u);
+            const std::vector<std::string> lines = Lines(ReadFile(dir.path("out.csv")));
+            QCOMPARE(lines.size(), kinds == "Type" ? 81u : 88u);
+            QVERIFY(lines.back().starts_with("WP04,51.5,-0.1,306,") &&
+                    lines.back().find("(Hint): Under") != std::string::npos);
             t.window->close();
             t.settings.sync();
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
