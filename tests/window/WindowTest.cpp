@@ -117,13 +117,17 @@ private slots:
             QCOMPARE(entry->isChecked(), kinds == "Type");
             entry->toggle();
             TempDir dir;
+            const std::string out = dir.Write("out.csv", "old");
             t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
-            t.Box("txtMM")->setText(QString::fromStdString(dir.path("out.csv")));
+            t.Box("txtMM")->setText(QString::fromStdString(out));
             t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
+            t.boxes->answer = kAnswerYes;
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-            QCOMPARE(t.boxes->shown, QStringList("Complete!|64|Conversion|"));
+            QCOMPARE(t.boxes->shown,
+                     QStringList({"Overwrite the existing file?|36|Conversion|" + QString::fromStdString(out),
+                                  "Complete!|64|Conversion|"}));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
-            const std::vector<std::string> lines = Lines(ReadFile(dir.path("out.csv")));
+            const std::vector<std::string> lines = Lines(ReadFile(out));
             QCOMPARE(lines.size(), kinds == "Type" ? 81u : 88u);
             QVERIFY(lines.back().starts_with("WP04,51.5,-0.1,306,") &&
                     lines.back().find("(Hint): Under") != std::string::npos);
