@@ -13,6 +13,8 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace corvane::cli {
 namespace {
@@ -38,6 +40,15 @@ int ExitStatus(RunOutcome outcome) {
         return kExitWriteFailed;
     }
     return kExitWriteFailed;
+}
+
+// True when the CSV file must not be written, being a GPX or zip file or one of the inputs;
+// standard input and output are no files to keep
+bool GpxProtected(const CommandLine& commandLine) {
+    if (commandLine.csv == kStandardStream) return false;
+    std::vector<std::string> files = commandLine.inputs;
+    std::erase(files, kStandardStream);
+    return !GpxProtection(files, commandLine.csv, commandLine.outputNamed).empty();
 }
 
 // Write the icon set into the folder, list what was written and say what was left alone
@@ -81,7 +92,9 @@ int RunCommandLine(std::span<const std::string> args) {
         return kExitWritten;
     }
     if (commandLine.action == Action::WriteIcons) return WriteIcons(commandLine);
-    if (const std::string protection = GpxProtection(commandLine); !protection.empty()) return UsageError(protection);
+    if (GpxProtected(commandLine))
+        return UsageError("'" + commandLine.csv +
+                          "' is a GPX or zip file, not a CSV file to write; name the CSV file with -o CSV");
 
     const bool fromStdin = commandLine.gpx == kStandardStream;
     const bool toStdout = commandLine.csv == kStandardStream;

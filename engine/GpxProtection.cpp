@@ -1,4 +1,4 @@
-// The CSV name is refused when it reaches an input or, without -o, its extension or first bytes say GPX or zip.
+// Refused: a CSV name that reaches an input or, unless named as the output, whose ending or first bytes say GPX or zip.
 #include "GpxProtection.h"
 
 #include "AsciiCase.h"
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace corvane::cli {
+namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
@@ -42,16 +42,15 @@ bool HoldsGpxOrZip(const std::string& name) {
 
 }  // namespace
 
-std::string GpxProtection(const CommandLine& commandLine) {
-    const std::string& csv = commandLine.csv;
-    if (csv == kStandardStream) return {};
-    const bool isInput =
-        std::any_of(commandLine.inputs.begin(), commandLine.inputs.end(),
-                    [&](const std::string& input) { return input != kStandardStream && SameFile(input, csv); });
-    // With -o the user named the CSV file as such; only their own input is kept from them there.
-    if (isInput || (!commandLine.outputNamed && (EndsInGpxOrZip(csv) || HoldsGpxOrZip(csv))))
-        return "'" + csv + "' is a GPX or zip file, not a CSV file to write; name the CSV file with -o CSV";
+std::string GpxProtection(const std::vector<std::string>& inputs, const std::string& csv, bool outputNamed) {
+    if (csv.empty()) return {};
+    if (std::any_of(inputs.begin(), inputs.end(), [&](const std::string& input) { return SameFile(input, csv); }))
+        return "the file is the GPX file being converted";
+    // Named as the output, the CSV file is the user's choice; only their own input is kept from them there.
+    if (outputNamed) return {};
+    if (EndsInGpxOrZip(csv)) return "the name is a GPX or zip file's, not a CSV file's";
+    if (HoldsGpxOrZip(csv)) return "the file is a GPX or zip file, not a CSV file";
     return {};
 }
 
-}  // namespace corvane::cli
+}  // namespace corvane
