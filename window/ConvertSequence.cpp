@@ -1,6 +1,8 @@
-// Each outcome's box, its reason as the detail, and "Complete!" with its left-out line.
+// The same protection as the command line's, then each outcome's box, its reason as the detail,
+// and "Complete!" with its left-out line.
 #include "ConvertSequence.h"
 
+#include "GpxProtection.h"
 #include "Messages.h"
 
 #include <filesystem>
@@ -32,6 +34,20 @@ int Show(MessageBoxView& boxes, const Message& message, const std::string& detai
 }
 
 }  // namespace
+
+RunResult ProtectedRun(const RunOptions& options) {
+    // Unlike -o, the CSV box does not vouch for its name: a GPX or zip name there was pasted into
+    // the wrong box, or chosen in the dialog by mistake.
+    const std::string refused = GpxProtection(options.inputs, options.output, false);
+    return refused.empty() ? LoadDocument(options) : WriteFailure(options.output, refused);
+}
+
+RunResult WriteFailure(const std::string& output, const std::string& reason) {
+    RunResult result;
+    result.outcome = RunOutcome::WriteFailed;
+    result.writeReason = output + ": " + reason;
+    return result;
+}
 
 bool AskReplace(MessageBoxView& boxes, const std::string& path) {
     return Show(boxes, kMsgOverwrite, FullPath(path)) == kAnswerYes;

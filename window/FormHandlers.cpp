@@ -91,7 +91,7 @@ void FormHandlers::cmdConvert_Click() {
     converting_ = true;
     view_.SetBusy(true);
     RunResult result;
-    view_.RunOnWorker([&] { result = LoadDocument(options); });
+    view_.RunOnWorker([&] { result = ProtectedRun(options); });
     view_.SetBusy(false);
     if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
     TellOutcome(view_, result);

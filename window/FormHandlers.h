@@ -28,7 +28,8 @@ public:
     // Copies the controls into the settings and saves them; the window closes whatever happens
     void Form_Unload();
     // Runs one conversion over the controls' values on a worker, with the code page of the
-    // "Encoding" setting, and tells the user how it went
+    // "Encoding" setting, and tells the user how it went; refuses a CSV name that would replace
+    // a GPX or zip file before anything else
     void cmdConvert_Click();
     // Closes the window, as its close box does
     void cmdClose_Click();

@@ -222,11 +222,14 @@ const std::string kAsk = "Overwrite the existing file?|36|Conversion|";
 const std::string kDone = "Complete!|64|Conversion|";
 const std::string kWrite = "I have a problem writing the CSV file, please check it or select another.|48|Conversion|";
 
-// Convert runs over the controls and the "Encoding" setting; every outcome has its boxes.
+// Convert runs over the controls and the "Encoding" setting; every outcome has its boxes. A CSV
+// name that would replace a GPX or zip file is refused before the question, whatever the answer.
 TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     testing::TempDir dir;
     const std::string oak = dir.Write("oak.gpx", testing::kOakGpx), out = dir.path("out.csv");
     const std::string none = dir.path("none.gpx"), lost = dir.path("no/out.csv");
+    const std::string other = dir.Write("other.gpx", testing::kOakGpx), zip = dir.Write("pq.zip", "PK\x03\x04");
+    const std::string gpxName = ": the name is a GPX or zip file's, not a CSV file's";
     const struct {
         std::string gpx, mm;
         bool exists;
@@ -239,10 +242,15 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
         {oak, out, true, kAnswerNo, {kAsk + out, kDone}},
         {oak, out, true, kAnswerYes, {kAsk + out, kDone}},
         {oak, lost, false, kAnswerYes, {kWrite + lost + ": the folder does not exist"}},
+        {oak, oak, false, kAnswerYes, {kWrite + oak + ": the file is the GPX file being converted"}},
+        {oak, other, false, kAnswerYes, {kWrite + other + gpxName}},
+        {oak, zip, false, kAnswerYes, {kWrite + zip + gpxName}},
+        {oak, dir.path("new.gpx"), false, kAnswerYes, {kWrite + dir.path("new.gpx") + gpxName}},
     };
     for (const auto& row : rows) {
         std::filesystem::remove(out);
         if (row.exists) dir.Write("out.csv", "old");
+        const std::string before = ReadFile(row.mm);
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
         form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = "C:\\Icons", form.view.cacher = "Alice";
         form.view.website = form.view.hint = true;
@@ -253,6 +261,8 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
         EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : "C:\\Icons") << row.gpx;
         if (written && row.gpx == oak) {
             EXPECT_EQ(testing::Lines(ReadFile(out)).at(80), testing::OakLine("306", "\xC3\xA9", true, true));
+        } else {
+            EXPECT_EQ(ReadFile(row.mm), before) << row.mm;
         }
     }
 }

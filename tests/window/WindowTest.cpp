@@ -105,7 +105,7 @@ private slots:
 
     // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert
     // with the other controls; the run goes on a worker while the window shows its boxes and sets
-    // the icon box afterwards.
+    // the icon box afterwards. The GPX file named as the CSV file too is refused in a box.
     void iconsByCacheTypeIsAFormMenuEntry() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
@@ -118,14 +118,20 @@ private slots:
             entry->toggle();
             TempDir dir;
             const std::string out = dir.Write("out.csv", "old");
-            t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
-            t.Box("txtMM")->setText(QString::fromStdString(out));
+            const QString gpx = QString::fromStdString(dir.Write("oak.gpx", kOakGpx));
+            t.Box("txtGPX")->setText(gpx);
+            t.Box("txtMM")->setText(gpx);
             t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
             t.boxes->answer = kAnswerYes;
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+            t.Box("txtMM")->setText(QString::fromStdString(out));
+            QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(t.boxes->shown,
-                     QStringList({"Overwrite the existing file?|36|Conversion|" + QString::fromStdString(out),
+                     QStringList({QString::fromUtf8(kMsgWriteFailed.prompt) + "|48|Conversion|" + gpx +
+                                      ": the file is the GPX file being converted",
+                                  "Overwrite the existing file?|36|Conversion|" + QString::fromStdString(out),
                                   "Complete!|64|Conversion|"}));
+            QCOMPARE(ReadFile(gpx.toStdString()), kOakGpx);
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
             const std::vector<std::string> lines = Lines(ReadFile(out));
             QCOMPARE(lines.size(), kinds == "Type" ? 81u : 88u);
