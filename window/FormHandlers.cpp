@@ -11,6 +11,8 @@
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
 
+#include <exception>
+
 namespace corvane {
 
 namespace {
@@ -32,6 +34,13 @@ RunOptions ReadControls(FormView& view) {
     options.kindsByType = view.mnuIconsByType();
     return options;
 }
+
+// Runs its function when the scope ends, however it ends
+template <typename Function>
+struct ScopeExit {
+    Function function;
+    ~ScopeExit() { function(); }
+};
 
 }  // namespace
 
@@ -89,14 +98,28 @@ void FormHandlers::cmdConvert_Click() {
         return yes;
     };
     converting_ = true;
-    view_.SetBusy(true);
+    // However the run ends, the window takes clicks, drops and a close again; a close asked for
+    // during the run is carried out.
+    const ScopeExit ended{[this] {
+        converting_ = false;
+        if (closeWhenDone_) view_.Close();
+    }};
     RunResult result;
-    view_.RunOnWorker([&] { result = ProtectedRun(options); });
-    view_.SetBusy(false);
+    {
+        view_.SetBusy(true);
+        const ScopeExit arrow{[this] { view_.SetBusy(false); }};
+        // What the worker throws, or the worker's own failure to run, ends the run as a write that
+        // did not happen: the window stays, and the user is told why.
+        try {
+            view_.RunOnWorker([&] { result = ProtectedRun(options); });
+        } catch (const std::exception& error) {
+            result = WriteFailure(options.output, error.what());
+        } catch (...) {
+            result = WriteFailure(options.output, "the conversion stopped unexpectedly");
+        }
+    }
     if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
     TellOutcome(view_, result);
-    converting_ = false;
-    if (closeWhenDone_) view_.Close();
 }
 
 void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
@@ -136,6 +159,8 @@ void FormHandlers::mnuWriteIcons_Click() {
 }
 
 void FormHandlers::Form_DropFile(const std::string& path) {
+    // A drop is input like a click: during a run the boxes keep the values the run reads.
+    if (converting_) return;
     view_.setTxtGPX(path);
 }
 

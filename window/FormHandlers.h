@@ -12,7 +12,7 @@
 namespace corvane {
 
 // A front-end calls one handler per event of its controls, on its window's thread. While a
-// conversion runs, the handlers of clicks do nothing, and a close waits for its end.
+// conversion runs, the handlers of clicks and drops do nothing, and a close waits for its end.
 class FormHandlers {
 public:
     // Handlers over the front-end's controls and settings store, both of which must outlive them;
@@ -28,8 +28,8 @@ public:
     // Copies the controls into the settings and saves them; the window closes whatever happens
     void Form_Unload();
     // Runs one conversion over the controls' values on a worker, with the code page of the
-    // "Encoding" setting, and tells the user how it went; refuses a CSV name that would replace
-    // a GPX or zip file before anything else
+    // "Encoding" setting, and tells the user how it went, a failure of the worker included;
+    // refuses a CSV name that would replace a GPX or zip file before anything else
     void cmdConvert_Click();
     // Closes the window, as its close box does
     void cmdClose_Click();

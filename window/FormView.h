@@ -41,8 +41,9 @@ public:
     // the dialog choose), its name field holding fileName; the full path, or nothing on cancel
     virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
                                                   const std::string& fileName) = 0;
-    // Run work on a thread of its own and return when it has ended; meanwhile the window keeps
-    // painting and carries out OnWindowThread calls, and holds the user's input back
+    // Run work on a thread of its own and return when it has ended, throwing here what it threw;
+    // meanwhile the window keeps painting and carries out OnWindowThread calls, and holds the
+    // user's input back
     virtual void RunOnWorker(const std::function<void()>& work) = 0;
     // Carry out work on the window's thread and return when it is done; from any thread
     virtual void OnWindowThread(const std::function<void()>& work) = 0;

@@ -35,7 +35,8 @@ struct MemoryStore : SettingsStore {
 };
 
 // Controls as fields; the dialog answers with the queued names, boxes are recorded as
-// "prompt|style|title|detail" and questions answered with answer; the worker runs in place.
+// "prompt|style|title|detail" and questions answered with answer; the worker runs in place, then
+// throws failure when it is set.
 struct FakeView : FormView {
     FormHandlers* handlers = nullptr;
     std::string gpx, mm, icon, cacher;
@@ -43,6 +44,7 @@ struct FakeView : FormView {
     std::vector<std::string> next, dialogs, events;
     Shown shown;
     int answer = kAnswerNo;
+    std::string failure;
 
     std::string txtGPX() override { return gpx; }
     void setTxtGPX(const std::string& text) override {
@@ -77,9 +79,11 @@ struct FakeView : FormView {
     }
     void RunOnWorker(const std::function<void()>& work) override {
         events.push_back("worker");
-        // The user closes the window while the run goes on.
+        // The user closes the window and drops a file on it while the run goes on.
         if (handlers->Form_QueryUnload()) events.push_back("closed during the run");
+        handlers->Form_DropFile("/data/dropped.gpx");
         work();
+        if (!failure.empty()) throw std::runtime_error(failure);
     }
     void OnWindowThread(const std::function<void()>& work) override { work(); }
     void SetBusy(bool busy) override { events.push_back(busy ? "busy" : "arrow"); }
@@ -285,16 +289,22 @@ TEST(Form, TheQuestionNamesTheFullPath) {
     EXPECT_EQ(view.shown, Shown{kAsk + std::string(full.begin(), full.end())});
 }
 
-// The busy cursor covers the run but not its boxes; a close during the run waits for its end.
+// The busy cursor covers the run but not its boxes; a close during the run waits for its end, a
+// drop is ignored. A worker that fails is a write that did not happen, and the window goes on.
 TEST(Form, AWindowClosedDuringARunClosesAfterItsLastBox) {
-    testing::TempDir dir;
-    Form form;
-    form.view.gpx = dir.Write("oak.gpx", testing::kOakGpx);
-    form.view.mm = dir.Write("out.csv", "old");
-    form.handlers.cmdConvert_Click();
-    EXPECT_EQ(form.view.events,
-              (std::vector<std::string>{"busy", "worker", "arrow", "box", "busy", "arrow", "box", "close"}));
-    EXPECT_TRUE(form.handlers.Form_QueryUnload());
+    for (const std::string failure : {"", "no thread"}) {
+        testing::TempDir dir;
+        Form form;
+        const std::string gpx = form.view.gpx = dir.Write("oak.gpx", testing::kOakGpx);
+        form.view.mm = dir.Write("out.csv", "old");
+        form.view.failure = failure;
+        form.handlers.cmdConvert_Click();
+        EXPECT_EQ(form.view.events,
+                  (std::vector<std::string>{"busy", "worker", "arrow", "box", "busy", "arrow", "box", "close"}));
+        EXPECT_EQ(form.view.shown.back(), failure.empty() ? kDone : kWrite + form.view.mm + ": no thread");
+        EXPECT_EQ(form.view.gpx, gpx);
+        EXPECT_TRUE(form.handlers.Form_QueryUnload());
+    }
 }
 
 // An empty box is refused; a relative folder is taken from the CSV file's folder; different files

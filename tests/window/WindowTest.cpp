@@ -92,6 +92,14 @@ private slots:
         }
     }
 
+    // What the work throws on the worker is thrown again on the window's thread, where the handlers catch it.
+    void aFailureOnTheWorkerReachesTheWindowsThread() {
+        CancellingFileDialog dialog;
+        ScriptedMessageBoxes boxes;
+        FormToolkit toolkit({}, dialog, boxes);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, toolkit.RunOnWorker([] { throw std::runtime_error("x"); }));
+    }
+
     // A reason shows under the fixed text; a box with a short prompt is still wide enough for its whole title.
     void aBoxShowsItsDetailAndItsWholeTitle() {
         QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QThread>
 
+#include <exception>
 #include <memory>
 
 namespace corvane {
@@ -97,12 +98,21 @@ std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, co
 }
 
 void FormToolkit::RunOnWorker(const std::function<void()>& work) {
+    // What escapes a QThread's function ends the program, so the worker keeps it for this thread.
+    std::exception_ptr failure;
     QEventLoop running;
-    std::unique_ptr<QThread> worker(QThread::create(work));
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
     QObject::connect(worker.get(), &QThread::finished, &running, &QEventLoop::quit);
     worker->start();
     running.exec(QEventLoop::ExcludeUserInputEvents);
     worker->wait();
+    if (failure) std::rethrow_exception(failure);
 }
 
 void FormToolkit::OnWindowThread(const std::function<void()>& work) {

@@ -50,7 +50,8 @@ public:
     int MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
                                           const std::string& fileName) override;
-    // A QThread, while an event loop that leaves out user input keeps the window painted
+    // A QThread, while an event loop that leaves out user input keeps the window painted; what
+    // the work throws is thrown again here
     void RunOnWorker(const std::function<void()>& work) override;
     void OnWindowThread(const std::function<void()>& work) override;
     // Qt's override cursor

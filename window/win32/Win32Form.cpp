@@ -216,6 +216,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_DROPFILES: {
+        // It is no input the worker's pump holds back; the handlers ignore it during a run.
         auto* drop = reinterpret_cast<HDROP>(wParam);
         std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
         path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
