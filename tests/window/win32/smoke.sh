@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Win32 window under Wine: it opens with its title at its size, Close writes the registry
 # values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
-# existing CSV file; after a box, a file dialog or another window the focus is back where it was.
+# existing CSV file; after a box, a file dialog or another window the focus is back where it was;
+# the GPX file named as the CSV file too is refused in a box.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine=$1 window=$2 cli=$3 gpx=$4 work=$5
@@ -56,4 +57,9 @@ cp "$work/window.csv" "$work/before.csv"
 run cmdConvert,cmdClose 7
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
-echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept"
+
+# The GPX file in both boxes: the write message with its reason, and no question (answered No, were it asked).
+"$wine" reg add "$key" /v CSVPath /d "$gpx_w" /f >/dev/null
+run cmdConvert,cmdClose 7
+grep -q ': the file is the GPX file being converted|48|Conversion$' "$work/log.txt" && ! grep -q '|36|' "$work/log.txt" || fail "the GPX file as the CSV file was not refused"
+echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; the GPX file refused as the CSV file"
