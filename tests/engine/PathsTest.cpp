@@ -1,4 +1,6 @@
-// File names beyond ASCII reach the platform's file calls intact, for reading and for saving.
+// File names: beyond ASCII they reach the platform's file calls intact, for reading and for
+// saving; and the names a conversion keeps from writing over.
+#include "GpxProtection.h"
 #include "LoadDocument.h"
 #include "Support.h"
 
@@ -28,6 +30,26 @@ TEST(Paths, NamesBeyondAsciiAndLongPathsAreReadAndReplaced) {
         EXPECT_EQ(testing::Lines(testing::ReadFile(options.output)).at(80), testing::OakLine()) << gpx;
         EXPECT_TRUE(!folder.empty() || dir.entries() == (std::vector<std::string>{gpx, csv}));
     }
+}
+
+// Its inputs, under any name, and GPX and zip files by name or first bytes, unless named as the output (-o).
+TEST(Paths, NoCsvFileIsWrittenOverAnInputOrAGpxOrZipFile) {
+    testing::TempDir dir;
+    const std::string gpx = dir.Write("a.gpx", testing::kOakGpx), csv = dir.Write("old.csv", "WP04,1");
+    const std::string xml = dir.Write("gpx-data", "\xEF\xBB\xBF\r\n<?xml"), zip = dir.Write("pq-data", "PK\x03\x04");
+    const std::string bytes = "the file is a GPX or zip file, not a CSV file";
+    // inputs, CSV name, named as the output, the reason
+    const std::tuple<std::vector<std::string>, std::string, bool, std::string> rows[] = {
+        {{""}, "", false, ""},
+        {{gpx}, csv, false, ""},
+        {{csv, gpx}, dir.path("./a.gpx"), true, "the file is the GPX file being converted"},
+        {{gpx}, dir.path("B.ZIP"), false, "the name is a GPX or zip file's, not a CSV file's"},
+        {{gpx}, xml, false, bytes},
+        {{gpx}, zip, false, bytes},
+        {{gpx}, zip, true, ""},
+    };
+    for (const auto& [inputs, output, outputNamed, reason] : rows)
+        EXPECT_EQ(GpxProtection(inputs, output, outputNamed), reason) << output << " " << outputNamed;
 }
 
 }  // namespace
