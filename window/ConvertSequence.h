@@ -9,8 +9,6 @@
 
 namespace corvane {
 
-// Ask "Overwrite the existing file?" with the CSV file's full path (taken from the current folder
-// when relative) as detail; true for Yes
 // LoadDocument, unless the CSV file named is a GPX or zip file, or the GPX file itself: then the
 // write failure with why, before any question and with nothing written
 RunResult ProtectedRun(const RunOptions& options);
@@ -18,6 +16,8 @@ RunResult ProtectedRun(const RunOptions& options);
 // The write failure of a run that stopped for reason before the CSV file was written
 RunResult WriteFailure(const std::string& output, const std::string& reason);
 
+// Ask "Overwrite the existing file?" with the CSV file's full path (taken from the current folder
+// when relative) as detail; true for Yes
 bool AskReplace(MessageBoxView& boxes, const std::string& path);
 
 // The box of the run's outcome: the missing names, the load failure with its reason, the write
