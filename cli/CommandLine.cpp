@@ -1,7 +1,8 @@
-// Reading corvane-cli's arguments, driven by one table of options that also writes the help.
+// Reading corvane-cli's arguments, driven by its own options and the option table, which also write the help.
 #include "CommandLine.h"
 
 #include "Console.h"
+#include "OptionTable.h"
 #include "OutputName.h"
 #include "TextEncoder.h"
 
@@ -19,33 +20,16 @@ struct Option {
     std::string_view help;
     // Store the option in the command line; returns a reason when the value is unusable
     std::string (*apply)(CommandLine& commandLine, std::string_view value);
+    const OptionRow* row = nullptr;  // an option of the option table, stored by StoreRow instead
 };
 
-// In the order --help lists them.
+// The options of the command line's own: the output before the option table's, the rest after them.
 // clang-format off
-const std::array<Option, 12> kOptions{{
+constexpr auto kOutputOptions = std::to_array<Option>({
     {"output", "CSV", "also -o CSV; every GPX and zip file named goes into CSV",
      [](CommandLine& c, std::string_view v) { c.csv = v; c.outputNamed = true; return std::string(); }},
-    {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
-     [](CommandLine& c, std::string_view v) { c.csvIconFolder = v; return std::string(); }},
-    {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
-     [](CommandLine& c, std::string_view v) { c.name = v; return std::string(); }},
-    {"hints", "", "add each cache's decoded hint to its comment",
-     [](CommandLine& c, std::string_view) { c.hints = true; return std::string(); }},
-    {"link", "KIND", "website: link to the cache's page; cachemate: CacheMate link (default)",
-     [](CommandLine& c, std::string_view v) {
-         if (v != "website" && v != "cachemate")
-             return "--link takes website or cachemate, not '" + std::string(v) + "'";
-         c.linkWebsite = v == "website";
-         return std::string();
-     }},
-    {"kinds", "KIND", "container: icons by container (default); type: by cache type, with child waypoints",
-     [](CommandLine& c, std::string_view v) {
-         if (v != "container" && v != "type")
-             return "--kinds takes container or type, not '" + std::string(v) + "'";
-         c.kindsByType = v == "type";
-         return std::string();
-     }},
+});
+constexpr auto kOtherOptions = std::to_array<Option>({
     {"encoding", "NAME", "code page of the CSV file: windows-1250 ... windows-1258 or utf-8",
      [](CommandLine& c, std::string_view v) {
          c.codePage = CanonicalCodePage(v);
@@ -66,8 +50,36 @@ const std::array<Option, 12> kOptions{{
      [](CommandLine& c, std::string_view) { c.action = Action::Help; return std::string(); }},
     {"version", "", "print the version and exit",
      [](CommandLine& c, std::string_view) { c.action = Action::Version; return std::string(); }},
-}};
+});
 // clang-format on
+
+// Every option, in the order --help lists them
+std::vector<Option> Options() {
+    std::vector<Option> options(kOutputOptions.begin(), kOutputOptions.end());
+    for (const OptionRow& row : kOptionTable) options.push_back({row.name, row.valueName, row.help, nullptr, &row});
+    options.insert(options.end(), kOtherOptions.begin(), kOtherOptions.end());
+    return options;
+}
+
+// Store an option of the option table: a text as given, a flag as yes, a choice as its word says;
+// returns a reason when the value is none of the choice's words
+std::string StoreRow(const OptionRow& row, RunSettings& settings, std::string_view value) {
+    if (row.text) {
+        settings.*row.text = value;
+        return {};
+    }
+    if (row.valueName.empty()) {
+        settings.*row.yes = true;
+        return {};
+    }
+    for (const OptionWord& word : row.words) {
+        if (value != word.word) continue;
+        settings.*row.yes = word.value;
+        return {};
+    }
+    return "--" + std::string(row.name) + " takes " + std::string(row.words[0].word) + " or " +
+           std::string(row.words[1].word) + ", not '" + std::string(value) + "'";
+}
 
 // The help's lines fit a terminal of 80 columns; an option's text starts in this column.
 constexpr std::size_t kHelpWidth = 80;
@@ -88,14 +100,15 @@ std::string Wrapped(std::string_view line, std::size_t indent) {
 }
 
 // The option called name, or nullptr when there is none
-const Option* FindOption(std::string_view name) {
-    auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
-    return it == kOptions.end() ? nullptr : &*it;
+const Option* FindOption(const std::vector<Option>& options, std::string_view name) {
+    auto it = std::find_if(options.begin(), options.end(), [&](const Option& o) { return o.name == name; });
+    return it == options.end() ? nullptr : &*it;
 }
 
 }  // namespace
 
 ParseResult ParseCommandLine(std::span<const std::string> args) {
+    const std::vector<Option> options = Options();
     ParseResult result;
     CommandLine& commandLine = result.commandLine;
     std::vector<std::string_view> names;
@@ -112,8 +125,8 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             continue;
         }
         std::size_t equals = arg.find('=');
-        const Option* option = arg == "-o"             ? FindOption("output")
-                               : arg.starts_with("--") ? FindOption(arg.substr(2, equals - 2))
+        const Option* option = arg == "-o"             ? FindOption(options, "output")
+                               : arg.starts_with("--") ? FindOption(options, arg.substr(2, equals - 2))
                                                        : nullptr;
         if (!option) {
             result.error = "unknown option '" + std::string(arg.substr(0, equals)) + "'";
@@ -133,7 +146,8 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             result.error = "--" + std::string(option->name) + " needs a value";
             return result;
         }
-        result.error = option->apply(commandLine, value);
+        result.error =
+            option->row ? StoreRow(*option->row, commandLine.settings, value) : option->apply(commandLine, value);
         // Help and version are answered at once, whatever follows them.
         if (!result.error.empty() || commandLine.action == Action::Help || commandLine.action == Action::Version)
             return result;
@@ -186,7 +200,7 @@ std::string UsageText() {
                        "       standard output when GPX is -. A GPX or zip file is never taken as CSV\n"
                        "\n"
                        "Options (--option=value works too; -- ends the options):\n";
-    for (const Option& option : kOptions) {
+    for (const Option& option : Options()) {
         std::string left = "  --" + std::string(option.name);
         if (!option.valueName.empty()) left += " " + std::string(option.valueName);
         left.resize(std::max<std::size_t>(left.size() + 1, kHelpIndent), ' ');
@@ -212,7 +226,7 @@ std::string UsageText() {
 
 std::vector<OptionName> OptionNames() {
     std::vector<OptionName> names;
-    for (const Option& option : kOptions) names.push_back({option.name, option.valueName});
+    for (const Option& option : Options()) names.push_back({option.name, option.valueName});
     return names;
 }
 

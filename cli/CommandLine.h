@@ -1,6 +1,8 @@
 // The arguments of corvane-cli: what they ask for, how they are read, and the help text.
 #pragma once
 
+#include "RunSettings.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,20 +16,16 @@ inline constexpr std::string_view kStandardStream = "-";
 
 enum class Action { Convert, WriteIcons, Help, Version };
 
-// Everything one invocation asks for; the texts become the window's controls.
+// Everything one invocation asks for.
 struct CommandLine {
     Action action = Action::Convert;
-    std::string gpx;                             // the first GPX file; "-": standard input
-    std::vector<std::string> inputs;             // every GPX or zip file, gpx first
-    std::string csv;                             // "-": standard output; derived from gpx when not given
-    bool outputNamed = false;                    // csv came from -o, so every file name is an input
-    std::string csvIconFolder = "\\MM Icons\\";  // the icon folder the CSV lines name
-    std::string writeIconsFolder;                // WriteIcons: where the icon bitmaps go
-    std::string name;
-    bool hints = false;
-    bool linkWebsite = false;  // false: the CacheMate link
-    bool kindsByType = false;  // false: icons by container
-    std::string codePage;      // canonical name; empty: the system's default
+    std::string gpx;                  // the first GPX file; "-": standard input
+    std::vector<std::string> inputs;  // every GPX or zip file, gpx first
+    std::string csv;                  // "-": standard output; derived from gpx when not given
+    bool outputNamed = false;         // csv came from -o, so every file name is an input
+    RunSettings settings;             // the options of the option table, each at its default unless given
+    std::string writeIconsFolder;     // WriteIcons: where the icon bitmaps go
+    std::string codePage;             // canonical name; empty: the system's default
     bool force = false;
     bool quiet = false;
 };
@@ -48,7 +46,8 @@ struct OptionName {
     std::string_view valueName;  // "" for an option without a value
 };
 
-// Every long option, in the order --help lists them; the manual page is checked against this
+// Every long option, in the order --help lists them, the option table's among them; the manual
+// page is checked against this
 std::vector<OptionName> OptionNames();
 
 }  // namespace corvane::cli

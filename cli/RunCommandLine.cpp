@@ -102,13 +102,9 @@ int RunCommandLine(std::span<const std::string> args) {
     const bool terminal = !fromStdin && IsTerminal(stdin) && IsTerminal(stderr);
     DescriptorSink standardOutput(StandardOutputDescriptor());
     RunOptions options;
+    static_cast<RunSettings&>(options) = commandLine.settings;
     options.inputs = commandLine.inputs;
     options.output = commandLine.csv;
-    options.iconFolder = commandLine.csvIconFolder;
-    options.userName = commandLine.name;
-    options.includeHints = commandLine.hints;
-    options.linkToWebsite = commandLine.linkWebsite;
-    options.kindsByType = commandLine.kindsByType;
     options.codePage = commandLine.codePage;
     if (fromStdin) options.input = stdin;
     if (toStdout) options.sink = &standardOutput;

@@ -1,4 +1,4 @@
-// The texts that tell how a conversion went: prompt, message box style value and title.
+// The texts that tell how a conversion went: prompt and title.
 #pragma once
 
 #include <cstddef>
@@ -7,31 +7,20 @@
 
 namespace corvane {
 
-// Message box style values: buttons plus icon.
-inline constexpr int kStyleExclamation = 48;  // OK, exclamation
-inline constexpr int kStyleQuestion = 36;     // Yes and No, question
-inline constexpr int kStyleInformation = 64;  // OK, information
-
-// Message box answers.
-inline constexpr int kAnswerOK = 1;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
-
+// A message as a box shows it; the command line prints the prompt alone.
 struct Message {
     std::string_view prompt;
-    int style;
     std::string_view title;
 };
 
-inline constexpr Message kMsgNamesMissing{"Please give me some file names to play with.", kStyleExclamation,
-                                          "Conversion"};
+inline constexpr Message kMsgNamesMissing{"Please give me some file names to play with.", "Conversion"};
 // The load failure is the one box titled "Convertion"; users know it by that title.
 inline constexpr Message kMsgLoadFailed{"I have a problem loading the GPX file, please check it or select another.",
-                                        kStyleExclamation, "Convertion"};
-inline constexpr Message kMsgOverwrite{"Overwrite the existing file?", kStyleQuestion, "Conversion"};
-inline constexpr Message kMsgComplete{"Complete!", kStyleInformation, "Conversion"};
+                                        "Convertion"};
+inline constexpr Message kMsgOverwrite{"Overwrite the existing file?", "Conversion"};
+inline constexpr Message kMsgComplete{"Complete!", "Conversion"};
 inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file, please check it or select another.",
-                                         kStyleExclamation, "Conversion"};
+                                         "Conversion"};
 
 // "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
 std::string LeftOutLine(std::size_t count);

@@ -5,14 +5,19 @@
 
 namespace corvane {
 
-// Taken once when a run starts and never changed by it, except the icon folder, which the icon
-// table normalises. Texts are UTF-8.
+// The icon folder the icon lines name until the user names another, from the CSV file's drive
+inline constexpr char kDefaultIconFolder[] = "\\MM Icons\\";
+
+// Default-constructed, every choice holds its default: what the command line uses without its
+// option, and the window on its first run. Taken once when a run starts and never changed by it,
+// except the icon folder, which the icon table normalises. Texts are UTF-8. The option table
+// (OptionTable.h) says how each is given on the command line, stored and shown in the window.
 struct RunSettings {
-    std::string iconFolder;      // txtIcon, as typed
-    std::string userName;        // txtCacher: caches whose owner text holds it count as placed by the user
-    bool includeHints = false;   // chkHint: the comment carries the hint
-    bool linkToWebsite = false;  // optURL(0): the link is the cache's URL, else the CacheMate link
-    bool kindsByType = false;    // "Icons by cache type": icons follow the cache type, not the container
+    std::string iconFolder = kDefaultIconFolder;  // as typed
+    std::string userName;                         // caches whose owner text holds it count as placed by the user
+    bool includeHints = false;                    // the comment carries the hint
+    bool linkToWebsite = false;                   // the link is the cache's URL, else the CacheMate link
+    bool kindsByType = false;                     // icons follow the cache type, not the container
 };
 
 }  // namespace corvane

@@ -27,10 +27,10 @@ std::string CompleteLines(const RunResult& result) {
     return lines;
 }
 
-int Show(MessageBoxView& boxes, const Message& message, const std::string& detail = {},
-         const std::string& moreLines = {}) {
+BoxAnswer Show(MessageBoxView& boxes, const Message& message, BoxKind kind, const std::string& detail = {},
+               const std::string& moreLines = {}) {
     const std::string prompt = std::string(message.prompt) + moreLines;
-    return boxes.MsgBox(prompt, message.style, std::string(message.title), detail);
+    return boxes.MsgBox(prompt, kind, std::string(message.title), detail);
 }
 
 }  // namespace
@@ -50,24 +50,24 @@ RunResult WriteFailure(const std::string& output, const std::string& reason) {
 }
 
 bool AskReplace(MessageBoxView& boxes, const std::string& path) {
-    return Show(boxes, kMsgOverwrite, FullPath(path)) == kAnswerYes;
+    return Show(boxes, kMsgOverwrite, BoxKind::Question, FullPath(path)) == BoxAnswer::Yes;
 }
 
 void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
     switch (result.outcome) {
     case RunOutcome::NamesMissing:
-        Show(boxes, kMsgNamesMissing);
+        Show(boxes, kMsgNamesMissing, BoxKind::Warning);
         return;
     case RunOutcome::LoadFailed:
-        Show(boxes, kMsgLoadFailed, result.loadReason);
+        Show(boxes, kMsgLoadFailed, BoxKind::Warning, result.loadReason);
         return;
     case RunOutcome::WriteFailed:
         // Nothing reached the file, so "Complete!" would be a lie.
-        Show(boxes, kMsgWriteFailed, result.writeReason);
+        Show(boxes, kMsgWriteFailed, BoxKind::Warning, result.writeReason);
         return;
     case RunOutcome::NotReplaced:
     case RunOutcome::Written:
-        Show(boxes, kMsgComplete, {}, CompleteLines(result));
+        Show(boxes, kMsgComplete, BoxKind::Information, {}, CompleteLines(result));
         return;
     }
 }

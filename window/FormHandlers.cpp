@@ -6,7 +6,7 @@
 #include "FormLayout.h"
 #include "InitialDirectory.h"
 #include "LoadDocument.h"
-#include "Messages.h"
+#include "OptionTable.h"
 #include "OutputName.h"
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
@@ -21,17 +21,25 @@ namespace {
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
-// The controls' values for a run. The window takes no input while the run goes on its worker,
-// so these are the values the controls keep meanwhile.
+// The options as the controls show them: the two text options in their boxes, the others in
+// their controls or menu entries
+RunSettings ChosenSettings(FormView& view) {
+    RunSettings settings;
+    settings.iconFolder = view.txtIcon();
+    settings.userName = view.txtCacher();
+    for (const OptionRow& option : kOptionTable) {
+        if (option.yes) settings.*option.yes = view.Choice(option);
+    }
+    return settings;
+}
+
+// The controls' values for a run, taken when it starts; the window takes no input while the run
+// goes on its worker.
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
+    static_cast<RunSettings&>(options) = ChosenSettings(view);
     options.inputs = {view.txtGPX()};
     options.output = view.txtMM();
-    options.iconFolder = view.txtIcon();
-    options.userName = view.txtCacher();
-    options.includeHints = view.chkHint();
-    options.linkToWebsite = view.optURL0();
-    options.kindsByType = view.mnuIconsByType();
     return options;
 }
 
@@ -45,22 +53,21 @@ struct ScopeExit {
 }  // namespace
 
 void FormHandlers::Form_Load() {
-    settings_.LoadSettings(store_, firstRunIconFolder_);
+    settings_.Load(store_, firstRunIconFolder_);
     // Setting the GPX path runs the output-name rule; the saved CSV path then replaces its result,
     // and when the two are the same the output box goes on following the GPX box.
-    view_.setTxtGPX(settings_.GPXPath);
-    view_.setTxtMM(settings_.CSVPath);
-    view_.setTxtIcon(settings_.IconPath);
-    view_.setTxtCacher(settings_.Name);
-    // Only exactly "C" means CacheMate; any other stored value, an empty one too, means the web site.
-    view_.setOptURL(settings_.Include == "C" ? 1 : 0);
-    view_.setChkHint(settings_.Hint == "Y");
-    view_.setMnuIconsByType(settings_.Kinds == "Type");
+    view_.setTxtGPX(settings_.gpxPath);
+    view_.setTxtMM(settings_.csvPath);
+    view_.setTxtIcon(settings_.run.iconFolder);
+    view_.setTxtCacher(settings_.run.userName);
+    for (const OptionRow& option : kOptionTable) {
+        if (option.yes) view_.SetChoice(option, settings_.run.*option.yes);
+    }
     // "Encoding" is set by hand; a name that is no code page would otherwise go unnoticed while
     // every CSV file came out in the system's code page.
-    if (!settings_.Encoding.empty() && CanonicalCodePage(settings_.Encoding).empty())
-        view_.MsgBox("The \"Encoding\" setting \"" + settings_.Encoding + "\" names no code page Corvane knows.",
-                     kStyleExclamation, std::string(kFormCaption),
+    if (!settings_.encoding.empty() && CanonicalCodePage(settings_.encoding).empty())
+        view_.MsgBox("The \"Encoding\" setting \"" + settings_.encoding + "\" names no code page Corvane knows.",
+                     BoxKind::Warning, std::string(kFormCaption),
                      "Use one of windows-1250 to windows-1258 or utf-8. Until then CSV files are written in " +
                          DefaultCodePage() + ".");
 }
@@ -71,22 +78,18 @@ bool FormHandlers::Form_QueryUnload() {
 }
 
 void FormHandlers::Form_Unload() {
-    settings_.GPXPath = view_.txtGPX();
-    settings_.CSVPath = view_.txtMM();
-    settings_.IconPath = view_.txtIcon();
-    settings_.Name = view_.txtCacher();
-    settings_.Include = view_.optURL0() ? "U" : "C";
-    settings_.Hint = view_.chkHint() ? "Y" : "N";
-    settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";
+    settings_.gpxPath = view_.txtGPX();
+    settings_.csvPath = view_.txtMM();
+    settings_.run = ChosenSettings(view_);
     // A store that cannot be written fails quietly: the window is closing, the user's files are
     // not at stake, and a box at every close would be all the user could do about it.
-    settings_.SaveSettings(store_);
+    settings_.Save(store_);
 }
 
 void FormHandlers::cmdConvert_Click() {
     if (converting_) return;
     RunOptions options = ReadControls(view_);
-    options.codePage = CanonicalCodePage(settings_.Encoding);
+    options.codePage = CanonicalCodePage(settings_.encoding);
     // The question comes from the worker; it is asked on the window's thread, under the arrow.
     options.mayReplace = [this](const std::string& path) {
         bool yes = false;
@@ -124,12 +127,9 @@ void FormHandlers::cmdConvert_Click() {
 
 void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
     if (converting_) return;
-    try {
-        const std::optional<std::string> chosen =
-            view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
-        if (chosen) (view_.*write)(*chosen);
-    } catch (...) {
-    }
+    // A cancel comes back as no file; nothing else here fails but memory, which no handler catches.
+    const std::optional<std::string> chosen = view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
+    if (chosen) (view_.*write)(*chosen);
 }
 
 void FormHandlers::cmdClose_Click() {

@@ -1,10 +1,10 @@
-// frmMain's event handlers, the same for every front-end: load, unload, browse, the output name,
+// The window's event handlers, the same for every front-end: load, unload, browse, the output name,
 // a dropped file and Convert.
 #pragma once
 
 #include "FormView.h"
+#include "Settings.h"
 #include "SettingsStore.h"
-#include "modPath.h"
 
 #include <string>
 #include <utility>
@@ -17,7 +17,7 @@ class FormHandlers {
 public:
     // Handlers over the front-end's controls and settings store, both of which must outlive them;
     // the icon box starts with firstRunIconFolder while no icon folder is stored
-    FormHandlers(FormView& view, SettingsStore& store, std::string firstRunIconFolder = kDefaultIconPath)
+    FormHandlers(FormView& view, SettingsStore& store, std::string firstRunIconFolder = kDefaultIconFolder)
         : view_(view), store_(store), firstRunIconFolder_(std::move(firstRunIconFolder)) {}
 
     // Fills the controls from the settings, before the window is shown
@@ -47,11 +47,10 @@ public:
 
 private:
     // Shows the file dialog in the folder and with the file name of the path start, and puts the
-    // chosen file into the box that write sets; a browse that fails, the user's cancel included,
-    // leaves the box as it was and says nothing
+    // chosen file into the box that write sets; the user's cancel leaves the box as it was
     void Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter);
 
-    modPath settings_;
+    Settings settings_;
     FormView& view_;
     SettingsStore& store_;
     std::string firstRunIconFolder_;

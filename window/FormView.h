@@ -1,8 +1,9 @@
-// What frmMain's handlers need from a front-end: its controls, the file dialog, message boxes,
+// What the window's handlers need from a front-end: its controls, the file dialog, message boxes,
 // and a worker thread for the conversion.
 #pragma once
 
 #include "MessageBoxView.h"
+#include "OptionTable.h"
 
 #include <functional>
 #include <optional>
@@ -27,16 +28,10 @@ public:
     // Text of the user's geocaching name box, and replacing it
     virtual std::string txtCacher() = 0;
     virtual void setTxtCacher(const std::string& text) = 0;
-    // True when "Include decoded hints" is ticked, and ticking or clearing it
-    virtual bool chkHint() = 0;
-    virtual void setChkHint(bool ticked) = 0;
-    // True when "Link to Website" (element 0 of the link pair) is selected
-    virtual bool optURL0() = 0;
-    // Select element index (0 or 1) of the link pair, which clears the other
-    virtual void setOptURL(int index) = 0;
-    // True when "Icons by cache type" is ticked, and ticking or clearing it
-    virtual bool mnuIconsByType() = 0;
-    virtual void setMnuIconsByType(bool checked) = 0;
+    // True when the yes-or-no option's control or menu entry (OptionRow::control) says yes, and
+    // making it say yes or no
+    virtual bool Choice(const OptionRow& option) = 0;
+    virtual void SetChoice(const OptionRow& option, bool yes) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets
     // the dialog choose), its name field holding fileName; the full path, or nothing on cancel
     virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,

@@ -1,7 +1,6 @@
 // The icon box's text as a folder, and the boxes that tell how writing the icons went.
 #include "WriteIconsHere.h"
 
-#include "Messages.h"
 #include "WriteIconSet.h"
 
 #include <algorithm>
@@ -49,22 +48,22 @@ std::string IconFolder(const std::string& iconBox, const std::string& csvBox) {
 void WriteIconsHere(const std::string& folder, MessageBoxView& boxes) {
     using icons::WriteIconsOutcome;
     if (folder.empty()) {
-        boxes.MsgBox("Please name the icon folder first.", kStyleExclamation, kTitle, {});
+        boxes.MsgBox("Please name the icon folder first.", BoxKind::Warning, kTitle, {});
         return;
     }
     icons::WriteIconsResult result = icons::WriteIconSet(folder, false);
     if (result.outcome == WriteIconsOutcome::NotReplaced) {
         const std::string question = "Some icon files in " + folder + " differ from Corvane's. Replace them?";
-        if (boxes.MsgBox(question, kStyleQuestion, kTitle, {}) != kAnswerYes) return;
+        if (boxes.MsgBox(question, BoxKind::Question, kTitle, {}) != BoxAnswer::Yes) return;
         result = icons::WriteIconSet(folder, true);
     }
     if (result.outcome == WriteIconsOutcome::WriteFailed) {
-        boxes.MsgBox("I could not write the icons: " + result.error, kStyleExclamation, kTitle, {});
+        boxes.MsgBox("I could not write the icons: " + result.error, BoxKind::Warning, kTitle, {});
         return;
     }
     boxes.MsgBox("Corvane's icons are in " + folder + ": " + std::to_string(result.written.size()) + " written, " +
                      std::to_string(result.unchanged.size()) + " already there.",
-                 kStyleInformation, kTitle, {});
+                 BoxKind::Information, kTitle, {});
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 // corvane-cli: what each argument list asks for, and, by running the program, each exit status
 // with what it prints, the standard streams and the question on a terminal.
 #include "CommandLine.h"
+#include "OptionTable.h"
 #include "RunCli.h"
 #include "Support.h"
 
@@ -13,7 +14,8 @@ namespace {
 
 using cli::ParseCommandLine;
 
-// The parse result in one line: the refusal, or the action, files and every option not left at its default
+// The parse result in one line: the refusal, or the action, files and every option not left at its
+// default, those of the option table as they would be typed
 std::string Described(const cli::ParseResult& result) {
     if (!result.error.empty()) return "error: " + result.error;
     const cli::CommandLine& c = result.commandLine;
@@ -22,13 +24,18 @@ std::string Described(const cli::ParseResult& result) {
     std::string text;
     for (const std::string& input : c.inputs) text += "'" + input + "' ";
     text += c.action == cli::Action::WriteIcons ? "icons into '" + c.writeIconsFolder + "'" : "> '" + c.csv + "'";
-    if (c.csvIconFolder != cli::CommandLine().csvIconFolder) text += " icons '" + c.csvIconFolder + "'";
-    if (!c.name.empty()) text += " name '" + c.name + "'";
+    const RunSettings defaults;
+    for (const OptionRow& row : kOptionTable) {
+        if (row.text && c.settings.*row.text != defaults.*row.text)
+            text += " --" + std::string(row.name) + "='" + c.settings.*row.text + "'";
+        if (!row.yes || c.settings.*row.yes == defaults.*row.yes) continue;
+        text += " --" + std::string(row.name);
+        for (const OptionWord& word : row.words)
+            if (!row.valueName.empty() && word.value == c.settings.*row.yes) text += "=" + std::string(word.word);
+    }
     if (!c.codePage.empty()) text += " " + c.codePage;
-    for (const auto& [set, word] :
-         {std::pair{c.hints, " hints"}, {c.linkWebsite, " website"}, {c.force, " force"}, {c.quiet, " quiet"}})
+    for (const auto& [set, word] : {std::pair{c.force, " force"}, {c.quiet, " quiet"}})
         if (set) text += word;
-    if (c.kindsByType) text += " by type";
     return text;
 }
 
@@ -38,9 +45,9 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"-"}, "'-' > '-'"},
         {{"--icons", "D:\\Maps", "--name", "Alice", "a.gpx", "--hints", "--link", "website", "--encoding", "UTF8",
           "--force", "--quiet"},
-         "'a.gpx' > 'a.csv' icons 'D:\\Maps' name 'Alice' utf-8 hints website force quiet"},
+         "'a.gpx' > 'a.csv' --icons='D:\\Maps' --name='Alice' --hints --link=website utf-8 force quiet"},
         {{"--icons=D:\\Maps", "--name=Al=ice", "--link=cachemate", "--encoding=cp1250", "a.gpx", "b.csv"},
-         "'a.gpx' > 'b.csv' icons 'D:\\Maps' name 'Al=ice' windows-1250"},
+         "'a.gpx' > 'b.csv' --icons='D:\\Maps' --name='Al=ice' windows-1250"},
         {{"--", "--force", "-x"}, "'--force' > '-x'"},
         // With -o every name is a GPX or zip file.
         {{"-o", "all.csv", "a.gpx", "b.gpx", "--output=c.csv", "d.zip"}, "'a.gpx' 'b.gpx' 'd.zip' > 'c.csv'"},
@@ -52,7 +59,7 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"a.gpx", "--icons"}, "error: --icons needs a value"},
         {{"--link", "Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
         {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
-        {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' by type"},
+        {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' --kinds=type"},
         {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
         {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
         {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},

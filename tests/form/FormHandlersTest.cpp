@@ -1,10 +1,9 @@
-// frmMain's handlers over a fake view: output name, browsing, settings, the conversion's boxes,
+// The window's handlers over a fake view: output name, browsing, settings, the conversion's boxes,
 // a close during a run, writing the icons and the program's arguments; what each front-end adds
 // is tested with it.
 #include "ConvertSequence.h"
 #include "FormHandlers.h"
 #include "InitialDirectory.h"
-#include "Messages.h"
 #include "ProgramArguments.h"
 #include "Support.h"
 
@@ -34,16 +33,16 @@ struct MemoryStore : SettingsStore {
     }
 };
 
-// Controls as fields; the dialog answers with the queued names, boxes are recorded as
-// "prompt|style|title|detail" and questions answered with answer; the worker runs in place, then
-// throws failure when it is set.
+// Controls as fields, the options' by their names on the command line; the dialog answers with the
+// queued names, boxes are recorded as "prompt|kind|title|detail" and questions answered with
+// answer; the worker runs in place, then throws failure when it is set.
 struct FakeView : FormView {
     FormHandlers* handlers = nullptr;
     std::string gpx, mm, icon, cacher;
-    bool hint = false, website = false, byType = false;
+    std::map<std::string_view, bool> choices;
     std::vector<std::string> next, dialogs, events;
     Shown shown;
-    int answer = kAnswerNo;
+    BoxAnswer answer = BoxAnswer::No;
     std::string failure;
 
     std::string txtGPX() override { return gpx; }
@@ -58,16 +57,14 @@ struct FakeView : FormView {
     void setTxtIcon(const std::string& text) override { icon = text; }
     std::string txtCacher() override { return cacher; }
     void setTxtCacher(const std::string& text) override { cacher = text; }
-    bool chkHint() override { return hint; }
-    void setChkHint(bool ticked) override { hint = ticked; }
-    bool optURL0() override { return website; }
-    void setOptURL(int index) override { website = index == 0; }
-    bool mnuIconsByType() override { return byType; }
-    void setMnuIconsByType(bool checked) override { byType = checked; }
-    int MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) override {
-        shown.push_back(prompt + "|" + std::to_string(style) + "|" + title + "|" + detail);
+    bool Choice(const OptionRow& option) override { return choices[option.name]; }
+    void SetChoice(const OptionRow& option, bool yes) override { choices[option.name] = yes; }
+    BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
+                     const std::string& detail) override {
+        const char* kinds[] = {"warning", "question", "information"};
+        shown.push_back(prompt + "|" + kinds[static_cast<int>(kind)] + "|" + title + "|" + detail);
         events.push_back("box");
-        return style == kStyleQuestion ? answer : kAnswerOK;
+        return kind == BoxKind::Question ? answer : BoxAnswer::OK;
     }
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& folder,
                                           const std::string& name) override {
@@ -97,7 +94,7 @@ struct Form {
     MemoryStore store;
     FakeView view;
     FormHandlers handlers;
-    explicit Form(Stored stored = {}, std::string firstRunIconFolder = kDefaultIconPath)
+    explicit Form(Stored stored = {}, std::string firstRunIconFolder = kDefaultIconFolder)
         : handlers(view, store, std::move(firstRunIconFolder)) {
         store.values = std::move(stored);
         view.handlers = &handlers;
@@ -199,9 +196,9 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
         if (row.include)
             stored.insert({{"Startup/Include", row.include}, {"Startup/Hint", row.hint}, {"Startup/Kinds", row.kinds}});
         Form form(stored);
-        EXPECT_EQ(form.view.website, row.website) << row.include;
-        EXPECT_EQ(form.view.hint, row.hinted) << row.include;
-        EXPECT_EQ(form.view.byType, row.byType) << row.include;
+        EXPECT_EQ(form.view.choices, (std::map<std::string_view, bool>{
+                                         {"hints", row.hinted}, {"link", row.website}, {"kinds", row.byType}}))
+            << row.include;
         // The stored CSV path, even empty, replaces the one the GPX path gives.
         EXPECT_EQ(form.view.mm, "");
         form.view.cacher = " Oak ";
@@ -219,11 +216,13 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
     }
 }
 
-const std::string kNames = "Please give me some file names to play with.|48|Conversion|";
-const std::string kLoad = "I have a problem loading the GPX file, please check it or select another.|48|Convertion|";
-const std::string kAsk = "Overwrite the existing file?|36|Conversion|";
-const std::string kDone = "Complete!|64|Conversion|";
-const std::string kWrite = "I have a problem writing the CSV file, please check it or select another.|48|Conversion|";
+const std::string kNames = "Please give me some file names to play with.|warning|Conversion|";
+const std::string kLoad =
+    "I have a problem loading the GPX file, please check it or select another.|warning|Convertion|";
+const std::string kAsk = "Overwrite the existing file?|question|Conversion|";
+const std::string kDone = "Complete!|information|Conversion|";
+const std::string kWrite =
+    "I have a problem writing the CSV file, please check it or select another.|warning|Conversion|";
 
 // Convert runs over the controls and the "Encoding" setting; every outcome has its boxes. A CSV
 // name that would replace a GPX or zip file is refused before the question, whatever the answer,
@@ -237,30 +236,30 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     const struct {
         std::string gpx, mm;
         bool exists;
-        int answer;
+        BoxAnswer answer;
         Shown shown;
     } rows[] = {
-        {"", out, false, kAnswerYes, {kNames}},
-        {none, out, true, kAnswerYes, {kLoad + none + ": No such file or directory"}},
-        {oak, out, false, kAnswerNo, {kDone}},
-        {oak, out, true, kAnswerNo, {kAsk + out, kDone}},
-        {oak, out, true, kAnswerYes, {kAsk + out, kDone}},
-        {oak, lost, false, kAnswerYes, {kWrite + lost + ": the folder does not exist"}},
-        {oak, oak, false, kAnswerYes, {kWrite + oak + ": the file is the GPX file being converted"}},
-        {oak, other, false, kAnswerYes, {kWrite + other + gpxName}},
-        {oak, zip, false, kAnswerYes, {kWrite + zip + gpxName}},
-        {oak, dir.path("new.gpx"), false, kAnswerYes, {kWrite + dir.path("new.gpx") + gpxName}},
+        {"", out, false, BoxAnswer::Yes, {kNames}},
+        {none, out, true, BoxAnswer::Yes, {kLoad + none + ": No such file or directory"}},
+        {oak, out, false, BoxAnswer::No, {kDone}},
+        {oak, out, true, BoxAnswer::No, {kAsk + out, kDone}},
+        {oak, out, true, BoxAnswer::Yes, {kAsk + out, kDone}},
+        {oak, lost, false, BoxAnswer::Yes, {kWrite + lost + ": the folder does not exist"}},
+        {oak, oak, false, BoxAnswer::Yes, {kWrite + oak + ": the file is the GPX file being converted"}},
+        {oak, other, false, BoxAnswer::Yes, {kWrite + other + gpxName}},
+        {oak, zip, false, BoxAnswer::Yes, {kWrite + zip + gpxName}},
+        {oak, dir.path("new.gpx"), false, BoxAnswer::Yes, {kWrite + dir.path("new.gpx") + gpxName}},
     };
     for (const auto& row : rows) {
         std::filesystem::remove(out);
         if (row.exists) dir.Write("out.csv", "old");
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
         form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = "C:\\Icons", form.view.cacher = "Alice";
-        form.view.website = form.view.hint = true;
+        form.view.choices = {{"link", true}, {"hints", true}};
         form.view.answer = row.answer;
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.shown, row.shown) << row.gpx << " > " << row.mm;
-        const bool written = row.shown.back().starts_with("Complete!") && !(row.exists && row.answer == kAnswerNo);
+        const bool written = row.shown.back().starts_with("Complete!") && !(row.exists && row.answer == BoxAnswer::No);
         EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : "C:\\Icons") << row.gpx;
         if (written && row.gpx == oak) {
             EXPECT_EQ(testing::Lines(ReadFile(out)).at(80), testing::OakLine("306", "\xC3\xA9", true, true));
@@ -279,7 +278,7 @@ TEST(Form, TheQuestionNamesTheFullPathAndCompleteWhatWasLeftOutOrLost) {
     const std::u8string full = (std::filesystem::current_path() / "out.csv").u8string();
     EXPECT_EQ(view.shown, (Shown{kAsk + std::string(full.begin(), full.end()),
                                  "Complete!\n2 waypoints without coordinates left out\n880 characters not in "
-                                 "windows-1252 written as \"?\"|64|Conversion|"}));
+                                 "windows-1252 written as \"?\"|information|Conversion|"}));
 }
 
 // The busy cursor covers the run but not its boxes; a close during the run waits for its end, a
@@ -312,17 +311,18 @@ TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     const std::string parking = dir.path("MM Icons/parking.bmp");
     form.handlers.mnuWriteIcons_Click();
     std::filesystem::resize_file(parking, 1);
-    form.view.answer = kAnswerNo;
+    form.view.answer = BoxAnswer::No;
     form.handlers.mnuWriteIcons_Click();
-    form.view.answer = kAnswerYes;
+    form.view.answer = BoxAnswer::Yes;
     form.handlers.mnuWriteIcons_Click();
     const std::string question =
-        "Some icon files in " + folder + " differ from Corvane's. Replace them?|36|Memory Map Icons|";
+        "Some icon files in " + folder + " differ from Corvane's. Replace them?|question|Memory Map Icons|";
     EXPECT_EQ(
         form.view.shown,
-        (Shown{"Please name the icon folder first.|48|Memory Map Icons|",
-               "Corvane's icons are in " + folder + ": 87 written, 0 already there.|64|Memory Map Icons|", question,
-               question, "Corvane's icons are in " + folder + ": 1 written, 86 already there.|64|Memory Map Icons|"}));
+        (Shown{"Please name the icon folder first.|warning|Memory Map Icons|",
+               "Corvane's icons are in " + folder + ": 87 written, 0 already there.|information|Memory Map Icons|",
+               question, question,
+               "Corvane's icons are in " + folder + ": 1 written, 86 already there.|information|Memory Map Icons|"}));
 }
 
 TEST(Form, ProgramArguments) {

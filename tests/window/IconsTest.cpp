@@ -40,7 +40,7 @@ private slots:
         QAction* entry = t.window->findChild<QAction*>(QStringLiteral("mnuWriteIcons"));
         QVERIFY(entry);
         entry->trigger();
-        QCOMPARE(t.boxes->shown, QStringList("Please name the icon folder first.|48|Memory Map Icons|"));
+        QCOMPARE(t.boxes->shown, QStringList("Please name the icon folder first.|warning|Memory Map Icons|"));
     }
 };
 

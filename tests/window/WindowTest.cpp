@@ -1,5 +1,7 @@
 // What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files and the
 // worker; the handlers' rules are tested over a fake view, the conversion itself with the engine.
+#include "Messages.h"
+#include "QtMessageBox.h"
 #include "Support.h"
 #include "WindowTestSupport.h"
 
@@ -20,7 +22,7 @@ class WindowTest : public QObject {
 private slots:
     void controls() {
         TestWindow t;
-        frmMain& w = t.Open();
+        QtWindow& w = t.Open();
         w.show();
         // The wrapped caption's second line, far right of the box, toggles it too.
         QTest::mouseClick(t.Hint(), Qt::LeftButton, {}, QPoint(t.Hint()->width() - 10, t.Hint()->height() * 3 / 4));
@@ -70,7 +72,7 @@ private slots:
     // A click anywhere on the caption of "Link to Website" lands on it, its lower edge included.
     void eachOptionCaptionTakesItsClicks() {
         TestWindow t;
-        frmMain& w = t.Open();
+        QtWindow& w = t.Open();
         w.show();
         QRadioButton* website = t.Option(0);
         const QPoint middle = website->rect().center();
@@ -80,27 +82,23 @@ private slots:
         }
     }
 
-    // The question box answers with the button the user clicks; what the work throws on the worker
+    // A question answers with the button the user clicks; a reason shows under the fixed text; a box
+    // with a short prompt is still wide enough for its whole title. What the work throws on the worker
     // is thrown again on the window's thread, where the handlers catch it.
-    void questionBoxAnswersAndTheWorkerHandsOnItsFailure() {
-        QtMessageBoxes boxes(nullptr);
+    void qtMessageBoxesAndTheWorkerHandsOnItsFailure() {
         CancellingFileDialog dialog;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 FormToolkit({}, dialog, boxes).RunOnWorker([] { throw std::runtime_error("x"); }));
+                                 QtFormView({}, dialog, nullptr).RunOnWorker([] { throw std::runtime_error("x"); }));
         for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
             QTimer::singleShot(0, [button] {
                 qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(button)->click();
             });
-            QCOMPARE(boxes.MsgBox("Overwrite the existing file?", kStyleQuestion, "Conversion", "/data/out.csv"),
-                     button == QMessageBox::Yes ? kAnswerYes : kAnswerNo);
+            QCOMPARE(ShowMessageBox("Overwrite?", BoxKind::Question, "Conversion", nullptr, "/data/out.csv"),
+                     button == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No);
         }
-    }
-
-    // A reason shows under the fixed text; a box with a short prompt is still wide enough for its whole title.
-    void aBoxShowsItsDetailAndItsWholeTitle() {
-        QCOMPARE(MakeMessageBox("p", kStyleExclamation, "t", nullptr, "why")->informativeText(), QString("why"));
-        const auto box = MakeMessageBox("Complete!", kStyleInformation, "Conversion", nullptr);
-        const auto narrow = MakeMessageBox("Complete!", kStyleInformation, "", nullptr);
+        QCOMPARE(MakeMessageBox("p", BoxKind::Warning, "t", nullptr, "why")->informativeText(), QString("why"));
+        const auto box = MakeMessageBox("Complete!", BoxKind::Information, "Conversion", nullptr);
+        const auto narrow = MakeMessageBox("Complete!", BoxKind::Information, "", nullptr);
         box->show();
         narrow->show();
         QVERIFY(box->width() >= narrow->width());
@@ -108,12 +106,15 @@ private slots:
     }
 
     // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert
-    // with the other controls; the run goes on a worker while the window shows its boxes and sets
-    // the icon box afterwards. The GPX file named as the CSV file too is refused in a box.
+    // with the other controls (the link pair as stored, the hint box as ticked); the run goes on a
+    // worker while the window shows its boxes and sets the icon box afterwards. The GPX file named
+    // as the CSV file too is refused in a box.
     void iconsByCacheTypeIsAFormMenuEntry() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
-            if (!kinds.isEmpty()) t.settings.setValue("Startup/Kinds", kinds);
+            t.settings.setValue("Startup/Encoding", "utf-8");
+            if (!kinds.isEmpty())
+                t.settings.setValue("Startup/Kinds", kinds), t.settings.setValue("Startup/Include", "U");
             t.Open();
             auto* entry = t.window->findChild<QAction*>("mnuIconsByType");
             QVERIFY(entry && entry->isCheckable() && t.window->actions().contains(entry));
@@ -125,20 +126,20 @@ private slots:
             const QString gpx = QString::fromStdString(dir.Write("oak.gpx", kOakGpx));
             t.Box("txtGPX")->setText(gpx), t.Box("txtMM")->setText(gpx);
             t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
-            t.boxes->answer = kAnswerYes;
+            t.boxes->answer = BoxAnswer::Yes;
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             t.Box("txtMM")->setText(QString::fromStdString(out));
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(t.boxes->shown,
-                     QStringList({QString::fromUtf8(kMsgWriteFailed.prompt) + "|48|Conversion|" + gpx +
+                     QStringList({QString::fromUtf8(kMsgWriteFailed.prompt) + "|warning|Conversion|" + gpx +
                                       ": the file is the GPX file being converted",
-                                  "Overwrite the existing file?|36|Conversion|" + QString::fromStdString(out),
-                                  "Complete!|64|Conversion|"}));
+                                  "Overwrite the existing file?|question|Conversion|" + QString::fromStdString(out),
+                                  "Complete!|information|Conversion|"}));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
             const std::vector<std::string> lines = Lines(ReadFile(out));
             QCOMPARE(lines.size(), kinds == "Type" ? 81u : 88u);
-            QVERIFY(lines.back().starts_with("WP04,51.5,-0.1,306,") &&
-                    lines.back().find("(Hint): Under") != std::string::npos);
+            QCOMPARE(QString::fromStdString(lines.back()),
+                     QString::fromStdString(OakLine("306", "\xC3\xA9", kinds == "Type", true)));
             t.window->close();
             t.settings.sync();
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");

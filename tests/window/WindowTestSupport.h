@@ -1,8 +1,7 @@
-// A frmMain for tests: its settings in a temporary ini file, its file dialog and message boxes scripted.
+// A Qt window for tests: its settings in a temporary ini file, its file dialog and message boxes scripted.
 #pragma once
 
-#include "Messages.h"
-#include "frmMain.h"
+#include "QtWindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,13 +19,15 @@ struct CancellingFileDialog : FileDialog {
     std::optional<QString> ChooseFile(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
-// Records every box as "prompt|style|title|detail" and answers each question with answer, the rest with OK.
-struct ScriptedMessageBoxes : MessageBoxes {
-    int answer = kAnswerNo;
+// Records every box as "prompt|kind|title|detail" and answers each question with answer, the rest with OK.
+struct ScriptedMessageBoxes : MessageBoxView {
+    BoxAnswer answer = BoxAnswer::No;
     QStringList shown;
-    int MsgBox(const QString& prompt, int style, const QString& title, const QString& detail) override {
-        shown << QStringLiteral("%1|%2|%3|%4").arg(prompt).arg(style).arg(title, detail);
-        return style == kStyleQuestion ? answer : kAnswerOK;
+    BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
+                     const std::string& detail) override {
+        const char* kinds[] = {"warning", "question", "information"};
+        shown << QString::fromStdString(prompt + "|" + kinds[static_cast<int>(kind)] + "|" + title + "|" + detail);
+        return kind == BoxKind::Question ? answer : BoxAnswer::OK;
     }
 };
 
@@ -37,12 +38,12 @@ struct TestWindow {
     QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
     CancellingFileDialog* dialog = new CancellingFileDialog;
     ScriptedMessageBoxes* boxes = new ScriptedMessageBoxes;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<QtWindow> window;
 
-    frmMain& Open() {
+    QtWindow& Open() {
         settings.sync();
-        window = std::make_unique<frmMain>(std::unique_ptr<FileDialog>(dialog), std::unique_ptr<MessageBoxes>(boxes),
-                                           settings.fileName());
+        window = std::make_unique<QtWindow>(std::unique_ptr<FileDialog>(dialog), std::unique_ptr<MessageBoxView>(boxes),
+                                            settings.fileName());
         return *window;
     }
     QLineEdit* Box(const char* name) const { return window->findChild<QLineEdit*>(name); }

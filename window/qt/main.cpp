@@ -1,11 +1,11 @@
 // Starts Corvane: shows its one window and runs until the window is closed.
 #include "FormLayout.h"
 #include "ProgramArguments.h"
-#include "frmMain.h"
+#include "QtMessageBox.h"
+#include "QtWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -51,14 +51,15 @@ int main(int argc, char* argv[]) {
     QTemporaryDir qtSettings;
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
-    corvane::frmMain window(nullptr, nullptr, settingsFile);
+    corvane::QtWindow window(nullptr, nullptr, settingsFile);
     // A file manager opening a GPX file with Corvane names it as the one argument.
     if (!arguments.gpx.empty()) window.OpenGPX(QFileInfo(QString::fromStdString(arguments.gpx)).absoluteFilePath());
     window.show();
     if (arguments.action == corvane::ProgramAction::Refuse) {
         std::fprintf(stderr, "corvane: %s\n", arguments.text.c_str());
-        QMessageBox::warning(&window, QString::fromUtf8(corvane::kFormCaption.data(), corvane::kFormCaption.size()),
-                             QString::fromStdString(arguments.text));
+        corvane::ShowMessageBox(QString::fromStdString(arguments.text), corvane::BoxKind::Warning,
+                                QString::fromUtf8(corvane::kFormCaption.data(), corvane::kFormCaption.size()), &window,
+                                {});
     }
     return app.exec();
 }

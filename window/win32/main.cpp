@@ -2,7 +2,8 @@
 #include "FormLayout.h"
 #include "ProgramArguments.h"
 #include "Utf16.h"
-#include "Win32Form.h"
+#include "Win32MessageBox.h"
+#include "Win32Window.h"
 
 #include <shellapi.h>
 
@@ -32,8 +33,7 @@ void Print(const std::string& text) {
     if (out != nullptr && out != INVALID_HANDLE_VALUE &&
         WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
         return;
-    MessageBoxW(nullptr, corvane::Utf16(text).c_str(), corvane::Utf16(corvane::kFormCaption).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    corvane::ShowMessageBox(nullptr, text, corvane::BoxKind::Information, std::string(corvane::kFormCaption), {});
 }
 
 }  // namespace
@@ -44,12 +44,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         Print(arguments.text);
         return 0;
     }
-    corvane::Win32Form form(instance);
+    corvane::Win32Window form(instance);
     if (!form.Create()) return 1;
     // Explorer opening a GPX file with Corvane names it as the one argument.
     if (!arguments.gpx.empty()) form.OpenGPX(corvane::Utf16(arguments.gpx));
     if (arguments.action == corvane::ProgramAction::Refuse)
-        MessageBoxW(form.Handle(), corvane::Utf16(arguments.text).c_str(),
-                    corvane::Utf16(corvane::kFormCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+        corvane::ShowMessageBox(form.Handle(), arguments.text, corvane::BoxKind::Warning,
+                                std::string(corvane::kFormCaption), {});
     return form.Run();
 }

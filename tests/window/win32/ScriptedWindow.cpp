@@ -3,10 +3,11 @@
 // control with the keyboard focus, "away" activates another window and closes it);
 // CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
 // CORVANE_LOG receives the window's title and client size and every box shown.
-#include "Win32Form.h"
+#include "Win32Window.h"
 
 #include "FormLayout.h"
 #include "Utf16.h"
+#include "Win32MessageBox.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +26,7 @@ std::vector<std::string> List(const char* variable) {
 
 // The script's state, for the timer that plays it
 struct Script {
-    corvane::Win32Form* form = nullptr;
+    corvane::Win32Window* form = nullptr;
     std::FILE* log = nullptr;
     std::vector<std::string> clicks;
     std::size_t next = 0;
@@ -66,25 +67,32 @@ void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
     script.clicking = false;
 }
 
+// Logs each box with its MessageBoxW style and shows it as the window would, for Play to answer:
+// each Yes/No box with the next of answers (IDYES or IDNO), then No.
+struct ScriptedBoxes : corvane::MessageBoxView {
+    std::vector<std::string> answers = List("CORVANE_ANSWERS");
+    corvane::BoxAnswer MsgBox(const std::string& prompt, corvane::BoxKind kind, const std::string& title,
+                              const std::string& detail) override {
+        std::fprintf(script.log, "box|%s|%u|%s\n", prompt.c_str(), corvane::BoxStyle(kind), title.c_str());
+        const bool question = kind == corvane::BoxKind::Question;
+        script.answer = !question ? IDOK : answers.empty() ? IDNO : std::atoi(answers.front().c_str());
+        if (question && !answers.empty()) answers.erase(answers.begin());
+        const corvane::BoxAnswer answer = corvane::ShowMessageBox(script.form->Handle(), prompt, kind, title, detail);
+        script.answer = IDCANCEL;
+        return answer;
+    }
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     script.log = std::fopen(std::getenv("CORVANE_LOG"), "wb");
     if (script.log == nullptr) return 2;
-    std::vector<std::string> answers = List("CORVANE_ANSWERS");
     // Real boxes, so that they take the activation from the window as they do for a user.
-    corvane::Win32Form form(instance, [&](HWND owner, const std::wstring& prompt, unsigned style,
-                                          const std::wstring& title) {
-        std::fprintf(script.log, "box|%s|%u|%s\n", corvane::Utf8(prompt).c_str(), style, corvane::Utf8(title).c_str());
-        script.answer = IDOK;
-        if ((style & MB_YESNO) != 0) script.answer = answers.empty() ? IDNO : std::atoi(answers.front().c_str());
-        if ((style & MB_YESNO) != 0 && !answers.empty()) answers.erase(answers.begin());
-        const int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), style);
-        script.answer = IDCANCEL;
-        return answer;
-    });
-    if (!form.Create()) return 1;
+    ScriptedBoxes boxes;
+    corvane::Win32Window form(instance, &boxes);
     script.form = &form;
+    if (!form.Create()) return 1;
     script.clicks = List("CORVANE_CLICKS");
     wchar_t title[64] = {};
     GetWindowTextW(form.Handle(), title, 64);

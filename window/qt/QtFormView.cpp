@@ -1,13 +1,14 @@
 // The controls read and set through Qt, the conversion on a QThread, calls onto the window's thread.
-#include "FormToolkit.h"
+#include "QtFormView.h"
 
+#include "QtMessageBox.h"
+
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QThread>
 
 #include <exception>
@@ -26,78 +27,78 @@ QString QtFilter(const std::string& filter) {
     return names.join(QStringLiteral(";;"));
 }
 
+// The form's child of type T named name
+template <typename T>
+T* Named(QWidget* form, std::string_view name) {
+    return form->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 }  // namespace
 
-std::string FormToolkit::txtGPX() {
+std::string QtFormView::txtGPX() {
     return controls_.txtGPX->text().toStdString();
 }
 
-void FormToolkit::setTxtGPX(const std::string& text) {
+void QtFormView::setTxtGPX(const std::string& text) {
     controls_.txtGPX->setText(QString::fromStdString(text));
 }
 
-std::string FormToolkit::txtMM() {
+std::string QtFormView::txtMM() {
     return controls_.txtMM->text().toStdString();
 }
 
-void FormToolkit::setTxtMM(const std::string& text) {
+void QtFormView::setTxtMM(const std::string& text) {
     controls_.txtMM->setText(QString::fromStdString(text));
 }
 
-std::string FormToolkit::txtIcon() {
+std::string QtFormView::txtIcon() {
     return controls_.txtIcon->text().toStdString();
 }
 
-void FormToolkit::setTxtIcon(const std::string& text) {
+void QtFormView::setTxtIcon(const std::string& text) {
     controls_.txtIcon->setText(QString::fromStdString(text));
 }
 
-std::string FormToolkit::txtCacher() {
+std::string QtFormView::txtCacher() {
     return controls_.txtCacher->text().toStdString();
 }
 
-void FormToolkit::setTxtCacher(const std::string& text) {
+void QtFormView::setTxtCacher(const std::string& text) {
     controls_.txtCacher->setText(QString::fromStdString(text));
 }
 
-bool FormToolkit::chkHint() {
-    return controls_.chkHint->isChecked();
+bool QtFormView::Choice(const OptionRow& option) {
+    if (option.control == OptionControl::MenuEntry)
+        return Named<QAction>(controls_.form, option.controlName)->isChecked();
+    return Named<QAbstractButton>(controls_.form, option.controlName)->isChecked();
 }
 
-void FormToolkit::setChkHint(bool ticked) {
-    controls_.chkHint->setChecked(ticked);
+void QtFormView::SetChoice(const OptionRow& option, bool yes) {
+    if (option.control == OptionControl::MenuEntry)
+        Named<QAction>(controls_.form, option.controlName)->setChecked(yes);
+    else if (option.control == OptionControl::CheckBox)
+        Named<QAbstractButton>(controls_.form, option.controlName)->setChecked(yes);
+    else
+        // Selecting one button of the pair clears the other.
+        Named<QAbstractButton>(controls_.form, yes ? option.controlName : option.otherControl)->setChecked(true);
 }
 
-bool FormToolkit::optURL0() {
-    return controls_.optURL[0]->isChecked();
+BoxAnswer QtFormView::MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
+                             const std::string& detail) {
+    if (boxes_ != nullptr) return boxes_->MsgBox(prompt, kind, title, detail);
+    return ShowMessageBox(QString::fromStdString(prompt), kind, QString::fromStdString(title), controls_.form,
+                          QString::fromStdString(detail));
 }
 
-void FormToolkit::setOptURL(int index) {
-    controls_.optURL[index]->setChecked(true);
-}
-
-bool FormToolkit::mnuIconsByType() {
-    return controls_.mnuIconsByType->isChecked();
-}
-
-void FormToolkit::setMnuIconsByType(bool checked) {
-    controls_.mnuIconsByType->setChecked(checked);
-}
-
-int FormToolkit::MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) {
-    return boxes_.MsgBox(QString::fromStdString(prompt), style, QString::fromStdString(title),
-                         QString::fromStdString(detail));
-}
-
-std::optional<std::string> FormToolkit::ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                                   const std::string& fileName) {
+std::optional<std::string> QtFormView::ChooseFile(const std::string& filter, const std::string& initialDirectory,
+                                                  const std::string& fileName) {
     const std::optional<QString> chosen = dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory),
                                                              QString::fromStdString(fileName));
     if (!chosen) return std::nullopt;
     return QDir::toNativeSeparators(*chosen).toStdString();
 }
 
-void FormToolkit::RunOnWorker(const std::function<void()>& work) {
+void QtFormView::RunOnWorker(const std::function<void()>& work) {
     // What escapes a QThread's function ends the program, so the worker keeps it for this thread.
     std::exception_ptr failure;
     QEventLoop running;
@@ -115,21 +116,21 @@ void FormToolkit::RunOnWorker(const std::function<void()>& work) {
     if (failure) std::rethrow_exception(failure);
 }
 
-void FormToolkit::OnWindowThread(const std::function<void()>& work) {
+void QtFormView::OnWindowThread(const std::function<void()>& work) {
     if (QThread::currentThread() == controls_.form->thread())
         work();
     else
         QMetaObject::invokeMethod(controls_.form, work, Qt::BlockingQueuedConnection);
 }
 
-void FormToolkit::SetBusy(bool busy) {
+void QtFormView::SetBusy(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
 }
 
-void FormToolkit::Close() {
+void QtFormView::Close() {
     controls_.form->close();
 }
 

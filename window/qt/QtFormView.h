@@ -1,36 +1,31 @@
-// The Qt front-end's controls, file dialog, message boxes and worker, as frmMain's handlers use them.
+// The Qt front-end's controls, file dialog, message boxes and worker, as the window's handlers use them.
 #pragma once
 
 #include "FileDialog.h"
 #include "FormView.h"
-#include "MessageBoxes.h"
 
 #include <optional>
 
-class QAction;
-class QCheckBox;
 class QLineEdit;
-class QRadioButton;
 class QWidget;
 
 namespace corvane {
 
-// The form's Qt widgets as the handlers see them; the boxes and dialog go through seams tests answer.
-class FormToolkit : public FormView {
+// The form's Qt widgets as the handlers see them; the dialog goes through a seam tests answer, and
+// so do the boxes when a view for them is given.
+class QtFormView : public FormView {
 public:
     struct Controls {
-        QWidget* form;
+        QWidget* form;  // the window; the options' controls and menu entries are its children, by name
         QLineEdit* txtGPX;
         QLineEdit* txtMM;
         QLineEdit* txtIcon;
         QLineEdit* txtCacher;
-        QCheckBox* chkHint;
-        QRadioButton* optURL[2];
-        QAction* mnuIconsByType;
     };
 
-    // A toolkit over these controls that shows its dialogs through dialog and boxes
-    FormToolkit(const Controls& controls, FileDialog& dialog, MessageBoxes& boxes)
+    // A view over these controls that shows its dialog through dialog and its boxes through boxes,
+    // or Qt's own boxes when boxes is null
+    QtFormView(const Controls& controls, FileDialog& dialog, MessageBoxView* boxes)
         : controls_(controls), dialog_(dialog), boxes_(boxes) {}
 
     std::string txtGPX() override;
@@ -41,13 +36,10 @@ public:
     void setTxtIcon(const std::string& text) override;
     std::string txtCacher() override;
     void setTxtCacher(const std::string& text) override;
-    bool chkHint() override;
-    void setChkHint(bool ticked) override;
-    bool optURL0() override;
-    void setOptURL(int index) override;
-    bool mnuIconsByType() override;
-    void setMnuIconsByType(bool checked) override;
-    int MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) override;
+    bool Choice(const OptionRow& option) override;
+    void SetChoice(const OptionRow& option, bool yes) override;
+    BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
+                     const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
                                           const std::string& fileName) override;
     // A QThread, while an event loop that leaves out user input keeps the window painted; what
@@ -61,7 +53,7 @@ public:
 private:
     Controls controls_;
     FileDialog& dialog_;
-    MessageBoxes& boxes_;
+    MessageBoxView* boxes_;
 };
 
 }  // namespace corvane

@@ -4,8 +4,7 @@
 #include "FileDialog.h"
 #include "FormHandlers.h"
 #include "FormLayout.h"
-#include "FormToolkit.h"
-#include "MessageBoxes.h"
+#include "QtFormView.h"
 #include "QtSettingsStore.h"
 
 #include <QString>
@@ -14,22 +13,20 @@
 #include <memory>
 
 class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace corvane {
 
 // Loads the settings into its controls when created and saves them whenever it closes.
-class frmMain : public QWidget {
+class QtWindow : public QWidget {
     Q_OBJECT
 public:
     // The window with the given dialog and boxes (Qt's own where null), over the settings
     // in the ini file settingsFile
-    frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile);
-    ~frmMain() override;
+    QtWindow(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxView> boxes, const QString& settingsFile);
+    ~QtWindow() override;
 
     // Takes the file as the GPX file, as if it had been dropped on the window
     void OpenGPX(const QString& path);
@@ -50,8 +47,8 @@ private:
 
     QtSettingsStore store_;
     std::unique_ptr<FileDialog> dialog_;
-    std::unique_ptr<MessageBoxes> boxes_;
-    std::unique_ptr<FormToolkit> toolkit_;
+    std::unique_ptr<MessageBoxView> boxes_;
+    std::unique_ptr<QtFormView> view_;
     std::unique_ptr<FormHandlers> handlers_;
 
     QLineEdit* txtGPX = nullptr;
@@ -60,12 +57,9 @@ private:
     QPushButton* cmdMM = nullptr;
     QLineEdit* txtIcon = nullptr;
     QLineEdit* txtCacher = nullptr;
-    QRadioButton* optURL[2] = {};
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClose = nullptr;
-    QCheckBox* chkHint = nullptr;
     QAction* mnuWriteIcons = nullptr;
-    QAction* mnuIconsByType = nullptr;  // "Icons by cache type", in the form's own context menu
 };
 
 }  // namespace corvane

@@ -3,9 +3,9 @@
 
 #include "FormHandlers.h"
 #include "FormLayout.h"
-#include "FormToolkit.h"
 #include "IconsBesideProgram.h"
 #include "RegistrySettingsStore.h"
+#include "Win32FormView.h"
 
 #include <windows.h>
 
@@ -15,12 +15,12 @@
 
 namespace corvane {
 
-// frmMain: loads the settings into its controls when created and saves them whenever it closes.
-class Win32Form {
+// Loads the settings into its controls when created and saves them whenever it closes.
+class Win32Window {
 public:
-    // A form that shows its message boxes with showMessage (MessageBoxW when empty)
-    explicit Win32Form(HINSTANCE instance, MessageBoxFunction showMessage = {});
-    ~Win32Form();
+    // A window that shows its message boxes through boxes (MessageBoxW when null)
+    explicit Win32Window(HINSTANCE instance, MessageBoxView* boxes = nullptr);
+    ~Win32Window();
 
     // Create the window and its controls and fill them from the settings, not yet shown; false on failure
     bool Create();
@@ -38,7 +38,8 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // One control's event, from its WM_COMMAND
     void Command(int id, int code);
-    // The form's own menu at screen point (x, y): "Icons by cache type"
+    // The form's own menu at screen point (x, y): a check entry for each option of the option table
+    // shown as one
     void ContextMenu(int x, int y);
     static LRESULT CALLBACK IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     // Creates the controls in tab order, with their captions and tooltips
@@ -48,8 +49,8 @@ private:
 
     HINSTANCE instance_;
     RegistrySettingsStore store_;
-    FormToolkit toolkit_;
-    FormHandlers handlers_{toolkit_, store_, IconsBesideProgram()};
+    Win32FormView view_;
+    FormHandlers handlers_{view_, store_, IconsBesideProgram()};
     HWND form_ = nullptr;
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;

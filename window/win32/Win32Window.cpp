@@ -1,5 +1,5 @@
 // The Win32 form: its class, controls from the layout table, DPI, menus and the messages it handles.
-#include "Win32Form.h"
+#include "Win32Window.h"
 
 #include "EditMenu.h"
 #include "Utf16.h"
@@ -17,8 +17,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
 constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
-constexpr int kMnuIconsByType = 90;
-constexpr int kMnuWriteIcons = 91;
+constexpr int kMnuWriteIcons = 90;
+constexpr int kFirstOptionEntry = 91;  // the menu entry of the option table's row i is kFirstOptionEntry + i
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_ACCEPTFILES;
 
@@ -64,15 +64,15 @@ const struct {
 
 }  // namespace
 
-Win32Form::Win32Form(HINSTANCE instance, MessageBoxFunction showMessage)
-    : instance_(instance), toolkit_([this](std::string_view name) { return Control(name); }, std::move(showMessage)) {}
+Win32Window::Win32Window(HINSTANCE instance, MessageBoxView* boxes)
+    : instance_(instance), view_([this](std::string_view name) { return Control(name); }, boxes) {}
 
-Win32Form::~Win32Form() {
+Win32Window::~Win32Window() {
     if (form_ != nullptr) DestroyWindow(form_);
     if (font_ != nullptr) DeleteObject(font_);
 }
 
-bool Win32Form::Create() {
+bool Win32Window::Create() {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
     WNDCLASSEXW windowClass{};
@@ -91,14 +91,14 @@ bool Win32Form::Create() {
     form_ = CreateWindowExW(kFormExStyle, kClassName, Utf16(kFormCaption).c_str(), kFormStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
     if (form_ == nullptr) return false;
-    toolkit_.setForm(form_);
+    view_.setForm(form_);
     CreateControls();
     Layout();
     handlers_.Form_Load();
     return true;
 }
 
-void Win32Form::CreateControls() {
+void Win32Window::CreateControls() {
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, instance_, nullptr);
     // Created in tab order, which is the order the Tab key follows; the labels take no focus.
@@ -123,12 +123,12 @@ void Win32Form::CreateControls() {
             SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    toolkit_.setOptURL(1);
+    SendMessageW(Control("optURL1"), BM_SETCHECK, BST_CHECKED, 0);
     lastFocus_ = Control("txtGPX");
     SetWindowSubclass(Control("txtIcon"), IconBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Win32Form::Layout() {
+void Win32Window::Layout() {
     const UINT dpi = GetDpiForWindow(form_);
     const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); };
     RECT frame{0, 0, pixels(kFormWidth), pixels(kFormHeight)};
@@ -149,12 +149,12 @@ void Win32Form::Layout() {
     font_ = font;
 }
 
-HWND Win32Form::Control(std::string_view name) const {
+HWND Win32Window::Control(std::string_view name) const {
     const std::size_t index = IndexOf(name);
     return index < controls_.size() ? controls_[index] : nullptr;
 }
 
-int Win32Form::Run() {
+int Win32Window::Run() {
     ShowWindow(form_, SW_SHOWDEFAULT);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -170,7 +170,7 @@ int Win32Form::Run() {
     return static_cast<int>(message.wParam);
 }
 
-void Win32Form::OpenGPX(const std::wstring& path) {
+void Win32Window::OpenGPX(const std::wstring& path) {
     std::wstring full(MAX_PATH, L'\0');
     DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length > full.size()) {
@@ -181,18 +181,18 @@ void Win32Form::OpenGPX(const std::wstring& path) {
     handlers_.Form_DropFile(Utf8(length != 0 ? full : path));
 }
 
-LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->form_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         Command(LOWORD(wParam), HIWORD(wParam));
@@ -236,7 +236,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CallOnWindowThread(lParam);
         return 0;
     case WM_SETCURSOR:
-        if (toolkit_.Busy() && LOWORD(lParam) == HTCLIENT) {
+        if (view_.Busy() && LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
             return TRUE;
         }
@@ -257,28 +257,34 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Win32Form::Command(int id, int code) {
+void Win32Window::Command(int id, int code) {
     for (const auto& command : kCommands) {
         if (id == IdOf(command.control) && code == command.code) (handlers_.*command.handler)();
     }
 }
 
-void Win32Form::ContextMenu(int x, int y) {
+void Win32Window::ContextMenu(int x, int y) {
     const POINT at = MenuPoint(form_, x, y);
     HMENU menu = CreatePopupMenu();
-    const bool checked = toolkit_.mnuIconsByType();
-    AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), kMnuIconsByType, L"Icons by cache type");
+    for (std::size_t i = 0; i < kOptionTable.size(); ++i) {
+        const OptionRow& option = kOptionTable[i];
+        if (!option.yes || option.control != OptionControl::MenuEntry) continue;
+        AppendMenuW(menu, MF_STRING | (view_.Choice(option) ? MF_CHECKED : MF_UNCHECKED), kFirstOptionEntry + i,
+                    Utf16(option.caption).c_str());
+    }
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
     DestroyMenu(menu);
-    if (chosen == kMnuIconsByType) toolkit_.setMnuIconsByType(!checked);
+    const std::size_t row = static_cast<std::size_t>(chosen - kFirstOptionEntry);
+    if (chosen >= kFirstOptionEntry && row < kOptionTable.size())
+        view_.SetChoice(kOptionTable[row], !view_.Choice(kOptionTable[row]));
 }
 
-LRESULT CALLBACK Win32Form::IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self) {
+LRESULT CALLBACK Win32Window::IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR self) {
     if (message == WM_CONTEXTMENU) {
         const UINT chosen = EditMenu(box, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
                                      {{kMnuWriteIcons, L"Write Corvane's Icons Here"}});
-        if (chosen == kMnuWriteIcons) reinterpret_cast<Win32Form*>(self)->handlers_.mnuWriteIcons_Click();
+        if (chosen == kMnuWriteIcons) reinterpret_cast<Win32Window*>(self)->handlers_.mnuWriteIcons_Click();
         return 0;
     }
     return DefSubclassProc(box, message, wParam, lParam);

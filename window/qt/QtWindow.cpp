@@ -1,7 +1,8 @@
 // The Qt form: its controls from the layout table, its menus, drops and close, wired to the handlers.
-#include "frmMain.h"
+#include "QtWindow.h"
 
 #include "FormLayout.h"
+#include "OptionTable.h"
 #include "WrapCheckBox.h"
 
 #include <QAction>
@@ -42,22 +43,22 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-frmMain::frmMain(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxes> boxes, const QString& settingsFile)
+QtWindow::QtWindow(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxView> boxes,
+                   const QString& settingsFile)
     : store_(settingsFile), dialog_(std::move(dialog)), boxes_(std::move(boxes)) {
     InitResources();
     if (!dialog_) dialog_ = std::make_unique<QtFileDialog>(this);
-    if (!boxes_) boxes_ = std::make_unique<QtMessageBoxes>(this);
     CreateControls();
     handlers_->Form_Load();
 }
 
-frmMain::~frmMain() = default;
+QtWindow::~QtWindow() = default;
 
-void frmMain::OpenGPX(const QString& path) {
+void QtWindow::OpenGPX(const QString& path) {
     handlers_->Form_DropFile(QDir::toNativeSeparators(path).toStdString());
 }
 
-QWidget* frmMain::MakeControl(const ControlLayout& layout) {
+QWidget* QtWindow::MakeControl(const ControlLayout& layout) {
     const QString caption = Text(layout.caption);
     switch (layout.kind) {
     case ControlKind::TextBox:
@@ -79,7 +80,7 @@ QWidget* frmMain::MakeControl(const ControlLayout& layout) {
     return new QLabel(caption, this);
 }
 
-void frmMain::CreateControls() {
+void QtWindow::CreateControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Text(kFormCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -113,19 +114,19 @@ void frmMain::CreateControls() {
     cmdMM = findChild<QPushButton*>(QStringLiteral("cmdMM"));
     txtIcon = findChild<QLineEdit*>(QStringLiteral("txtIcon"));
     txtCacher = findChild<QLineEdit*>(QStringLiteral("txtCacher"));
-    optURL[0] = findChild<QRadioButton*>(QStringLiteral("optURL0"));
-    optURL[1] = findChild<QRadioButton*>(QStringLiteral("optURL1"));
     cmdConvert = findChild<QPushButton*>(QStringLiteral("cmdConvert"));
     cmdClose = findChild<QPushButton*>(QStringLiteral("cmdClose"));
-    chkHint = findChild<QCheckBox*>(QStringLiteral("chkHint"));
-    optURL[1]->setChecked(true);
+    findChild<QRadioButton*>(QStringLiteral("optURL1"))->setChecked(true);
 
-    // A right click on the form, outside the text boxes, offers the choice of icons; the
-    // layout stays as it is.
-    mnuIconsByType = new QAction(QStringLiteral("Icons by cache type"), this);
-    mnuIconsByType->setObjectName(QStringLiteral("mnuIconsByType"));
-    mnuIconsByType->setCheckable(true);
-    addAction(mnuIconsByType);
+    // A right click on the form, outside the text boxes, offers a check entry for each option of
+    // the option table shown as one; the layout stays as it is.
+    for (const OptionRow& option : kOptionTable) {
+        if (!option.yes || option.control != OptionControl::MenuEntry) continue;
+        auto* entry = new QAction(Text(option.caption), this);
+        entry->setObjectName(Text(option.controlName));
+        entry->setCheckable(true);
+        addAction(entry);
+    }
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
@@ -133,12 +134,11 @@ void frmMain::CreateControls() {
     mnuWriteIcons = new QAction(QStringLiteral("Write Corvane's Icons Here"), txtIcon);
     mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
     txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &frmMain::txtIcon_ContextMenu);
+    connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &QtWindow::txtIcon_ContextMenu);
 
-    toolkit_ = std::make_unique<FormToolkit>(
-        FormToolkit::Controls{this, txtGPX, txtMM, txtIcon, txtCacher, chkHint, {optURL[0], optURL[1]}, mnuIconsByType},
-        *dialog_, *boxes_);
-    handlers_ = std::make_unique<FormHandlers>(*toolkit_, store_);
+    view_ = std::make_unique<QtFormView>(QtFormView::Controls{this, txtGPX, txtMM, txtIcon, txtCacher}, *dialog_,
+                                         boxes_.get());
+    handlers_ = std::make_unique<FormHandlers>(*view_, store_);
     FormHandlers* handlers = handlers_.get();
     connect(txtGPX, &QLineEdit::textChanged, this, [handlers] { handlers->txtGPX_Change(); });
     connect(cmdGPX, &QPushButton::clicked, this, [handlers] { handlers->cmdGPX_Click(); });
@@ -148,14 +148,14 @@ void frmMain::CreateControls() {
     connect(mnuWriteIcons, &QAction::triggered, this, [handlers] { handlers->mnuWriteIcons_Click(); });
 }
 
-void frmMain::txtIcon_ContextMenu(const QPoint& position) {
+void QtWindow::txtIcon_ContextMenu(const QPoint& position) {
     std::unique_ptr<QMenu> menu(txtIcon->createStandardContextMenu());
     menu->addSeparator();
     menu->addAction(mnuWriteIcons);
     menu->exec(txtIcon->mapToGlobal(position));
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void QtWindow::closeEvent(QCloseEvent* event) {
     if (!handlers_->Form_QueryUnload()) {
         event->ignore();
         return;
@@ -165,7 +165,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
