@@ -2,24 +2,19 @@
 #include "GpxProtection.h"
 
 #include "AsciiCase.h"
+#include "Sniff.h"
+#include "Utf8Path.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 
 namespace corvane::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path PathOf(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 // True when both names reach the same file, or are the same name
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
-    return a == b || fs::equivalent(PathOf(a), PathOf(b), error);
+    return a == b || std::filesystem::equivalent(PathOf(a), PathOf(b), error);
 }
 
 bool EndsInGpxOrZip(const std::string& name) {
@@ -27,17 +22,12 @@ bool EndsInGpxOrZip(const std::string& name) {
     return lower.ends_with(".gpx") || lower.ends_with(".zip");
 }
 
-// A GPX file is XML, whose first character after a byte-order mark and blanks is "<"; a zip file
-// starts with a local header or, empty, with its end record. A CSV file starts with neither.
+// A GPX file is XML; a CSV file is neither XML nor zip.
 bool HoldsGpxOrZip(const std::string& name) {
     std::ifstream file(PathOf(name), std::ios::binary);
     char head[64] = {};
     file.read(head, sizeof head);
-    std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
-    if (bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06")) return true;
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && bytes[first] == '<';
+    return Sniff(std::string_view(head, static_cast<std::size_t>(file.gcount()))) != Sniffed::Other;
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 #include "ConvertSequence.h"
 
 #include "Messages.h"
-
-#include <filesystem>
+#include "Utf8Path.h"
 
 namespace corvane {
 namespace {
@@ -11,10 +10,8 @@ namespace {
 // path made absolute from the current folder, as the save resolves it
 std::string FullPath(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()), error);
-    if (error) return path;
-    const std::u8string text = full.u8string();
-    return std::string(text.begin(), text.end());
+    const std::filesystem::path full = std::filesystem::absolute(PathOf(path), error);
+    return error ? path : Utf8Of(full);
 }
 
 // The lines under "Complete!": the waypoints left out and the characters written as "?", each when there are any
@@ -43,11 +40,11 @@ void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
         Show(boxes, kMsgNamesMissing);
         return;
     case RunOutcome::LoadFailed:
-        Show(boxes, kMsgLoadFailed, result.loadReason);
+        Show(boxes, kMsgLoadFailed, Reason(result.failure));
         return;
     case RunOutcome::WriteFailed:
         // Nothing reached the file, so "Complete!" would be a lie.
-        Show(boxes, kMsgWriteFailed, result.writeReason);
+        Show(boxes, kMsgWriteFailed, result.failure.cause ? Reason(result.failure) : "");
         return;
     case RunOutcome::NotReplaced:
     case RunOutcome::Written:

@@ -23,8 +23,8 @@ constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 // so these are the values the controls keep meanwhile.
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
-    options.inputs = {view.txtGPX()};
-    options.output = view.txtMM();
+    options.inputs = {{view.txtGPX()}};
+    options.output.path = view.txtMM();
     options.iconFolder = view.txtIcon();
     options.userName = view.txtCacher();
     options.includeHints = view.chkHint();

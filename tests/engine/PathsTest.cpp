@@ -20,12 +20,12 @@ TEST(Paths, NamesBeyondAsciiAndLongPathsAreReadAndReplaced) {
         testing::TempDir dir;
         std::filesystem::create_directories(dir.path(folder));
         RunOptions options;
-        options.inputs = {dir.Write(folder + gpx, testing::kOakGpx)};
-        options.output = dir.Write(folder + csv, "old");
+        options.inputs = {{dir.Write(folder + gpx, testing::kOakGpx)}};
+        options.output.path = dir.Write(folder + csv, "old");
         options.mayReplace = [](const std::string&) { return true; };
         options.codePage = "windows-1252";
         EXPECT_EQ(LoadDocument(options).outcome, RunOutcome::Written) << gpx;
-        EXPECT_EQ(testing::Lines(testing::ReadFile(options.output)).at(80), testing::OakLine()) << gpx;
+        EXPECT_EQ(testing::Lines(testing::ReadFile(options.output.path)).at(80), testing::OakLine()) << gpx;
         EXPECT_TRUE(!folder.empty() || dir.entries() == (std::vector<std::string>{gpx, csv}));
     }
 }

@@ -30,16 +30,16 @@ struct Conversion {
         dir.Write("out.csv", "old");
         dir.Write("two.gpx", "<gpx/><gpx/>");
         options.iconFolder = "\\MM Icons\\";
-        options.inputs = {gpx.empty() ? "" : dir.path(gpx)};
-        options.output = mm.empty() || mm[0] == '/' ? mm : dir.path(mm);
+        options.inputs = {{gpx.empty() ? "" : dir.path(gpx)}};
+        options.output.path = mm.empty() || mm[0] == '/' ? mm : dir.path(mm);
         options.codePage = "windows-1252";
         options.mayReplace = [this, answer](const std::string& path) {
             ++asked;
-            return path == options.output && answer;
+            return path == options.output.path && answer;
         };
     }
     RunResult operator()(Sink* sink = nullptr) {
-        options.sink = sink;
+        options.output.sink = sink;
         return LoadDocument(options);
     }
 };
@@ -81,8 +81,9 @@ TEST(Run, EachOutcomeWithItsQuestionReasonAndFiles) {
         fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
         EXPECT_EQ(result.outcome, row.outcome) << row.gpx << " > " << row.mm;
         EXPECT_EQ(run.asked, row.asked) << row.gpx << " > " << row.mm;
-        EXPECT_EQ(result.loadReason.empty(), row.outcome != RunOutcome::LoadFailed) << row.gpx;
-        EXPECT_EQ(result.writeReason, *row.reason ? run.options.output + ": " + row.reason : "") << row.mm;
+        const bool failed = row.outcome == RunOutcome::LoadFailed || row.outcome == RunOutcome::WriteFailed;
+        EXPECT_EQ(!!result.failure.cause, failed) << row.gpx << " > " << row.mm;
+        EXPECT_TRUE(!*row.reason || Reason(result.failure) == run.options.output.path + ": " + row.reason) << row.mm;
         // The icon folder is reported once the icon table went out.
         const bool tableWritten = row.outcome == RunOutcome::Written || row.mm == std::string("/dev/full");
         EXPECT_EQ(result.iconFolder.has_value(), tableWritten) << row.gpx << " > " << row.mm;
@@ -92,7 +93,7 @@ TEST(Run, EachOutcomeWithItsQuestionReasonAndFiles) {
         EXPECT_EQ(run.dir.entries(), files) << row.gpx << " > " << row.mm;
         EXPECT_EQ(ReadFile(run.dir.path("out.csv")) == "old", !written || added);
         EXPECT_EQ(ReadFile(readOnly), "old");
-        EXPECT_TRUE(!written || testing::Lines(ReadFile(run.options.output)).at(80) == testing::OakLine());
+        EXPECT_TRUE(!written || testing::Lines(ReadFile(run.options.output.path)).at(80) == testing::OakLine());
     }
 }
 
@@ -101,10 +102,10 @@ TEST(Run, ReplacingKeepsPermissionsAndLinks) {
     Conversion run;
     const std::string real = run.dir.Write("real.csv", "old");
     ::chmod(real.c_str(), 0640);
-    std::filesystem::remove(run.options.output);
-    std::filesystem::create_symlink(real, run.options.output);
+    std::filesystem::remove(run.options.output.path);
+    std::filesystem::create_symlink(real, run.options.output.path);
     EXPECT_EQ(run().outcome, RunOutcome::Written);
-    EXPECT_TRUE(std::filesystem::is_symlink(run.options.output));
+    EXPECT_TRUE(std::filesystem::is_symlink(run.options.output.path));
     EXPECT_EQ(testing::Lines(ReadFile(real)).at(80), testing::OakLine());
     struct stat info {};
     ::stat(real.c_str(), &info);
@@ -127,8 +128,8 @@ TEST(Run, ProgressCountsTheBytesAsTheyAreRead) {
     const std::string gpx = "<gpx><!--" + std::string(3 << 20, ' ') + "-->" + std::string(testing::kOakGpx.substr(5));
     std::vector<std::size_t> bytes;
     RunOptions options;
-    options.inputs = {dir.Write("large.gpx", gpx)};
-    options.output = dir.path("large.csv");
+    options.inputs = {{dir.Write("large.gpx", gpx)}};
+    options.output.path = dir.path("large.csv");
     options.progress = [&](const RunProgress& p) {
         if (p.waypoints == 0) bytes.push_back(p.bytesRead);
     };

@@ -3,13 +3,10 @@
 #include "ReadFile.h"
 #include "SaveFile.h"
 #include "Support.h"
-#include "SystemError.h"
 #include "Utf16.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <chrono>
 
 namespace corvane {
 namespace {
@@ -48,8 +45,9 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// A virus scanner opens the new file the moment it appears; a spreadsheet holds the old one.
-TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForAWhile) {
+// A virus scanner opens the new file the moment it appears; a spreadsheet holds the old one. How
+// long a save waits is the save's rule, tested with the others above the platform's operations.
+TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedFor) {
     const struct {
         const char* held;  // the file another program holds: the old one, or the first that matches
         const char *access, *share;
@@ -60,7 +58,7 @@ TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForAWhile) {
         {"*.corvane-*", "r", "rw", 300, true, ""},
         {"*.corvane-*", "r", "rw", 300, false, ""},
         {"out.csv", "rw", "r", 300, true, ""},
-        {"out.csv", "rw", "r", 60'000, true, kInUseReason},
+        {"out.csv", "rw", "r", 60'000, true, "the file is being used by another program"},
     };
     for (const auto& row : rows) {
         testing::TempDir dir;
@@ -71,12 +69,8 @@ TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForAWhile) {
             ASSERT_TRUE(file.open());
             ASSERT_TRUE(holder.held()) << row.held;
             EXPECT_TRUE(file.write("new", 3));
-            const auto start = std::chrono::steady_clock::now();
             EXPECT_EQ(row.committed && file.commit(), row.committed && row.reason.empty()) << row.held;
-            EXPECT_EQ(file.reason(), row.reason) << row.held;
-            // Given up after about two seconds, not at once and not after the holder let go.
-            const auto waited = std::chrono::steady_clock::now() - start;
-            EXPECT_TRUE(row.reason.empty() || waited > std::chrono::milliseconds(1500)) << row.held;
+            EXPECT_EQ(Words({Doing::Save, file.error()}), row.reason) << row.held;
         }
         const bool saved = row.committed && row.reason.empty();
         EXPECT_EQ(testing::ReadFile(target), saved ? "new" : "old") << row.held;
@@ -90,9 +84,7 @@ TEST(SaveFileWindows, AGpxFileAnotherProgramHoldsIsInUse) {
     Holder holder("rw", "-", 60'000, gpx);
     ASSERT_TRUE(holder.held());
     FileBytes bytes;
-    std::string error;
-    EXPECT_FALSE(ReadWholeFile(gpx, bytes, error));
-    EXPECT_EQ(error, kInUseReason);
+    EXPECT_EQ(ReadWholeFile(gpx, bytes), std::errc::device_or_resource_busy);
 }
 
 // Windows counts a name's length in UTF-16 units, so this is its own case beside the POSIX one.
