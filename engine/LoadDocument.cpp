@@ -53,9 +53,9 @@ bool WriteOutput(const GpxDocuments& documents, const RunOptions& options, RunRe
 RunResult LoadDocument(const RunOptions& options) {
     RunResult result;
     // Only the empty string counts as missing: a name made of blanks goes on to fail its load.
-    // A stream and a sink need no name.
+    // A sink needs no name.
     const CsvOutput& output = options.output;
-    if (options.inputs.empty() || (options.inputs.front().stream == nullptr && options.inputs.front().name.empty()) ||
+    if (options.inputs.empty() || options.inputs.front().name.empty() ||
         (output.sink == nullptr && output.path.empty())) {
         result.outcome = RunOutcome::NamesMissing;
         return result;

@@ -1,4 +1,5 @@
-// File names beyond ASCII reach the platform's file calls intact, for reading and for saving.
+// File names beyond ASCII and of the longest length reach the platform's file calls intact, for
+// reading and for saving.
 #include "LoadDocument.h"
 #include "Support.h"
 
@@ -10,12 +11,14 @@
 namespace corvane {
 namespace {
 
-// Names beyond ASCII, and paths past the 260 characters that Windows' ordinary path form takes.
+// Names beyond ASCII, a name of the longest length (255 bytes, or UTF-16 units on Windows), and
+// paths past the 260 characters that Windows' ordinary path form takes.
 TEST(Paths, NamesBeyondAsciiAndLongPathsAreReadAndReplaced) {
     std::string deep;
     for (int depth = 0; depth < 5; ++depth) deep += std::string(60, 'a' + depth) + "/";
     for (const auto& [folder, gpx, csv] :
          {std::tuple<std::string, std::string, std::string>{"", "Košice čaj 東京.gpx", "Łódź 😀.csv"},
+          {"", "in.gpx", std::string(251, 'n') + ".csv"},
           {deep, "in.gpx", "out.csv"}}) {
         testing::TempDir dir;
         std::filesystem::create_directories(dir.path(folder));
