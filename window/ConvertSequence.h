@@ -13,7 +13,8 @@ namespace corvane {
 bool AskReplace(MessageBoxView& boxes, const std::string& path);
 
 // The box of the run's outcome: the missing names, the load failure with its reason, the write
-// failure with its reason, or else "Complete!" (after a No too) with the left-out line if any
+// failure with its reason, or else "Complete!" (after a No too) with the left-out line and the
+// line of characters written as "?", each when there are any
 void TellOutcome(MessageBoxView& boxes, const RunResult& result);
 
 }  // namespace corvane

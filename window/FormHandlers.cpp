@@ -19,8 +19,8 @@ namespace {
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
-// The controls' values for a run. The window takes no input while the run goes on its worker,
-// so these are the values the controls keep meanwhile.
+// The controls' values for a run, taken once when it starts, so that nothing reaching the
+// controls during the run (a file dropped on the window) changes it.
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
     options.inputs = {{view.txtGPX()}};
