@@ -63,8 +63,9 @@ TEST(SaveFileWindows, FilesOtherProgramsHoldAreWaitedForOrInUse) {
     for (const auto& row : rows) {
         testing::TempDir dir;
         const std::string target = dir.Write("out.csv", "old");
-        Holder holder(row.access, row.share, row.milliseconds, dir.path(row.held));
         {
+            // The holder lets go only after the save has ended, well before its time is up.
+            Holder holder(row.access, row.share, row.milliseconds, dir.path(row.held));
             SaveFile file(target);
             ASSERT_TRUE(file.open());
             ASSERT_TRUE(holder.held()) << row.held;
