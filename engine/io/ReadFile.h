@@ -1,4 +1,4 @@
-// Reading a whole GPX file or stream into memory: the one place that opens files for reading.
+// Reading a whole GPX file or stream into memory, as rules over the platform's read primitives.
 #pragma once
 
 #include <cstdint>
