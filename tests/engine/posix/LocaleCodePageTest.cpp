@@ -17,7 +17,7 @@ const char* gMissing = nullptr;  // the code page iconv_open refuses, as a syste
 }
 
 // In front of the C library's, for the engine linked into this program.
-extern "C" iconv_t iconv_open(const char* to, const char* from) noexcept {
+extern "C" iconv_t iconv_open(const char* to, const char* from) {
     using Open = iconv_t (*)(const char*, const char*);
     static const auto open = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "iconv_open"));
     if (gMissing == nullptr || std::string_view(to) != gMissing) return open(to, from);
