@@ -48,7 +48,7 @@ bool GpxProtected(const CommandLine& commandLine) {
     if (commandLine.csv == kStandardStream) return false;
     std::vector<std::string> files = commandLine.inputs;
     std::erase(files, kStandardStream);
-    return !GpxProtection(files, commandLine.csv, commandLine.outputNamed).empty();
+    return static_cast<bool>(GpxProtection(files, commandLine.csv, commandLine.outputNamed));
 }
 
 // Write the icon set into the folder, list what was written and say what was left alone
@@ -66,7 +66,7 @@ int WriteIcons(const CommandLine& commandLine) {
         for (const std::string& path : result.written) std::printf("%s\n", path.c_str());
     }
     if (result.outcome == WriteIconsOutcome::WriteFailed) {
-        std::fprintf(stderr, "%s: %s\n", kProgramName, result.error.c_str());
+        std::fprintf(stderr, "%s: %s\n", kProgramName, icons::WriteIconsFailure(result.failure).c_str());
         return kExitWriteFailed;
     }
     if (!commandLine.quiet) {
@@ -103,11 +103,13 @@ int RunCommandLine(std::span<const std::string> args) {
     DescriptorSink standardOutput(StandardOutputDescriptor());
     RunOptions options;
     static_cast<RunSettings&>(options) = commandLine.settings;
-    options.inputs = commandLine.inputs;
-    options.output = commandLine.csv;
+    for (const std::string& input : commandLine.inputs)
+        options.inputs.push_back(input == kStandardStream ? GpxInput{"standard input", stdin} : GpxInput{input});
+    if (toStdout)
+        options.output.sink = &standardOutput;
+    else
+        options.output.path = commandLine.csv;
     options.codePage = commandLine.codePage;
-    if (fromStdin) options.input = stdin;
-    if (toStdout) options.sink = &standardOutput;
     // Progress is for a person watching a terminal; a log or a pipe gets none.
     std::optional<ProgressLine> progress;
     if (!commandLine.quiet && IsTerminal(stderr)) {
@@ -127,12 +129,16 @@ int RunCommandLine(std::span<const std::string> args) {
         break;
     case RunOutcome::LoadFailed:
         std::fprintf(stderr, "%s\n%s: %s\n", std::string(kMsgLoadFailed.prompt).c_str(), kProgramName,
-                     result.loadReason.c_str());
+                     Reason(result.failure).c_str());
         break;
-    case RunOutcome::WriteFailed:
+    case RunOutcome::WriteFailed: {
         std::fprintf(stderr, "%s\n", std::string(kMsgWriteFailed.prompt).c_str());
-        if (!result.writeReason.empty()) std::fprintf(stderr, "%s: %s\n", kProgramName, result.writeReason.c_str());
+        // Standard output has no path; the reason names it as the user did.
+        Failure failure = result.failure;
+        if (failure.path.empty()) failure.path = commandLine.csv;
+        if (failure.cause) std::fprintf(stderr, "%s: %s\n", kProgramName, Reason(failure).c_str());
         break;
+    }
     case RunOutcome::NotReplaced:
         break;
     case RunOutcome::Written: {

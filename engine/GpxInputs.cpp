@@ -2,6 +2,7 @@
 #include "GpxInputs.h"
 
 #include "AsciiCase.h"
+#include "Sniff.h"
 #include "ZipArchive.h"
 
 #include <algorithm>
@@ -26,13 +27,6 @@ std::tuple<std::string, bool, std::string> EntryOrder(const std::string& name) {
     return {stem, waypoints, name};
 }
 
-// Bytes as gigabytes with one decimal, rounded up so that a size over a limit never reads as the limit
-std::string Gigabytes(std::uint64_t bytes) {
-    constexpr std::uint64_t kTenth = 100'000'000;
-    const std::uint64_t tenths = bytes / kTenth + (bytes % kTenth != 0 ? 1 : 0);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " GB";
-}
-
 // The zip entries that are GPX files, in the order they are converted
 std::vector<std::string> GpxEntries(std::vector<std::string> names) {
     std::erase_if(names, [](const std::string& name) {
@@ -44,16 +38,11 @@ std::vector<std::string> GpxEntries(std::vector<std::string> names) {
     return names;
 }
 
-// Append the GPX entries of the zip file named name; false with the reason
-bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents, std::string& reason,
-             std::uint64_t zipLimit) {
+// Append the GPX entries of the zip file; false with why
+bool LoadZip(FileBytes archive, GpxDocuments& documents, Failure& failure, std::uint64_t zipLimit) {
     const std::string_view bytes(archive.data.get(), archive.size);
     std::vector<ZipEntry> listed;
-    std::string error;
-    if (!ZipEntries(bytes, listed, error)) {
-        reason = name + ": " + error;
-        return false;
-    }
+    if (!ZipEntries(bytes, listed, failure)) return false;
     std::vector<std::string> entries;
     std::unordered_map<std::string, std::uint64_t> sizes;
     for (const ZipEntry& entry : listed) {
@@ -62,7 +51,7 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
     }
     entries = GpxEntries(std::move(entries));
     if (entries.empty()) {
-        reason = name + ": holds no GPX file";
+        failure.cause = Fault::NoGpxInZip;
         return false;
     }
     // Real GPX compresses about ten to one, a zip bomb a thousand to one. The sizes are checked
@@ -70,19 +59,21 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
     std::uint64_t declared = 0;
     for (const std::string& entry : entries) declared += std::min(sizes[entry], kZipSizeCap);
     if (declared > zipLimit && archive.size * kZipRatio < declared) {
-        reason = name + ": the GPX files in it are too large to convert (" + Gigabytes(declared) + ")";
+        failure.cause = Fault::ZipTooLarge;
+        failure.size = declared;
         return false;
     }
     for (const std::string& entry : entries) {
         FileBytes gpx;
         auto document = std::make_unique<GpxDocument>();
         const bool loaded =
-            ReadZipEntry(bytes, entry, gpx, error) && document->Load(std::move(gpx), [&](FileBytes& again) {
-                std::string ignored;
+            ReadZipEntry(bytes, entry, gpx, failure) && document->Load(std::move(gpx), [&](FileBytes& again) {
+                Failure ignored;
                 return ReadZipEntry(bytes, entry, again, ignored);
             });
         if (!loaded) {
-            reason = name + ": " + entry + ": " + (error.empty() ? document->error() : error);
+            if (!failure.cause) failure = document->failure();
+            failure.entry = entry;
             return false;
         }
         documents.push_back(std::move(document));
@@ -90,45 +81,46 @@ bool LoadZip(const std::string& name, FileBytes archive, GpxDocuments& documents
     return true;
 }
 
+// Read and parse one input, appending its documents; false with why
+bool LoadInput(const GpxInput& input, GpxDocuments& documents, Failure& failure, const ReadProgress& progress,
+               std::uint64_t zipLimit, std::size_t& total) {
+    FileBytes bytes;
+    failure.cause = input.stream != nullptr ? ReadWholeStream(input.stream, bytes, progress)
+                                            : ReadWholeFile(input.name, bytes, progress);
+    if (failure.cause) return false;
+    total += bytes.size;
+    if (Sniff(std::string_view(bytes.data.get(), bytes.size)) == Sniffed::Zip)
+        return LoadZip(std::move(bytes), documents, failure, zipLimit);
+    GpxDocument::Reread reread;
+    if (input.stream != nullptr) {
+        // A stream cannot be read twice, so a copy is kept for the position of a failure.
+        reread = CopyOf(std::make_shared<const std::string>(bytes.data.get(), bytes.size));
+    } else {
+        reread = [&input](FileBytes& again) { return !ReadWholeFile(input.name, again); };
+    }
+    auto document = std::make_unique<GpxDocument>();
+    if (!document->Load(std::move(bytes), reread)) {
+        failure = document->failure();
+        return false;
+    }
+    documents.push_back(std::move(document));
+    return true;
+}
+
 }  // namespace
 
-bool LoadGpxInputs(const std::vector<std::string>& names, std::FILE* stream, GpxDocuments& documents,
-                   std::string& reason, const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {
+bool LoadGpxInputs(const std::vector<GpxInput>& inputs, GpxDocuments& documents, Failure& failure,
+                   const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {
     std::size_t total = 0;
-    for (const std::string& path : names) {
-        // Reasons name the file as given, or the stream as what it is.
-        const std::string name = stream != nullptr ? "standard input" : path;
-        FileBytes bytes;
-        std::string error;
-        ReadProgress progress;
-        if (bytesRead) progress = [&](std::size_t read) { bytesRead(total + read); };
-        const bool read = stream != nullptr ? ReadWholeStream(stream, bytes, error, progress)
-                                            : ReadWholeFile(path, bytes, error, progress);
-        if (!read) {
-            reason = name + ": " + error;
+    ReadProgress progress;
+    if (bytesRead) progress = [&](std::size_t read) { bytesRead(total + read); };
+    for (const GpxInput& input : inputs) {
+        failure = {};
+        if (!LoadInput(input, documents, failure, progress, zipLimit, total)) {
+            // Reasons name the file as given, or the stream by its name.
+            failure.path = input.name;
             return false;
         }
-        total += bytes.size;
-        if (LooksLikeZip(std::string_view(bytes.data.get(), bytes.size))) {
-            if (!LoadZip(name, std::move(bytes), documents, reason, zipLimit)) return false;
-            continue;
-        }
-        GpxDocument::Reread reread;
-        if (stream != nullptr) {
-            // A stream cannot be read twice, so a copy is kept for the position of a failure.
-            reread = CopyOf(std::make_shared<const std::string>(bytes.data.get(), bytes.size));
-        } else {
-            reread = [&path](FileBytes& again) {
-                std::string ignored;
-                return ReadWholeFile(path, again, ignored);
-            };
-        }
-        auto document = std::make_unique<GpxDocument>();
-        if (!document->Load(std::move(bytes), reread)) {
-            reason = name + ": " + document->error();
-            return false;
-        }
-        documents.push_back(std::move(document));
     }
     return true;
 }

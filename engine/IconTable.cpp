@@ -137,19 +137,20 @@ void PrintIconLine(const std::string& folder, CsvWriter& out, int number, std::s
 
 }  // namespace
 
-void WriteIconTable(RunSettings& settings, CsvWriter& out) {
-    settings.iconFolder = AddBackslash(settings.iconFolder);
-    for (const IconEntry& icon : kIconTable) PrintIconLine(settings.iconFolder, out, icon.number, icon.bitmap);
-    if (!settings.kindsByType) return;
+std::string WriteIconTable(const RunSettings& settings, CsvWriter& out) {
+    const std::string folder = AddBackslash(settings.iconFolder);
+    for (const IconEntry& icon : kIconTable) PrintIconLine(folder, out, icon.number, icon.bitmap);
+    if (!settings.kindsByType) return folder;
     // Parking is among the 80, and two sym texts share the stage icon: each number once.
     int last = 0;
     for (const ChildIcon& child : kChildIcons) {
         const bool inTable = std::any_of(kIconTable.begin(), kIconTable.end(),
                                          [&](const IconEntry& icon) { return icon.number == child.number; });
         if (inTable || child.number == last) continue;
-        PrintIconLine(settings.iconFolder, out, child.number, child.bitmap);
+        PrintIconLine(folder, out, child.number, child.bitmap);
         last = child.number;
     }
+    return folder;
 }
 
 }  // namespace corvane

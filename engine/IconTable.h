@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -31,8 +32,8 @@ extern const std::array<ChildIcon, 9> kChildIcons;
 // The child icon for a sym text (exact match), else the plain waypoint's
 const ChildIcon& FindChildIcon(std::string_view sym);
 
-// Normalise the settings' icon folder with AddBackslash, then print one IC01 line per icon (and
-// per child icon of its own when icons follow the cache type)
-void WriteIconTable(RunSettings& settings, CsvWriter& out);
+// Print one IC01 line per icon (and per child icon of its own when icons follow the cache type)
+// in the settings' icon folder normalised with AddBackslash; returns that folder
+std::string WriteIconTable(const RunSettings& settings, CsvWriter& out);
 
 }  // namespace corvane

@@ -20,32 +20,31 @@ bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& si
     TextEncoder encoder(options.codePage);
     CsvWriter out(sink, encoder);
     if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
-    RunSettings settings = options;
-    WriteIconTable(settings, out);
-    result.iconFolder = settings.iconFolder;
+    result.iconFolder = WriteIconTable(options, out);
     // The waypoint being collected; each document is written whole before the next begins, so
     // that the texts ahead of the next one's first waypoint (its own name, its description)
     // never reach the last of this one.
     CacheRecord record;
     for (const auto& document : documents) {
         record.FirstWaypoint = true;
-        DisplayNode(document->document(), record, settings, out);
+        DisplayNode(document->document(), record, options, out);
         // The walk writes a waypoint when the next one begins, so the last is still pending.
-        if (!record.FirstWaypoint) WriteWaypoint(record, settings, out);
+        if (!record.FirstWaypoint) WriteWaypoint(record, options, out);
     }
     result.waypoints = out.waypoints();
     result.leftOut = out.leftOut();
     result.substituted = encoder.substituted();
-    result.codePage = OutputCodePage(options.codePage);
+    // The encoder falls back to windows-1252 where the system cannot convert into the code page asked for.
+    result.codePage = encoder.codePage();
     return out.Flush();
 }
 
-// The CSV into the sink the caller gave, or else into the file named by output.
+// The CSV into the sink the caller gave, or else into the file at the output's path.
 bool WriteOutput(const GpxDocuments& documents, const RunOptions& options, RunResult& result) {
-    if (options.sink != nullptr) return WriteCsv(documents, options, *options.sink, result);
-    SaveFile file(options.output);
+    if (options.output.sink != nullptr) return WriteCsv(documents, options, *options.output.sink, result);
+    SaveFile file(options.output.path);
     if (file.open() && WriteCsv(documents, options, file, result) && file.commit()) return true;
-    if (!file.reason().empty()) result.writeReason = options.output + ": " + file.reason();
+    result.failure = {Doing::Save, file.error(), options.output.path};
     return false;
 }
 
@@ -54,7 +53,10 @@ bool WriteOutput(const GpxDocuments& documents, const RunOptions& options, RunRe
 RunResult LoadDocument(const RunOptions& options) {
     RunResult result;
     // Only the empty string counts as missing: a name made of blanks goes on to fail its load.
-    if (options.inputs.empty() || options.inputs.front().empty() || options.output.empty()) {
+    // A sink needs no name.
+    const CsvOutput& output = options.output;
+    if (options.inputs.empty() || options.inputs.front().name.empty() ||
+        (output.sink == nullptr && output.path.empty())) {
         result.outcome = RunOutcome::NamesMissing;
         return result;
     }
@@ -64,28 +66,26 @@ RunResult LoadDocument(const RunOptions& options) {
     if (options.progress) bytesRead = [&](std::size_t bytes) { options.progress({bytes, 0}); };
     bool loaded = false;
     try {
-        loaded = LoadGpxInputs(options.inputs, options.input, documents, result.loadReason, bytesRead);
+        loaded = LoadGpxInputs(options.inputs, documents, result.failure, bytesRead);
     } catch (const std::bad_alloc&) {
         // A document larger than the memory left is one that does not load.
         documents.clear();
-        const std::string name = options.input != nullptr     ? "standard input"
-                                 : options.inputs.size() == 1 ? options.inputs.front()
-                                                              : "the GPX files";
-        result.loadReason = name + ": out of memory";
+        const std::string name = options.inputs.size() == 1 ? options.inputs.front().name : "the GPX files";
+        result.failure = {Doing::Read, std::make_error_code(std::errc::not_enough_memory), name};
     }
     if (!loaded) {
         result.outcome = RunOutcome::LoadFailed;
         return result;
     }
 
-    if (options.sink == nullptr) {
+    if (output.sink == nullptr) {
         // A file that no answer would let the run replace is refused before the question.
-        if (const std::string refused = ReplaceRefused(options.output); !refused.empty()) {
-            result.writeReason = options.output + ": " + refused;
+        if (const std::error_code refused = ReplaceRefused(output.path)) {
+            result.failure = {Doing::Save, refused, output.path};
             result.outcome = RunOutcome::WriteFailed;
             return result;
         }
-        if (OutputExists(options.output) && !(options.mayReplace && options.mayReplace(options.output))) {
+        if (OutputExists(output.path) && !(options.mayReplace && options.mayReplace(output.path))) {
             result.outcome = RunOutcome::NotReplaced;
             return result;
         }
@@ -95,7 +95,7 @@ RunResult LoadDocument(const RunOptions& options) {
     try {
         written = WriteOutput(documents, options, result);
     } catch (const std::bad_alloc&) {
-        result.writeReason = options.output + ": out of memory";
+        result.failure = {Doing::Save, std::make_error_code(std::errc::not_enough_memory), output.path};
     }
     result.outcome = written ? RunOutcome::Written : RunOutcome::WriteFailed;
     return result;

@@ -1,10 +1,11 @@
-// One conversion run, from the two file names to its outcome.
+// One conversion run, from its inputs and output to its outcome.
 #pragma once
 
+#include "Failure.h"
+#include "GpxInputs.h"
 #include "RunSettings.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ namespace corvane {
 class Sink;
 
 enum class RunOutcome {
-    NamesMissing,  // a file name was empty; nothing loaded or written
+    NamesMissing,  // the first input or the output has no name; nothing loaded or written
     LoadFailed,    // the GPX file did not load; nothing written
     NotReplaced,   // the CSV file exists and was not to be replaced; it is unchanged
     Written,       // the CSV file holds the new output
@@ -28,16 +29,17 @@ struct RunProgress {
     std::size_t waypoints = 0;
 };
 
+// Where the CSV goes: into sink when one is given, without asking, else into the file at path
+struct CsvOutput {
+    std::string path;  // txtMM
+    Sink* sink = nullptr;
+};
+
 // Everything one run reads: the settings its writers use, the files, and its hooks.
 struct RunOptions : RunSettings {
     // The GPX or zip files converted into the one CSV file, in order (txtGPX)
-    std::vector<std::string> inputs;
-    // When set, the one GPX file is read from this stream instead of the file inputs names
-    std::FILE* input = nullptr;
-    // The CSV file (txtMM); named even when a sink takes the CSV
-    std::string output;
-    // When set, the CSV goes here instead of the file named by output, without asking
-    Sink* sink = nullptr;
+    std::vector<GpxInput> inputs;
+    CsvOutput output;
     // Output code page ("windows-1252", "utf-8", ...); empty or unknown: the system's default
     std::string codePage;
     // Asked, with the CSV file's path, whether the existing file may be replaced; absent: it may not
@@ -50,12 +52,12 @@ struct RunResult {
     RunOutcome outcome = RunOutcome::NamesMissing;
     std::size_t waypoints = 0;  // WP04 lines written
     std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
-    // The icon folder as normalised by the icon table; set once the table was written
+    // The icon folder as the icon lines name it; set once the table was written
     std::optional<std::string> iconFolder;
-    std::string loadReason;       // why the GPX file did not load ("NAME: why"), else ""
-    std::string writeReason;      // why the CSV file could not be written ("NAME: why"), else ""
+    // LoadFailed, WriteFailed: why; no cause when a sink failed without saying why
+    Failure failure;
     std::size_t substituted = 0;  // characters the output code page lacks, written as "?"
-    std::string codePage;         // the output code page's name, as the "?" line names it
+    std::string codePage;         // the code page the CSV was written in, as the "?" line names it
 };
 
 // Check the names, load the GPX files, ask before replacing the CSV file, write it; nothing is

@@ -62,12 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.userName = TakeLine(input);
 
     MemorySink sink;
-    options.inputs = {"fuzz.gpx"};
-    options.output = "fuzz.csv";
-    options.sink = &sink;
-    options.input = MemoryFile(input);
+    std::FILE* gpx = MemoryFile(input);
+    options.inputs = {{"fuzz.gpx", gpx}};
+    options.output.sink = &sink;
     const RunResult result = LoadDocument(options);
-    std::fclose(options.input);
+    std::fclose(gpx);
     // Into memory, a conversion either writes or refuses the document; anything else is a fault.
     if (result.outcome != RunOutcome::Written && result.outcome != RunOutcome::LoadFailed) std::abort();
     return 0;

@@ -5,8 +5,8 @@
 #include "IconSet.h"
 #include "ReadFile.h"
 #include "SaveFile.h"
+#include "Utf8Path.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace corvane::icons {
@@ -17,8 +17,7 @@ namespace {
 std::optional<std::string> Existing(const std::string& path) {
     if (!OutputExists(path)) return std::nullopt;
     FileBytes bytes;
-    std::string error;
-    if (!ReadWholeFile(path, bytes, error)) return std::string();
+    if (ReadWholeFile(path, bytes)) return std::string();
     return std::string(bytes.data.get(), bytes.size);
 }
 
@@ -26,13 +25,12 @@ std::optional<std::string> Existing(const std::string& path) {
 
 WriteIconsResult WriteIconSet(const std::string& dir, bool replace) {
     WriteIconsResult result;
-    // Paths are UTF-8 on every system.
-    const std::filesystem::path folder(std::u8string(dir.begin(), dir.end()));
+    const std::filesystem::path folder = PathOf(dir);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder)) {
         result.outcome = WriteIconsOutcome::WriteFailed;
-        result.error = "cannot create the folder " + dir + (error ? ": " + error.message() : "");
+        result.failure = {Doing::MakeFolder, error, dir};
         return result;
     }
 
@@ -43,8 +41,7 @@ WriteIconsResult WriteIconSet(const std::string& dir, bool replace) {
     std::vector<Pending> pending;
     for (const Icon& icon : IconSet()) {
         // Named with the system's own separators throughout, as its users write paths.
-        const std::u8string native = (folder / std::string(icon.bitmap)).make_preferred().u8string();
-        std::string path(native.begin(), native.end());
+        std::string path = Utf8Of((folder / std::string(icon.bitmap)).make_preferred());
         std::string bytes = EncodeBmp(icon.image);
         const std::optional<std::string> old = Existing(path);
         if (old == bytes) {
@@ -64,12 +61,17 @@ WriteIconsResult WriteIconSet(const std::string& dir, bool replace) {
         SaveFile out(file.path);
         if (!out.open() || !out.write(file.bytes.data(), file.bytes.size()) || !out.commit()) {
             result.outcome = WriteIconsOutcome::WriteFailed;
-            result.error = "cannot write " + file.path;
+            result.failure = {Doing::Save, out.error(), file.path};
             return result;
         }
         result.written.push_back(file.path);
     }
     return result;
+}
+
+std::string WriteIconsFailure(const Failure& failure) {
+    const std::string what = failure.doing == Doing::MakeFolder ? "cannot create the folder " : "cannot write ";
+    return what + (failure.cause ? Reason(failure) : failure.path);
 }
 
 }  // namespace corvane::icons

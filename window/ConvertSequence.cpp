@@ -4,8 +4,7 @@
 
 #include "GpxProtection.h"
 #include "Messages.h"
-
-#include <filesystem>
+#include "Utf8Path.h"
 
 namespace corvane {
 namespace {
@@ -13,10 +12,8 @@ namespace {
 // path made absolute from the current folder, as the save resolves it
 std::string FullPath(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()), error);
-    if (error) return path;
-    const std::u8string text = full.u8string();
-    return std::string(text.begin(), text.end());
+    const std::filesystem::path full = std::filesystem::absolute(PathOf(path), error);
+    return error ? path : Utf8Of(full);
 }
 
 // The lines under "Complete!": the waypoints left out and the characters written as "?", each when there are any
@@ -38,14 +35,16 @@ BoxAnswer Show(MessageBoxView& boxes, const Message& message, BoxKind kind, cons
 RunResult ProtectedRun(const RunOptions& options) {
     // Unlike -o, the CSV box does not vouch for its name: a GPX or zip name there was pasted into
     // the wrong box, or chosen in the dialog by mistake.
-    const std::string refused = GpxProtection(options.inputs, options.output, false);
-    return refused.empty() ? LoadDocument(options) : WriteFailure(options.output, refused);
+    std::vector<std::string> inputs;
+    for (const GpxInput& input : options.inputs) inputs.push_back(input.name);
+    const std::error_code refused = GpxProtection(inputs, options.output.path, false);
+    return refused ? WriteFailure({Doing::Save, refused, options.output.path}) : LoadDocument(options);
 }
 
-RunResult WriteFailure(const std::string& output, const std::string& reason) {
+RunResult WriteFailure(Failure failure) {
     RunResult result;
     result.outcome = RunOutcome::WriteFailed;
-    result.writeReason = output + ": " + reason;
+    result.failure = std::move(failure);
     return result;
 }
 
@@ -59,11 +58,11 @@ void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
         Show(boxes, kMsgNamesMissing, BoxKind::Warning);
         return;
     case RunOutcome::LoadFailed:
-        Show(boxes, kMsgLoadFailed, BoxKind::Warning, result.loadReason);
+        Show(boxes, kMsgLoadFailed, BoxKind::Warning, Reason(result.failure));
         return;
     case RunOutcome::WriteFailed:
         // Nothing reached the file, so "Complete!" would be a lie.
-        Show(boxes, kMsgWriteFailed, BoxKind::Warning, result.writeReason);
+        Show(boxes, kMsgWriteFailed, BoxKind::Warning, result.failure.cause ? Reason(result.failure) : "");
         return;
     case RunOutcome::NotReplaced:
     case RunOutcome::Written:

@@ -13,8 +13,8 @@ namespace corvane {
 // write failure with why, before any question and with nothing written
 RunResult ProtectedRun(const RunOptions& options);
 
-// The write failure of a run that stopped for reason before the CSV file was written
-RunResult WriteFailure(const std::string& output, const std::string& reason);
+// The outcome of a run that stopped for failure before the CSV file was written
+RunResult WriteFailure(Failure failure);
 
 // Ask "Overwrite the existing file?" with the CSV file's full path (taken from the current folder
 // when relative) as detail; true for Yes

@@ -38,8 +38,8 @@ RunSettings ChosenSettings(FormView& view) {
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
     static_cast<RunSettings&>(options) = ChosenSettings(view);
-    options.inputs = {view.txtGPX()};
-    options.output = view.txtMM();
+    options.inputs = {{view.txtGPX()}};
+    options.output.path = view.txtMM();
     return options;
 }
 
@@ -116,9 +116,9 @@ void FormHandlers::cmdConvert_Click() {
         try {
             view_.RunOnWorker([&] { result = ProtectedRun(options); });
         } catch (const std::exception& error) {
-            result = WriteFailure(options.output, error.what());
+            result = WriteFailure({Doing::Save, Fault::Stopped, options.output.path, {}, error.what()});
         } catch (...) {
-            result = WriteFailure(options.output, "the conversion stopped unexpectedly");
+            result = WriteFailure({Doing::Save, Fault::Stopped, options.output.path});
         }
     }
     if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);

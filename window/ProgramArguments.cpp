@@ -1,7 +1,7 @@
 // The first argument is read as an option or as a file that must exist; more than one file is refused.
 #include "ProgramArguments.h"
 
-#include <filesystem>
+#include "Utf8Path.h"
 
 namespace corvane {
 
@@ -29,7 +29,7 @@ ProgramArguments ReadProgramArguments(std::span<const std::string> args) {
     if (arg == "--version") return {ProgramAction::Version, "", "corvane " CORVANE_VERSION "\n"};
     if (args.size() > 1) return {ProgramAction::Refuse, "", "Corvane opens one GPX file at a time."};
     std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(std::u8string(arg.begin(), arg.end())), error)) {
+    if (!std::filesystem::is_regular_file(PathOf(arg), error)) {
         const std::string what =
             arg.starts_with('-') ? "is not an option of corvane (see corvane --help)" : "is not an existing file";
         return {ProgramAction::Refuse, "", "'" + arg + "' " + what + "."};

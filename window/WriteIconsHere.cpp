@@ -1,10 +1,10 @@
 // The icon box's text as a folder, and the boxes that tell how writing the icons went.
 #include "WriteIconsHere.h"
 
+#include "Utf8Path.h"
 #include "WriteIconSet.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace corvane {
 namespace {
@@ -18,31 +18,26 @@ bool Blank(const std::string& text) {
 }
 
 // A box's text as a path, backslashes read as separators, in the system's own separators
-fs::path PathOf(std::string text) {
+fs::path BoxPath(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
-    return fs::path(std::u8string(text.begin(), text.end())).make_preferred();
-}
-
-std::string TextOf(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return PathOf(text).make_preferred();
 }
 
 }  // namespace
 
 std::string IconFolder(const std::string& iconBox, const std::string& csvBox) {
     if (Blank(iconBox)) return {};
-    fs::path folder = PathOf(iconBox);
+    fs::path folder = BoxPath(iconBox);
     if (!folder.is_absolute()) {
         std::error_code error;
         const fs::path base =
-            Blank(csvBox) ? fs::current_path(error) : fs::absolute(PathOf(csvBox), error).parent_path();
+            Blank(csvBox) ? fs::current_path(error) : fs::absolute(BoxPath(csvBox), error).parent_path();
         folder = base / folder;
     }
     folder = folder.lexically_normal();
     // A trailing separator names the same folder.
     if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
-    return TextOf(folder);
+    return Utf8Of(folder);
 }
 
 void WriteIconsHere(const std::string& folder, MessageBoxView& boxes) {
@@ -58,7 +53,8 @@ void WriteIconsHere(const std::string& folder, MessageBoxView& boxes) {
         result = icons::WriteIconSet(folder, true);
     }
     if (result.outcome == WriteIconsOutcome::WriteFailed) {
-        boxes.MsgBox("I could not write the icons: " + result.error, BoxKind::Warning, kTitle, {});
+        boxes.MsgBox("I could not write the icons: " + icons::WriteIconsFailure(result.failure), BoxKind::Warning,
+                     kTitle, {});
         return;
     }
     boxes.MsgBox("Corvane's icons are in " + folder + ": " + std::to_string(result.written.size()) + " written, " +

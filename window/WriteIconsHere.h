@@ -12,8 +12,8 @@ namespace corvane {
 // folder without a CSV file; "" for an empty box
 std::string IconFolder(const std::string& iconBox, const std::string& csvBox);
 
-// Write the icon set into folder, asking before replacing different files, and tell the outcome in
-// a box; a folder of "" is refused with a box that asks the user to name one
+// Write the icon set into folder (refused with a box when it is ""), asking before replacing
+// different files; tells the outcome in a box
 void WriteIconsHere(const std::string& folder, MessageBoxView& boxes);
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 // A GPX file read into memory once and parsed in place into a DOM tree.
 #pragma once
 
+#include "Failure.h"
 #include "ReadFile.h"
 
 #include <pugixml.hpp>
@@ -15,8 +16,8 @@ namespace corvane {
 // The document does not load when the file is missing, unreadable or empty, when the
 // parser reports an error, or when it holds more than one top-level element. Files that
 // are damaged but readable (an unescaped "&", an HTML entity) load as the parser reads them.
-// After a failed load, error() says why in words a user can act on: the system's reason,
-// "the file is empty", "not an XML file", or "line L, column C: " and what broke there.
+// After a failed load, failure() says why: the file is empty, is no XML, or where the XML
+// breaks and what broke there.
 class GpxDocument {
 public:
     // Reads the same bytes again; parsing in place overwrites them, and a failure's line and
@@ -30,16 +31,18 @@ public:
 
     // The document node, whose children are the top-level nodes; empty before a load
     pugi::xml_node document() const { return doc_; }
-    // Why the last load failed, or "" after a successful one
-    const std::string& error() const { return error_; }
+    // Why the last load failed; no cause after a successful one
+    const Failure& failure() const { return failure_; }
 
 private:
-    // "line L, column C: what" for a failure at offset in the bytes the parser was given
-    static std::string Where(std::ptrdiff_t offset, std::string_view what, const Reread& original);
+    // Fail with what broke at offset in the bytes the parser was given; false
+    bool Broken(std::ptrdiff_t offset, std::string_view what, const Reread& original);
+    // Fail with cause; false
+    bool Fail(std::error_code cause);
 
     std::unique_ptr<char[]> buffer_;  // the parsed tree points into it
     pugi::xml_document doc_;
-    std::string error_;
+    Failure failure_;
 };
 
 // A Reread that gives a copy of text each time

@@ -1,4 +1,4 @@
-// Reading a whole GPX file or stream into memory: the one place that opens files for reading.
+// Reading a whole GPX file or stream into memory, as rules over the platform's read primitives.
 #pragma once
 
 #include <cstdint>
@@ -26,13 +26,10 @@ using ReadProgress = std::function<void(std::size_t)>;
 // can be shown while it is read, not only once it has been
 inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 
-// The words for a failure to read: the C library's, except for a file another program holds
-std::string ReadReason(const std::error_code& error);
+// Read the whole file at path (UTF-8); the cause when it cannot be read, else none
+std::error_code ReadWholeFile(const std::string& path, FileBytes& bytes, const ReadProgress& progress = {});
 
-// Read the whole file at path (UTF-8); false with the reason in error when it cannot be read
-bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress = {});
-
-// Read everything left in an open stream; false with the reason in error when that fails
-bool ReadWholeStream(std::FILE* stream, FileBytes& bytes, std::string& error, const ReadProgress& progress = {});
+// Read everything left in an open stream; the cause when that fails, else none
+std::error_code ReadWholeStream(std::FILE* stream, FileBytes& bytes, const ReadProgress& progress = {});
 
 }  // namespace corvane

@@ -1,17 +1,13 @@
 // Saving, the same on every system: a temporary file beside the target, the order of the
-// commit, writing in place, clean-up, retries and the reasons; the system calls are in
-// SaveFileSystem.
+// commit, writing in place, clean-up, retries and the causes; the system calls are reached
+// through SaveFileSystem's table.
 #include "SaveFile.h"
 
-#include "SaveFileSystem.h"
-#include "SystemError.h"
 #include "Utf8Continuation.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
-#include <thread>
 
 namespace corvane {
 namespace {
@@ -21,10 +17,13 @@ using savefs::Kind;
 // The clean-up waits while this lives, so that it never meets a file half created or moved.
 class CleanupHeld {
 public:
-    CleanupHeld() { savefs::HoldCleanup(); }
-    ~CleanupHeld() { savefs::ReleaseCleanup(); }
+    explicit CleanupHeld(const savefs::Operations& fs) : fs_(fs) { fs_.HoldCleanup(); }
+    ~CleanupHeld() { fs_.ReleaseCleanup(); }
     CleanupHeld(const CleanupHeld&) = delete;
     CleanupHeld& operator=(const CleanupHeld&) = delete;
+
+private:
+    const savefs::Operations& fs_;
 };
 
 std::error_code Code(std::errc error) {
@@ -41,18 +40,18 @@ bool Passing(const std::error_code& error) {
 // Run step with the clean-up held until it succeeds or fails for a reason time will not mend,
 // for about two seconds in all. The clean-up is free between tries, so Ctrl-C is not held up.
 template <class Step>
-std::error_code Retried(Step step) {
+std::error_code Retried(const savefs::Operations& fs, Step step) {
     using std::chrono::milliseconds;
     milliseconds delay{10}, left{2000};
     for (;;) {
         std::error_code error;
         {
-            CleanupHeld held;
+            CleanupHeld held(fs);
             error = step();
         }
         if (!error || !Passing(error) || left.count() <= 0) return error;
         const milliseconds wait = std::min(delay, left);
-        std::this_thread::sleep_for(wait);
+        fs.Pause(wait);
         left -= wait;
         delay *= 2;
     }
@@ -65,41 +64,6 @@ std::pair<std::string, std::string> SplitName(const std::string& path) {
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
-// The words for a failure, the same on every system.
-std::string Words(const std::error_code& error) {
-    if (error.category() != std::generic_category()) return error.message();
-    switch (static_cast<std::errc>(error.value())) {
-    case std::errc::device_or_resource_busy:
-    case std::errc::text_file_busy:
-        return kInUseReason;
-    case std::errc::read_only_file_system:
-        return "the file is read-only";
-    case std::errc::permission_denied:
-    case std::errc::operation_not_permitted:
-        return "access is denied";
-    case std::errc::no_such_file_or_directory:
-    case std::errc::not_a_directory:
-        return "the folder does not exist";
-    case std::errc::is_a_directory:
-        return "the name is a folder";
-    case std::errc::no_space_on_device:
-    case std::errc::file_too_large:
-        return "the disk is full";
-    case std::errc::io_error:
-    case std::errc::no_such_device_or_address:
-    case std::errc::no_such_device:
-        return "the device reported an error";
-    case std::errc::filename_too_long:
-        return "the name is too long";
-    case std::errc::invalid_argument:
-        return "the name is not allowed";
-    case std::errc::not_enough_memory:
-        return "out of memory";
-    default:
-        return error.message();
-    }
-}
-
 // Why a target with these facts may not be saved over, or no error
 std::error_code Refusal(const savefs::Facts& facts) {
     if (facts.kind == Kind::Folder) return Code(std::errc::is_a_directory);
@@ -109,7 +73,7 @@ std::error_code Refusal(const savefs::Facts& facts) {
 
 }  // namespace
 
-SaveFile::SaveFile(std::string path) : target_(savefs::Resolved(path)) {}
+SaveFile::SaveFile(std::string path, const savefs::Operations& system) : fs_(system), target_(fs_.Resolved(path)) {}
 
 SaveFile::~SaveFile() {
     discard();
@@ -120,15 +84,11 @@ bool SaveFile::fail(std::error_code error) {
     return false;
 }
 
-std::string SaveFile::reason() const {
-    return error_ ? Words(error_) : "";
-}
-
 bool SaveFile::open() {
-    const savefs::Facts facts = savefs::Inspect(target_);
+    const savefs::Facts facts = fs_.Inspect(target_);
     if (const std::error_code refused = Refusal(facts)) return fail(refused);
     if (facts.kind == Kind::Device) {
-        const std::error_code error = savefs::OpenExisting(target_, file_);
+        const std::error_code error = fs_.OpenExisting(target_, file_);
         return !error || fail(error);
     }
     const std::error_code created = createTemp();
@@ -136,7 +96,7 @@ bool SaveFile::open() {
     // No temporary file beside it, but the file itself may be written: the contents gather in
     // memory and replace the old ones at commit.
     if (facts.kind == Kind::Missing) return fail(created);
-    const std::error_code opened = savefs::OpenExisting(target_, file_);
+    const std::error_code opened = fs_.OpenExisting(target_, file_);
     if (opened) return fail(opened);
     buffered_ = true;
     return true;
@@ -147,9 +107,9 @@ bool SaveFile::open() {
 // target's name fits. The clean-up knows the name before the file exists.
 std::error_code SaveFile::createTemp() {
     auto [folder, base] = SplitName(target_);
-    const std::size_t longest = savefs::NameLimit(folder);
+    const std::size_t longest = fs_.NameLimit(folder);
     constexpr std::size_t kAdded = 18;  // "." before the name, ".corvane-" and 8 hex digits after it
-    while (!base.empty() && savefs::NameLength(base) + kAdded > longest) {
+    while (!base.empty() && fs_.NameLength(base) + kAdded > longest) {
         // One whole character goes: its continuation bytes, then its first byte.
         while (!base.empty() && IsUtf8Continuation(base.back())) base.pop_back();
         if (!base.empty()) base.pop_back();
@@ -157,17 +117,17 @@ std::error_code SaveFile::createTemp() {
     std::random_device seed;
     std::mt19937 random(seed());
     std::error_code error;
-    CleanupHeld held;
+    CleanupHeld held(fs_);
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
         temp_ = folder + "." + base + ".corvane-" + suffix;
-        savefs::WatchForCleanup(temp_);
-        error = savefs::CreateNew(temp_, file_);
+        fs_.WatchForCleanup(temp_);
+        error = fs_.CreateNew(temp_, file_);
         if (error != std::errc::file_exists) break;
     }
     if (error) {
-        savefs::UnwatchForCleanup();
+        fs_.UnwatchForCleanup();
         temp_.clear();
     }
     return error;
@@ -180,7 +140,7 @@ bool SaveFile::write(const char* data, std::size_t size) {
         pending_.append(data, size);
         return true;
     }
-    const std::error_code error = savefs::Write(file_, data, size);
+    const std::error_code error = fs_.Write(file_, data, size);
     return !error || fail(error);
 }
 
@@ -191,13 +151,13 @@ bool SaveFile::commit() {
     }
     std::error_code error;
     if (buffered_) {
-        error = savefs::Truncate(file_);
-        if (!error) error = savefs::Write(file_, pending_.data(), pending_.size());
-        if (!error) error = savefs::Sync(file_);
+        error = fs_.Truncate(file_);
+        if (!error) error = fs_.Write(file_, pending_.data(), pending_.size());
+        if (!error) error = fs_.Sync(file_);
     } else if (!temp_.empty()) {
-        error = savefs::Sync(file_);
+        error = fs_.Sync(file_);
     }
-    const std::error_code closed = savefs::Close(file_);
+    const std::error_code closed = fs_.Close(file_);
     file_ = savefs::kNoFile;
     if (!error) error = closed;
     if (!error && !temp_.empty()) error = moveIntoPlace();
@@ -210,15 +170,15 @@ bool SaveFile::commit() {
 
 // The temporary file over the target, keeping the target's permissions or attributes.
 std::error_code SaveFile::moveIntoPlace() {
-    savefs::KeepAttributes(target_, temp_);
-    const std::error_code error = Retried([this] {
-        const std::error_code moved = savefs::Replace(temp_, target_);
-        if (!moved) savefs::UnwatchForCleanup();
+    fs_.KeepAttributes(target_, temp_);
+    const std::error_code error = Retried(fs_, [this] {
+        const std::error_code moved = fs_.Replace(temp_, target_);
+        if (!moved) fs_.UnwatchForCleanup();
         return moved;
     });
     if (error) return recheck(error);
     temp_.clear();
-    savefs::SyncFolderOf(target_);
+    fs_.SyncFolderOf(target_);
     return {};
 }
 
@@ -226,29 +186,29 @@ std::error_code SaveFile::moveIntoPlace() {
 // access denied; a second look at both files tells which.
 std::error_code SaveFile::recheck(std::error_code error) const {
     if (error != std::errc::permission_denied) return error;
-    if (savefs::Inspect(target_).readOnly) return Code(std::errc::read_only_file_system);
-    if (savefs::HeldByAnother(target_) || savefs::HeldByAnother(temp_)) return Code(std::errc::device_or_resource_busy);
+    if (fs_.Inspect(target_).readOnly) return Code(std::errc::read_only_file_system);
+    if (fs_.HeldByAnother(target_) || fs_.HeldByAnother(temp_)) return Code(std::errc::device_or_resource_busy);
     return error;
 }
 
 void SaveFile::discard() {
-    if (file_ != savefs::kNoFile) (void)savefs::Close(file_);
+    if (file_ != savefs::kNoFile) (void)fs_.Close(file_);
     file_ = savefs::kNoFile;
     if (temp_.empty()) return;
-    (void)Retried([this] { return savefs::Remove(temp_); });
-    CleanupHeld held;
-    savefs::UnwatchForCleanup();
+    (void)Retried(fs_, [this] { return fs_.Remove(temp_); });
+    CleanupHeld held(fs_);
+    fs_.UnwatchForCleanup();
     temp_.clear();
 }
 
 bool OutputExists(const std::string& path) {
-    const Kind kind = savefs::Inspect(path).kind;
+    const Kind kind = savefs::System().Inspect(path).kind;
     return kind != Kind::Missing && kind != Kind::Folder;
 }
 
-std::string ReplaceRefused(const std::string& path) {
-    const std::error_code refused = Refusal(savefs::Inspect(savefs::Resolved(path)));
-    return refused ? Words(refused) : "";
+std::error_code ReplaceRefused(const std::string& path) {
+    const savefs::Operations& fs = savefs::System();
+    return Refusal(fs.Inspect(fs.Resolved(path)));
 }
 
 }  // namespace corvane

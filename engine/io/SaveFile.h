@@ -1,6 +1,7 @@
 // Replaces a file only once its new contents are completely on disk; paths are UTF-8.
 #pragma once
 
+#include "SaveFileSystem.h"
 #include "Sink.h"
 
 #include <cstdint>
@@ -16,10 +17,11 @@ namespace corvane {
 // /dev/null or NUL, a pipe) is written in place, since it cannot be replaced by moving; so is a
 // writable file where no temporary file can be created, its new contents held in memory until
 // commit(). A move or removal that another program blocks for a moment is tried again for
-// about two seconds. Every failure keeps its reason.
+// about two seconds. Every failure keeps its cause.
 class SaveFile : public Sink {
 public:
-    explicit SaveFile(std::string path);
+    // A save to path through the file system's operations (a test's own table makes them fail)
+    explicit SaveFile(std::string path, const savefs::Operations& system = savefs::System());
     ~SaveFile() override;
     SaveFile(const SaveFile&) = delete;
     SaveFile& operator=(const SaveFile&) = delete;
@@ -29,8 +31,8 @@ public:
     bool write(const char* data, std::size_t size) override;
     // Flush, close and move the new contents into place; false when any step failed
     bool commit();
-    // Why the save failed ("the file is read-only"), the same words on every system; "" before any failure
-    std::string reason() const;
+    // Why the save failed (read_only_file_system ...), the same codes on every system; none before any failure
+    std::error_code error() const { return error_; }
 
 private:
     // Keep the first failure; returns false
@@ -41,6 +43,7 @@ private:
     std::error_code recheck(std::error_code error) const;
     void discard();
 
+    const savefs::Operations& fs_;
     std::string target_;
     std::string temp_;         // empty when writing in place
     std::intptr_t file_ = -1;  // the file being written
@@ -52,8 +55,8 @@ private:
 // True when path names something a save would replace or write into: anything but a folder
 bool OutputExists(const std::string& path);
 
-// Why a save to path would be refused whatever the user answers ("the file is read-only", "the
-// name is a folder"), or "" when it may go ahead; asked before asking whether to replace a file
-std::string ReplaceRefused(const std::string& path);
+// Why a save to path would be refused whatever the user answers (the file is read-only, the name
+// is a folder), or none when it may go ahead; asked before asking whether to replace a file
+std::error_code ReplaceRefused(const std::string& path);
 
 }  // namespace corvane

@@ -1,7 +1,8 @@
-// The file-system operations a save is built from, one implementation per platform (posix/,
-// windows/); when and in which order they run is decided once, by SaveFile. Paths are UTF-8.
+// The file-system operations a save is built from, one table per platform (posix/, windows/);
+// when and in which order they run is decided once, by SaveFile. Paths are UTF-8.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -25,46 +26,55 @@ struct Facts {
     bool readOnly = false;
 };
 
-// The file path names once symbolic links are followed; path when it names nothing yet
-std::string Resolved(const std::string& path);
-// What path names
-Facts Inspect(const std::string& path);
-// True when another program holds the file open so that it can be neither replaced nor removed
-bool HeldByAnother(const std::string& path);
+// The operations, each a function of the platform's own. A test hands SaveFile a table of its own
+// to make any step fail, as SQLite's test file systems do.
+struct Operations {
+    // The file path names once symbolic links are followed; path when it names nothing yet
+    std::string (*Resolved)(const std::string& path);
+    // What path names
+    Facts (*Inspect)(const std::string& path);
+    // True when another program holds the file open so that it can be neither replaced nor removed
+    bool (*HeldByAnother)(const std::string& path);
 
-// The longest name a file in folder may have ("" is the current folder), in NameLength's units
-std::size_t NameLimit(const std::string& folder);
-// The length of a file name in the units the system limits: bytes or UTF-16 units
-std::size_t NameLength(std::string_view name);
+    // The longest name a file in folder may have ("" is the current folder), in NameLength's units
+    std::size_t (*NameLimit)(const std::string& folder);
+    // The length of a file name in the units the system limits: bytes or UTF-16 units
+    std::size_t (*NameLength)(std::string_view name);
 
-// Create a new file at path for writing; file_exists when there is one already
-std::error_code CreateNew(const std::string& path, File& file);
-// Open the existing file at path for writing, without emptying it
-std::error_code OpenExisting(const std::string& path, File& file);
-// Write all of size bytes
-std::error_code Write(File file, const char* data, std::size_t size);
-// Wait until everything written is on the disk
-std::error_code Sync(File file);
-// Empty a file opened by OpenExisting and nothing written to it yet
-std::error_code Truncate(File file);
-std::error_code Close(File file);
+    // Create a new file at path for writing; file_exists when there is one already
+    std::error_code (*CreateNew)(const std::string& path, File& file);
+    // Open the existing file at path for writing, without emptying it
+    std::error_code (*OpenExisting)(const std::string& path, File& file);
+    // Write all of size bytes
+    std::error_code (*Write)(File file, const char* data, std::size_t size);
+    // Wait until everything written is on the disk
+    std::error_code (*Sync)(File file);
+    // Empty a file opened by OpenExisting and nothing written to it yet
+    std::error_code (*Truncate)(File file);
+    std::error_code (*Close)(File file);
 
-// Give the file at to the permissions, owner or attributes of the file at from, where allowed
-void KeepAttributes(const std::string& from, const std::string& to);
-// Move the file at from over the file at to in one step; to is unchanged when this fails
-std::error_code Replace(const std::string& from, const std::string& to);
-// Remove the file at path
-std::error_code Remove(const std::string& path);
-// Make a finished Replace into the folder of path survive a crash
-void SyncFolderOf(const std::string& path);
+    // Give the file at to the permissions, owner or attributes of the file at from, where allowed
+    void (*KeepAttributes)(const std::string& from, const std::string& to);
+    // Move the file at from over the file at to in one step; to is unchanged when this fails
+    std::error_code (*Replace)(const std::string& from, const std::string& to);
+    // Remove the file at path
+    std::error_code (*Remove)(const std::string& path);
+    // Make a finished Replace into the folder of path survive a crash
+    void (*SyncFolderOf)(const std::string& path);
+    // Wait before trying a step again
+    void (*Pause)(std::chrono::milliseconds time);
 
-// The program's end from outside (a signal, a console event) removes the file named by
-// WatchForCleanup, then ends the program as it would have ended. The handlers are in place
-// before WatchForCleanup returns. Call both with the clean-up held.
-void WatchForCleanup(const std::string& path);
-void UnwatchForCleanup();
-// While held, that removal waits, so it never meets a file half created, moved or removed
-void HoldCleanup();
-void ReleaseCleanup();
+    // The program's end from outside (a signal, a console event) removes the file named by
+    // WatchForCleanup, then ends the program as it would have ended. The handlers are in place
+    // before WatchForCleanup returns. Call both with the clean-up held.
+    void (*WatchForCleanup)(const std::string& path);
+    void (*UnwatchForCleanup)();
+    // While held, that removal waits, so it never meets a file half created, moved or removed
+    void (*HoldCleanup)();
+    void (*ReleaseCleanup)();
+};
+
+// The system's own operations
+const Operations& System();
 
 }  // namespace corvane::savefs

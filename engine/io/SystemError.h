@@ -9,7 +9,4 @@ namespace corvane {
 // value of the same meaning where there is one (so callers test one set of codes), else as itself
 std::error_code LastSystemError();
 
-// How reading and writing both describe a file that another program holds open
-inline constexpr const char* kInUseReason = "the file is being used by another program";
-
 }  // namespace corvane

@@ -2,6 +2,7 @@
 // implementation per build: libzip/, or nozip/ where the build has no zip library.
 #pragma once
 
+#include "Failure.h"
 #include "ReadFile.h"
 
 #include <cstdint>
@@ -11,11 +12,6 @@
 
 namespace corvane {
 
-// True when bytes begin as a zip file does: a local entry, or the end record of an empty archive
-inline bool LooksLikeZip(std::string_view bytes) {
-    return bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06");
-}
-
 // A file entry: its name (UTF-8; a name without the zip format's UTF-8 flag is read as code
 // page 437) and the size its header declares once inflated
 struct ZipEntry {
@@ -23,11 +19,11 @@ struct ZipEntry {
     std::uint64_t size = 0;
 };
 
-// The archive's file entries, in archive order; false with the reason when it does not open
-bool ZipEntries(std::string_view archive, std::vector<ZipEntry>& entries, std::string& error);
+// The archive's file entries, in archive order; false with the cause when it does not open
+bool ZipEntries(std::string_view archive, std::vector<ZipEntry>& entries, Failure& failure);
 
 // Read the entry called name, never more than the size its header declares; false with the
-// reason when it cannot be read or holds more or fewer bytes
-bool ReadZipEntry(std::string_view archive, const std::string& name, FileBytes& bytes, std::string& error);
+// cause when it cannot be read or holds more or fewer bytes
+bool ReadZipEntry(std::string_view archive, const std::string& name, FileBytes& bytes, Failure& failure);
 
 }  // namespace corvane

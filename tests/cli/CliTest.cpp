@@ -111,7 +111,6 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         {{gpx, csv}, 3, "", csv + " exists and was not replaced; --force replaces it.\n", ""},
         {{"--force", gpx, gpx}, 1, "", "corvane-cli: '" + gpx + "' is a GPX or zip file, not a CSV file to write; "
          "name the CSV file with -o CSV\n" + help, ""},
-        {{"--force", gpx, "/dev/full"}, 4, "", writeFailed + "corvane-cli: /dev/full: the disk is full\n", ""},
         // Refused before the question, so no word of --force, which could not help.
         {{gpx, readOnly}, 4, "", writeFailed + "corvane-cli: " + readOnly + ": the file is read-only\n", ""},
         {{"--version", "--bogus"}, 0, "corvane-cli " CORVANE_VERSION "\n", "", ""},

@@ -24,7 +24,7 @@ TEST(LoadReason, SaysWhatBrokeAndWhere) {
     for (const auto& c : cases) {
         GpxDocument document;
         EXPECT_FALSE(document.LoadBytes(c.bytes)) << c.bytes;
-        EXPECT_EQ(document.error(), c.reason) << c.bytes;
+        EXPECT_EQ(Words(document.failure()), c.reason) << c.bytes;
     }
 }
 

@@ -27,13 +27,14 @@ std::string Gpx(const std::string& name) {
 }
 
 // The name of each document's first waypoint, in load order, or why the inputs did not load
-std::string Loaded(const std::vector<std::string>& inputs, std::uint64_t zipLimit = kZipLimit) {
+std::string Loaded(const std::vector<GpxInput>& inputs, std::uint64_t zipLimit = kZipLimit) {
     GpxDocuments documents;
-    std::string reason;
-    if (!LoadGpxInputs(inputs, nullptr, documents, reason, {}, zipLimit)) return reason;
+    Failure failure;
+    if (!LoadGpxInputs(inputs, documents, failure, {}, zipLimit)) return Reason(failure);
+    std::string names;
     for (const auto& document : documents)
-        reason += document->document().first_child().first_child().child_value("name");
-    return reason;
+        names += document->document().first_child().first_child().child_value("name");
+    return names;
 }
 
 // Every GPX entry in turn, or why not, the entry named as the zip format reads its name.
@@ -55,12 +56,12 @@ TEST(ZipInput, EveryGpxEntryInTurnOrWhyNot) {
     std::string bytes = testing::ReadFile(dos);
     for (std::size_t at; (at = bytes.find("@@t@@")) != std::string::npos;) bytes.replace(at, 5, "\xC3\xA9t\xC3\xA9");
     dir.Write("dos.zip", bytes);
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{plain, pq}, "PCWAB"},  // each caches file before its waypoints, then name order
-        {{none}, none + ": holds no GPX file"},
-        {{bad}, bad + ": 1-wpts.gpx: line 2, column 3: end tag does not match"},
-        {{cut}, cut + ": Not a zip archive"},
-        {{dos}, dos + ": ├⌐t├⌐.gpx: line 2, column 3: end tag does not match"},
+    const std::pair<std::vector<GpxInput>, std::string> rows[] = {
+        {{{plain}, {pq}}, "PCWAB"},  // each caches file before its waypoints, then name order
+        {{{none}}, none + ": holds no GPX file"},
+        {{{bad}}, bad + ": 1-wpts.gpx: line 2, column 3: end tag does not match"},
+        {{{cut}}, cut + ": Not a zip archive"},
+        {{{dos}}, dos + ": ├⌐t├⌐.gpx: line 2, column 3: end tag does not match"},
     };
     for (const auto& [inputs, expected] : rows) EXPECT_EQ(Loaded(inputs), expected);
 }
@@ -75,9 +76,9 @@ TEST(ZipInput, GpxFarLargerThanItsZipIsRefusedBeforeInflating) {
     for (unsigned seed = 1; letters.size() < 5000; seed = seed * 1103515245 + 12345)
         letters += static_cast<char>('a' + (seed >> 16) % 26);
     WriteZip(real, {{"r.gpx", "<gpx><!--" + letters + "--><wpt><name>R</name></wpt></gpx>"}});
-    EXPECT_EQ(Loaded({bomb}, 1000), bomb + ": the GPX files in it are too large to convert (0.1 GB)");
-    EXPECT_EQ(Loaded({bomb}, 200'000), "A");
-    EXPECT_EQ(Loaded({real}, 1000), "R");
+    EXPECT_EQ(Loaded({{bomb}}, 1000), bomb + ": the GPX files in it are too large to convert (0.1 GB)");
+    EXPECT_EQ(Loaded({{bomb}}, 200'000), "A");
+    EXPECT_EQ(Loaded({{real}}, 1000), "R");
 }
 
 }  // namespace

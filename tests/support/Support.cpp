@@ -3,6 +3,7 @@
 
 #include "LoadDocument.h"
 #include "Sink.h"
+#include "Utf8Path.h"
 
 #include <algorithm>
 #include <fstream>
@@ -11,19 +12,6 @@
 #include <stdexcept>
 
 namespace corvane::testing {
-namespace {
-
-// Paths are UTF-8 text in Corvane; Windows would read a plain string in its ANSI code page.
-std::filesystem::path PathOf(std::string_view utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string TextOf(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-}  // namespace
 
 TempDir::TempDir() {
     const std::filesystem::path base = std::filesystem::temp_directory_path();
@@ -42,7 +30,7 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::path(const std::string& name) const {
-    return TextOf(dir_ / PathOf(name));
+    return Utf8Of(dir_ / PathOf(name));
 }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
@@ -54,7 +42,7 @@ std::string TempDir::Write(const std::string& name, std::string_view bytes) cons
 std::vector<std::string> TempDir::entries() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir_))
-        names.push_back(TextOf(entry.path().filename()));
+        names.push_back(Utf8Of(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -90,9 +78,8 @@ std::string Convert(std::string_view gpx, const RunSettings& settings, const std
     MemorySink sink;
     RunOptions options;
     static_cast<RunSettings&>(options) = settings;
-    options.inputs = {dir.Write("in.gpx", gpx)};
-    options.output = dir.path("out.csv");
-    options.sink = &sink;
+    options.inputs = {{dir.Write("in.gpx", gpx)}};
+    options.output.sink = &sink;
     options.codePage = codePage;
     const RunResult run = LoadDocument(options);
     if (result != nullptr) *result = run;

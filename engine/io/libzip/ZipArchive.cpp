@@ -18,14 +18,20 @@ struct CloseArchive {
 };
 using Archive = std::unique_ptr<zip_t, CloseArchive>;
 
-// The archive over bytes, which must outlive it; null with the reason when it does not open
-Archive OpenArchive(std::string_view bytes, std::string& error) {
+// The zip library's own words for why it failed
+void Unreadable(Failure& failure, const char* words) {
+    failure.cause = Fault::ZipUnreadable;
+    failure.detail = words;
+}
+
+// The archive over bytes, which must outlive it; null with the cause when it does not open
+Archive OpenArchive(std::string_view bytes, Failure& failure) {
     zip_error_t status;
     zip_error_init(&status);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &status);
     zip_t* archive = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &status) : nullptr;
     if (archive == nullptr) {
-        error = zip_error_strerror(&status);
+        Unreadable(failure, zip_error_strerror(&status));
         if (source != nullptr) zip_source_free(source);
     }
     zip_error_fini(&status);
@@ -46,8 +52,8 @@ zip_int64_t Locate(zip_t* archive, const std::string& name) {
 
 }  // namespace
 
-bool ZipEntries(std::string_view bytes, std::vector<ZipEntry>& entries, std::string& error) {
-    const Archive archive = OpenArchive(bytes, error);
+bool ZipEntries(std::string_view bytes, std::vector<ZipEntry>& entries, Failure& failure) {
+    const Archive archive = OpenArchive(bytes, failure);
     if (!archive) return false;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -60,8 +66,8 @@ bool ZipEntries(std::string_view bytes, std::vector<ZipEntry>& entries, std::str
     return true;
 }
 
-bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& entry, std::string& error) {
-    const Archive archive = OpenArchive(bytes, error);
+bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& entry, Failure& failure) {
+    const Archive archive = OpenArchive(bytes, failure);
     if (!archive) return false;
     zip_stat_t stat;
     zip_file_t* file = nullptr;
@@ -69,7 +75,7 @@ bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& en
     if (index < 0 || zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
         (stat.valid & ZIP_STAT_SIZE) == 0 ||
         (file = zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(index), 0)) == nullptr) {
-        error = zip_strerror(archive.get());
+        Unreadable(failure, zip_strerror(archive.get()));
         return false;
     }
     // One byte more than the entry claims, so that an entry longer than its size is noticed;
@@ -86,7 +92,8 @@ bool ReadZipEntry(std::string_view bytes, const std::string& name, FileBytes& en
         entry.size += static_cast<std::size_t>(got);
     }
     const bool complete = got == 0 && entry.size == stat.size;
-    if (!complete) error = got < 0 ? zip_file_strerror(file) : "the entry's size is wrong";
+    if (!complete && got < 0) Unreadable(failure, zip_file_strerror(file));
+    if (!complete && got >= 0) failure.cause = Fault::ZipEntrySize;
     zip_fclose(file);
     return complete;
 }

@@ -2,17 +2,14 @@
 #include "ZipArchive.h"
 
 namespace corvane {
-namespace {
-constexpr char kNoZip[] = "this build of Corvane cannot read zip files";
-}
 
-bool ZipEntries(std::string_view, std::vector<ZipEntry>&, std::string& error) {
-    error = kNoZip;
+bool ZipEntries(std::string_view, std::vector<ZipEntry>&, Failure& failure) {
+    failure.cause = Fault::NoZipSupport;
     return false;
 }
 
-bool ReadZipEntry(std::string_view, const std::string&, FileBytes&, std::string& error) {
-    error = kNoZip;
+bool ReadZipEntry(std::string_view, const std::string&, FileBytes&, Failure& failure) {
+    failure.cause = Fault::NoZipSupport;
     return false;
 }
 

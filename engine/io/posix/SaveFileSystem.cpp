@@ -13,6 +13,7 @@
 #include <climits>
 #include <csignal>
 #include <iterator>
+#include <thread>
 
 namespace corvane {
 namespace savefs {
@@ -50,8 +51,6 @@ void RemoveTempAndEnd(int signal) {
     std::signal(signal, SIG_DFL);
     ::raise(signal);
 }
-
-}  // namespace
 
 // A link to nothing names the file it points to, which the save then creates.
 std::string Resolved(const std::string& path) {
@@ -145,6 +144,10 @@ void SyncFolderOf(const std::string& path) {
     ::close(dir);
 }
 
+void Pause(std::chrono::milliseconds time) {
+    std::this_thread::sleep_for(time);
+}
+
 // Signals someone else handles or ignores (nohup) stay theirs.
 void WatchForCleanup(const std::string& path) {
     if (path.size() >= sizeof gTempPath) return;
@@ -180,6 +183,35 @@ void HoldCleanup() {
 
 void ReleaseCleanup() {
     pthread_sigmask(SIG_SETMASK, &gUnheld, nullptr);
+}
+
+}  // namespace
+
+const Operations& System() {
+    // Named, since most of the operations share a type.
+    static constexpr Operations kSystem{
+        .Resolved = Resolved,
+        .Inspect = Inspect,
+        .HeldByAnother = HeldByAnother,
+        .NameLimit = NameLimit,
+        .NameLength = NameLength,
+        .CreateNew = CreateNew,
+        .OpenExisting = OpenExisting,
+        .Write = Write,
+        .Sync = Sync,
+        .Truncate = Truncate,
+        .Close = Close,
+        .KeepAttributes = KeepAttributes,
+        .Replace = Replace,
+        .Remove = Remove,
+        .SyncFolderOf = SyncFolderOf,
+        .Pause = Pause,
+        .WatchForCleanup = WatchForCleanup,
+        .UnwatchForCleanup = UnwatchForCleanup,
+        .HoldCleanup = HoldCleanup,
+        .ReleaseCleanup = ReleaseCleanup,
+    };
+    return kSystem;
 }
 
 }  // namespace savefs

@@ -49,8 +49,6 @@ BOOL WINAPI RemoveTempOnEnd(DWORD) {
     return FALSE;
 }
 
-}  // namespace
-
 std::string Resolved(const std::string& path) {
     const HANDLE handle = OpenShared(path, 0);
     if (handle == INVALID_HANDLE_VALUE) return path;
@@ -175,6 +173,10 @@ std::error_code Remove(const std::string& path) {
 // MOVEFILE_WRITE_THROUGH has already waited for the move to reach the disk.
 void SyncFolderOf(const std::string&) {}
 
+void Pause(std::chrono::milliseconds time) {
+    Sleep(static_cast<DWORD>(time.count()));
+}
+
 void WatchForCleanup(const std::string& path) {
     static const bool registered = SetConsoleCtrlHandler(RemoveTempOnEnd, TRUE) != 0;
     if (registered) gTempPath = WidePath(path);
@@ -190,6 +192,35 @@ void HoldCleanup() {
 
 void ReleaseCleanup() {
     gTempMutex.unlock();
+}
+
+}  // namespace
+
+const Operations& System() {
+    // Named, since most of the operations share a type.
+    static constexpr Operations kSystem{
+        .Resolved = Resolved,
+        .Inspect = Inspect,
+        .HeldByAnother = HeldByAnother,
+        .NameLimit = NameLimit,
+        .NameLength = NameLength,
+        .CreateNew = CreateNew,
+        .OpenExisting = OpenExisting,
+        .Write = Write,
+        .Sync = Sync,
+        .Truncate = Truncate,
+        .Close = Close,
+        .KeepAttributes = KeepAttributes,
+        .Replace = Replace,
+        .Remove = Remove,
+        .SyncFolderOf = SyncFolderOf,
+        .Pause = Pause,
+        .WatchForCleanup = WatchForCleanup,
+        .UnwatchForCleanup = UnwatchForCleanup,
+        .HoldCleanup = HoldCleanup,
+        .ReleaseCleanup = ReleaseCleanup,
+    };
+    return kSystem;
 }
 
 }  // namespace savefs

@@ -1,10 +1,29 @@
-// The system's code page on POSIX systems: from the language of the locale variables.
+// The code page on POSIX systems: the system's follows the locale, and where the C library cannot
+// convert into the one asked for, the CSV file is written in windows-1252 and the "?" line says so.
+#include "Messages.h"
+#include "Support.h"
 #include "TextEncoder.h"
 #include "posix/LocaleCodePage.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <cerrno>
 #include <cstdlib>
+
+namespace {
+const char* gMissing = nullptr;  // the code page iconv_open refuses, as a system without it would
+}
+
+// In front of the C library's, for the engine linked into this program.
+extern "C" iconv_t iconv_open(const char* to, const char* from) {
+    using Open = iconv_t (*)(const char*, const char*);
+    static const auto open = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "iconv_open"));
+    if (gMissing == nullptr || std::string_view(to) != gMissing) return open(to, from);
+    errno = EINVAL;
+    return reinterpret_cast<iconv_t>(-1);
+}
 
 namespace corvane {
 namespace {
@@ -29,6 +48,13 @@ TEST(LocaleCodePage, TheSystemCodePageFollowsTheLocale) {
     setenv("LC_ALL", "pl_PL", 1);
     EXPECT_EQ(TextEncoder("latin2").codePage(), "windows-1250");  // an unknown name means the system's
     for (int i = 0; i < 3; ++i) setenv(names[i], saved[i].c_str(), 1);
+
+    RunResult result;
+    gMissing = "windows-1258";
+    testing::Convert("<gpx><wpt><name>Ж</name></wpt></gpx>", testing::TestSettings(), "windows-1258", &result);
+    gMissing = nullptr;
+    EXPECT_EQ(SubstitutedLine(result.substituted, result.codePage),
+              "3 characters not in windows-1252 written as \"?\"");
 }
 
 }  // namespace
