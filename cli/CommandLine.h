@@ -1,6 +1,8 @@
 // The arguments of corvane-cli: what they ask for, how they are read, and the help text.
 #pragma once
 
+#include "IconTable.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ struct CommandLine {
     std::vector<std::string> inputs;             // every GPX or zip file, gpx first
     std::string csv;                             // "-": standard output; derived from gpx when not given
     bool outputNamed = false;                    // csv came from -o, so every file name is an input
-    std::string csvIconFolder = "\\MM Icons\\";  // the icon folder the CSV lines name
+    std::string csvIconFolder = kDefaultIconPath;  // the icon folder the CSV lines name
     std::string writeIconsFolder;                // WriteIcons: where the icon bitmaps go
     std::string name;
     bool hints = false;

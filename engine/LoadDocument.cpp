@@ -3,8 +3,8 @@
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
-#include "DisplayNode.h"
 #include "GpxInputs.h"
+#include "GpxWalk.h"
 #include "IconTable.h"
 #include "SaveFile.h"
 #include "TextEncoder.h"
@@ -29,7 +29,7 @@ bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& si
     CacheRecord record;
     for (const auto& document : documents) {
         record.FirstWaypoint = true;
-        DisplayNode(document->document(), record, settings, out);
+        WalkGpx(document->document(), record, settings, out);
         // The walk writes a waypoint when the next one begins, so the last is still pending.
         if (!record.FirstWaypoint) WriteWaypoint(record, settings, out);
     }

@@ -1,14 +1,12 @@
 // The inputs Corvane remembers between runs, and the keys they are stored under.
 #pragma once
 
+#include "IconTable.h"
 #include "SettingsStore.h"
 
 #include <string>
 
 namespace corvane {
-
-// The icon folder the command line names by default, relative to the CSV file's drive
-inline constexpr char kDefaultIconPath[] = "\\MM Icons\\";
 
 // The remembered values, as the store holds them: plain strings, never trimmed or checked.
 struct modPath {
