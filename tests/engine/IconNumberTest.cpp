@@ -11,6 +11,7 @@ namespace {
 
 using enum Container;
 constexpr auto T = CacheType::Traditional, M = CacheType::Multi, O = CacheType::Motorway;
+constexpr std::optional<State> F = State::Found, N = State::NotFound, Own = State::Own, None;
 
 int Icon(std::optional<CacheType> type, std::vector<Container> containers, std::optional<State> found, bool bug) {
     CacheRecord record;
@@ -22,7 +23,8 @@ int Icon(std::optional<CacheType> type, std::vector<Container> containers, std::
 }
 
 TEST(IconNumber, EachKindInEachFamily) {
-    // Found, not found, own and (a third container Unknown) unavailable, without a travel bug, then with one.
+    // Found, not found, own and (no found state, a second container Unknown) unavailable, without
+    // a travel bug, then with one.
     const struct {
         CacheType type;
         Container container;
@@ -38,23 +40,22 @@ TEST(IconNumber, EachKindInEachFamily) {
         {M, Webcam,     {109, 209, 309, 409, 1105, 1205, 1305, 1405}},
         {T, Earthcache, {110, 210, 310, 410, 1106, 1206, 1306, 1406}},
         {O, Regular,    {120, 220, 320, 420, 1120, 1220, 1320, 1420}},
-        {M, Cito,       {121, 221, 321, 421, 1121, 1221, 1321, 1421}},
-        {T, Trigpoint,  {122, 222, 306, 422, 1106, 1206, 1306, 1406}},
+        {O, Cito,       {121, 221, 321, 421, 1121, 1221, 1321, 1421}},
+        {M, Trigpoint,  {122, 222, 306, 422, 1106, 1206, 1306, 1406}},
         {O, Trigpoint,  {122, 222, 320, 422, 1120, 1220, 1320, 1420}},
         // clang-format on
     };
-    const std::optional<State> found[] = {State::Found, State::NotFound, State::Own, std::nullopt};
     for (const auto& [type, container, icons] : rows) {
         for (std::size_t i = 0; i < icons.size(); ++i) {
             std::vector<Container> containers{container};
             if (i % 4 == 3) containers.push_back(Unknown);
-            EXPECT_EQ(Icon(type, containers, found[i % 4], i >= 4), icons[i])
-                << static_cast<int>(container) << " " << i;
+            EXPECT_EQ(Icon(type, containers, std::array{F, N, Own, None}[i % 4], i >= 4), icons[i]) << icons[i];
         }
     }
 }
 
 TEST(IconNumber, MarksOutOfLineTakeTheFoundStatesPlace) {
+    // The marks in line: type, containers, found state, travel bug; the third gives the family.
     const struct {
         std::optional<CacheType> type;
         std::vector<Container> containers;
@@ -62,19 +63,17 @@ TEST(IconNumber, MarksOutOfLineTakeTheFoundStatesPlace) {
         bool bug;
         int icon;
     } rows[] = {
-        {T, {Micro, Regular}, {}, false, 204},             // a second container Regular reads as not found
-        {T, {Micro, Regular}, {}, true, 206},              // but not with a travel bug
-        {T, {Micro, Other}, State::NotFound, true, 1304},  // a second container Other reads as own
-        {T, {Micro, AnyOther}, State::Found, false, 206},  // any other: no family
-        {T, {Micro}, {}, false, 204},  // no found state: the flag stands third, and reads as not found
-        {T, {Micro}, {}, true, 206},
-        {{}, {Other}, State::Found, false, 220},  // no type: the flag stands third, the first container Other
-        {{},
-         {Micro},
-         State::Found,
-         false,
-         206},  // reads as the Motorway series and Micro is in the found state's place
-        {{}, {}, State::Found, false, 206},
+        // clang-format off
+        {T, {Micro, Regular}, None, false, 204},  // a second container Regular reads as not found,
+        {T, {Micro, Regular}, None, true, 206},   // but not with a travel bug;
+        {T, {Micro, Other}, N, true, 1304},       // Other reads as own;
+        {T, {Micro, AnyOther}, F, false, 206},    // others give no family
+        {T, {Micro}, None, false, 204},           // no found state: the flag reads as not found,
+        {T, {Micro}, None, true, 206},            // but not as a travel bug
+        {{}, {Other}, F, false, 220},             // no type: the flag stands third, Other first as the Motorway series
+        {{}, {Micro}, F, false, 206},             // and the found state second
+        {{}, {}, F, false, 206},
+        // clang-format on
     };
     for (const auto& row : rows) EXPECT_EQ(Icon(row.type, row.containers, row.found, row.bug), row.icon) << row.icon;
 }
