@@ -15,7 +15,7 @@ namespace corvane {
 struct CacheRecord {
     std::string Latitude;      // first attribute of the wpt element, as written
     std::string Longitude;     // second attribute of the wpt element, as written
-    std::string CacheName;     // first groundspeak:name text, double quotes turned into apostrophes
+    std::string CacheName;     // first groundspeak:name text, as written
     std::string WaypointCode;  // name text, such as a GC code
     std::string Difficulty;
     std::string Terrain;

@@ -50,7 +50,6 @@ void NameRule(Walk& walk, std::string_view text) {
     // The cache name comes first; travel bugs further down carry names of their own.
     if (!walk.record.CacheName.empty()) return;
     walk.record.CacheName.assign(text);
-    std::replace(walk.record.CacheName.begin(), walk.record.CacheName.end(), '"', '\'');
     // The Motorway series has icons of its own, whatever type the listing gives.
     if (ContainsIgnoringCase(text, "MOTORWAY MAHEM")) SetType(walk.record, CacheType::Motorway);
 }

@@ -117,7 +117,7 @@ const std::string& ChildName(const CacheRecord& record) {
 }
 
 // Append text inside a double-quoted field. Nothing is escaped there, so a double quote would
-// end the field early and split the line into extra fields; it becomes an apostrophe, as in names.
+// end the field early and split the line into extra fields; it becomes an apostrophe (a cache name's too).
 void AppendInQuotes(std::string& line, std::string_view text) {
     const std::size_t start = line.size();
     line += text;
