@@ -3,35 +3,27 @@
 
 namespace corvane {
 
-void ClearCache(CacheRecord& record) {
-    record.Latitude.clear();
-    record.Longitude.clear();
-    record.CacheName.clear();
-    record.WaypointCode.clear();
-    record.Difficulty.clear();
-    record.Terrain.clear();
-    record.TypeName.clear();
-    record.TypeCode.clear();
-    record.TravelBug = "N";
-    record.FoundCode.clear();
-    record.CacheType.clear();
-    record.Symbol.clear();
-    record.Description.clear();
-    record.Comment.clear();
-    record.IsCache = false;
-    record.Unavailable = false;
+void CacheRecord::Reset() {
+    Latitude.clear();
+    Longitude.clear();
+    CacheName.clear();
+    WaypointCode.clear();
+    Difficulty.clear();
+    Terrain.clear();
+    TypeWord.reset();
+    Type.reset();
+    Containers.clear();
+    TravelBug = false;
+    Found.reset();
+    TypeText.clear();
+    Symbol.clear();
+    Description.clear();
+    Comment.clear();
+    IsCache = false;
+    Unavailable = false;
     // A cache without a link or hint of its own must not be written with the previous one's.
-    record.CacheURL.clear();
-    record.Hint.clear();
-}
-
-std::string StatusCode(const CacheRecord& record) {
-    std::string code;
-    code.reserve(record.TypeCode.size() + record.FoundCode.size() + record.TravelBug.size());
-    code += record.TypeCode;
-    code += record.FoundCode;
-    code += record.TravelBug;
-    return code;
+    CacheURL.clear();
+    Hint.clear();
 }
 
 }  // namespace corvane

@@ -1,173 +1,117 @@
-// Tables read from the top: the state and travel-bug letters pick a family row, its letter tests the kind.
+// The record's marks read in line: the third gives the family, the first two the kind.
 #include "IconNumber.h"
 
-#include "AsciiCase.h"
+#include "CacheRecord.h"
 #include "IconTable.h"
 
-#include <algorithm>
-#include <iterator>
-#include <span>
+#include <array>
+#include <variant>
 
 namespace corvane {
 namespace {
 
-// One test of a family's list: when the character at position (1 or 2) of the status code
-// is the letter, the icon becomes the family's icon of the kind. Later matches replace earlier ones.
-struct KindTest {
-    int position;
-    char letter;
-    Kind kind;
-};
-
-// Families without a travel bug.
-// clang-format off
-constexpr KindTest kListA[] = {
-    {2, 'E', Kind::Event},
-    {2, 'L', Kind::Letterbox},
-    {2, 'I', Kind::Micro},
-    {1, 'M', Kind::Multicache},
-    {2, 'T', Kind::Traditional},
-    {2, 'U', Kind::Unknown},
-    {2, 'V', Kind::Virtual},
-    {2, 'W', Kind::Webcam},
-    {2, 'A', Kind::Earth},
-    {1, 'O', Kind::Motorway},
-    {2, 'C', Kind::Cito},
-    {2, 'T', Kind::Trigpoint},  // there is no Trigpoint icon for caches placed by the user
-};
-// clang-format on
-constexpr std::span<const KindTest> kListAWithoutTrigpoint{kListA, 11};
-
-// Families with a travel bug: there are no Virtual, Webcam, Earth or Trigpoint bug icons.
-// clang-format off
-constexpr KindTest kListB[] = {
-    {2, 'E', Kind::Event},
-    {2, 'L', Kind::Letterbox},
-    {2, 'I', Kind::Micro},
-    {1, 'M', Kind::Multicache},
-    {2, 'T', Kind::Traditional},
-    {2, 'U', Kind::Unknown},
-    {1, 'O', Kind::Motorway},
-    {2, 'C', Kind::Cito},
-};
-// clang-format on
-
-// How a status code's third character (state) and last character ("N": no travel bug) choose
-// the family and its list of tests.
-struct StatusFamily {
-    char state;
+// The travel bug flag, the last mark of every record.
+struct TravelBugMark {
     bool travelBug;
-    Family family;
-    std::span<const KindTest> tests;
+    bool operator==(const TravelBugMark&) const = default;
+};
+
+// The container rule reads a record as a line of marks: its type (when it has one), each of its
+// containers in order, its found state (when known), and last its travel bug flag. The third
+// mark gives the family and the first two the kind; so a record with a second container, or
+// without a type, reads a container or the flag where the found state usually stands.
+using Mark = std::variant<std::monostate, CacheType, Container, State, TravelBugMark>;
+
+// The first three marks of the line; nothing past its end
+std::array<Mark, 3> FirstMarks(const CacheRecord& record) {
+    std::array<Mark, 3> marks{};
+    std::size_t count = 0;
+    const auto add = [&](Mark mark) {
+        if (count < marks.size()) marks[count++] = mark;
+    };
+    if (record.Type) add(*record.Type);
+    for (const Container container : record.Containers) add(container);
+    if (record.Found) add(*record.Found);
+    add(TravelBugMark{record.TravelBug});
+    return marks;
+}
+
+// A container in the third place stands for a state.
+struct ContainerState {
+    Container container;
+    State state;
+    bool withTravelBug;  // also on the travel-bug side
 };
 
 // clang-format off
-constexpr StatusFamily kFamilies[] = {
-    {'F', false, {'F', false}, kListA},
-    {'N', false, {'N', false}, kListA},
-    {'R', false, {'N', false}, kListA},
-    {'O', false, {'O', false}, kListAWithoutTrigpoint},
-    {'U', false, {'U', false}, kListA},
-    {'F', true,  {'F', true},  kListB},
-    {'N', true,  {'N', true},  kListB},
-    {'O', true,  {'O', true},  kListB},
-    {'U', true,  {'U', true},  kListB},
+constexpr ContainerState kContainerStates[] = {
+    {Container::Regular, State::NotFound,    false},
+    {Container::Other,   State::Own,         true},
+    {Container::Unknown, State::Unavailable, true},
 };
 // clang-format on
 
-constexpr std::int16_t kNoFamily = EncodeIcon({'N', false}, Kind::Traditional);
+// The family of the third mark, on the side of the record's travel bug; none when it gives none
+std::optional<Family> FamilyOfMark(const Mark& third, bool travelBug) {
+    if (const State* found = std::get_if<State>(&third)) return Family{*found, travelBug};
+    // The flag stands third only when it is also last: without a travel bug it reads as not found.
+    if (std::holds_alternative<TravelBugMark>(third) && !travelBug) return Family{State::NotFound, false};
+    if (const Container* container = std::get_if<Container>(&third)) {
+        for (const ContainerState& row : kContainerStates)
+            if (row.container == *container && (row.withTravelBug || !travelBug)) return Family{row.state, travelBug};
+    }
+    return std::nullopt;
+}
 
-// Type texts, by how they start in any letter case: the kind and the category word.
-struct TypeRow {
-    std::string_view start;
+// One test of the kind: when the mark in place (0 first, 1 second) is the test's, the icon
+// becomes the family's icon of the kind.
+struct KindTest {
+    std::size_t place;
+    Mark mark;
     Kind kind;
-    std::string_view category;
 };
 
-// Types of their own that share a kind's icon: a Wherigo's cache lies where its cartridge
-// leads, like a mystery's; labs and locationless caches have no container to find; a
-// benchmark is a survey mark, as a trig point is. "Other" says nothing: its container decides.
+// Tests read from the top; a later match replaces an earlier one, and a test counts only where
+// the family has an icon of its kind (no Trigpoint icon for caches placed by the user, no
+// travel-bug icons of Virtual, Webcam, Earth and Trigpoint).
 // clang-format off
-constexpr TypeRow kTypeRows[] = {
-    {"Traditional",           Kind::Traditional, "Traditional"},  // Micro when the container is one
-    {"Project APE",           Kind::Traditional, "Traditional"},
-    {"Multi",                 Kind::Multicache,  "Multi"},
-    {"Unknown",               Kind::Unknown,     "Unknown"},
-    {"Mystery",               Kind::Unknown,     "Unknown"},
-    {"Puzzle",                Kind::Unknown,     "Unknown"},
-    {"Wherigo",               Kind::Unknown,     "Unknown"},
-    {"Virtual",               Kind::Virtual,     "Virtual"},
-    {"Lab Cache",             Kind::Virtual,     "Virtual"},
-    {"Locationless",          Kind::Virtual,     "Virtual"},
-    {"Webcam",                Kind::Webcam,      "Webcam"},
-    {"Earth",                 Kind::Earth,       "Earthcache"},
-    {"Event",                 Kind::Event,       "Event"},
-    {"Mega-Event",            Kind::Event,       "Event"},
-    {"Giga-Event",            Kind::Event,       "Event"},
-    {"Community Celebration", Kind::Event,       "Event"},
-    {"Lost and Found",        Kind::Event,       "Event"},
-    {"Cache In Trash Out",    Kind::Cito,        "Cito"},
-    {"CITO",                  Kind::Cito,        "Cito"},
-    {"Letterbox",             Kind::Letterbox,   "Letterbox"},
-    {"Benchmark",             Kind::Trigpoint,   "Trigpoint"},
+constexpr KindTest kKindTests[] = {
+    {1, Container::Event,      Kind::Event},
+    {1, Container::Letterbox,  Kind::Letterbox},
+    {1, Container::Micro,      Kind::Micro},
+    {0, CacheType::Multi,      Kind::Multicache},
+    {1, Container::Trigpoint,  Kind::Traditional},
+    {1, Container::Unknown,    Kind::Unknown},
+    {1, Container::Virtual,    Kind::Virtual},
+    {1, Container::Webcam,     Kind::Webcam},
+    {1, Container::Earthcache, Kind::Earth},
+    {0, CacheType::Motorway,   Kind::Motorway},
+    {0, Container::Other,      Kind::Motorway},  // a cache without a type whose first container is Other
+    {1, Container::Cito,       Kind::Cito},
+    {1, Container::Trigpoint,  Kind::Trigpoint},
 };
 // clang-format on
-
-// Character at a 1-based position, or '\0' beyond the end.
-constexpr char At(std::string_view code, std::size_t position) {
-    return position <= code.size() ? code[position - 1] : '\0';
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(),
-                                                     [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
-}
-
-// The family row of a status code, read as IconNumber reads it; nullptr when it has none
-const StatusFamily* FamilyRow(std::string_view StatusCode) {
-    const bool travelBug = StatusCode.empty() || StatusCode.back() != 'N';
-    const char state = At(StatusCode, 3);
-    for (const StatusFamily& row : kFamilies)
-        if (row.state == state && row.travelBug == travelBug) return &row;
-    return nullptr;
-}
-
-bool HasIconLine(std::int16_t number) {
-    return std::any_of(kIconTable.begin(), kIconTable.end(),
-                       [&](const IconEntry& icon) { return icon.number == number; });
-}
 
 }  // namespace
 
-std::int16_t IconNumber(std::string_view StatusCode) {
-    const StatusFamily* row = FamilyRow(StatusCode);
-    if (row == nullptr) return kNoFamily;
+std::int16_t IconChoice::number() const {
+    return family ? EncodeIcon(*family, kind) : EncodeIcon({State::NotFound, false}, Kind::Traditional);
+}
+
+IconChoice IconByContainer(const CacheRecord& record) {
+    const std::array<Mark, 3> marks = FirstMarks(record);
+    const std::optional<Family> family = FamilyOfMark(marks[2], record.TravelBug);
     Kind kind = Kind::Traditional;
-    for (const KindTest& test : row->tests)
-        if (At(StatusCode, test.position) == test.letter) kind = test.kind;
-    return EncodeIcon(row->family, kind);
-}
-
-std::optional<Family> FamilyOfStatus(std::string_view StatusCode) {
-    const StatusFamily* row = FamilyRow(StatusCode);
-    if (row == nullptr) return std::nullopt;
-    return row->family;
-}
-
-std::optional<TypeKind> KindOfType(std::string_view CacheType, bool micro) {
-    const auto row = std::find_if(std::begin(kTypeRows), std::end(kTypeRows),
-                                  [&](const TypeRow& r) { return StartsWithIgnoringCase(CacheType, r.start); });
-    if (row == std::end(kTypeRows)) return std::nullopt;
-    if (micro && row->kind == Kind::Traditional) return TypeKind{Kind::Micro, "Micro"};
-    return TypeKind{row->kind, row->category};
+    if (!family) return {family, kind};
+    for (const KindTest& test : kKindTests)
+        if (marks[test.place] == test.mark && HasIcon(*family, test.kind)) kind = test.kind;
+    return {family, kind};
 }
 
 std::int16_t IconInFamily(Family family, Kind kind) {
     // A kind without travel-bug icons shows its plain icon: the bug is still in the listing.
-    for (const Family candidate : {family, Family{family.state, false}}) {
-        const std::int16_t icon = EncodeIcon(candidate, kind);
-        if (HasIconLine(icon)) return icon;
-    }
+    for (const Family candidate : {family, Family{family.state, false}})
+        if (HasIcon(candidate, kind)) return EncodeIcon(candidate, kind);
     return EncodeIcon(family, Kind::Traditional);
 }
 

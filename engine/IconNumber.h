@@ -1,29 +1,26 @@
-// Chooses the Memory Map icon of a waypoint from its status code.
+// Chooses the Memory Map icon of a waypoint from its record.
 #pragma once
 
 #include "Kind.h"
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 namespace corvane {
 
-// Icon number for a status code; every string, the empty one included, has one (206 by default)
-std::int16_t IconNumber(std::string_view StatusCode);
+struct CacheRecord;
 
-// The family IconNumber reads from a status code; none when it gives 206 whatever the kind
-std::optional<Family> FamilyOfStatus(std::string_view StatusCode);
+// The icon the container rule chooses for a cache
+struct IconChoice {
+    std::optional<Family> family;  // none: the record's marks give no family, and the icon is 206
+    Kind kind;                     // Traditional when no test chose another kind, or without a family
 
-// What a cache shows when its icon follows its type: the kind and the category word
-struct TypeKind {
-    Kind kind;
-    std::string_view category;
+    // The icon's number: the family's icon of the kind, or 206 without a family
+    std::int16_t number() const;
 };
 
-// Kind and category for a type text that names a kind with an icon; micro: the container rule
-// made the cache a Micro. No value for other texts
-std::optional<TypeKind> KindOfType(std::string_view CacheType, bool micro);
+// The icon by the record's type, containers, found state and travel bug; every record has one
+IconChoice IconByContainer(const CacheRecord& record);
 
 // The icon of kind in family, or the nearest one the icon table has: the kind without the
 // travel bug, else the family's Traditional

@@ -6,102 +6,113 @@
 #include "RunSettings.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
 
 namespace corvane {
+namespace {
 
-// Number = family base (100 F, 200 N, 300 O, 400 U; 1100 to 1400 the same with a travel
-// bug) plus kind offset. Bitmap = kind stem, state letter, "Bug" for a travel bug.
+// The families by the letter their bitmaps carry: F found, N not found, O placed by the user,
+// U archived or disabled; "Bug" with a travel bug.
+constexpr Family F{State::Found, false}, N{State::NotFound, false}, O{State::Own, false}, U{State::Unavailable, false};
+constexpr Family FBug{State::Found, true}, NBug{State::NotFound, true}, OBug{State::Own, true},
+    UBug{State::Unavailable, true};
+
+// Bitmap = kind stem, state letter, "Bug" for a travel bug; parking has none.
 // clang-format off
-const std::array<IconEntry, 80> kIconTable{{
-    {101, "EventF.bmp"},
-    {102, "LetterboxF.bmp"},
-    {104, "MicroF.bmp"},
-    {105, "MulticacheF.bmp"},
-    {106, "TraditionalF.bmp"},
-    {107, "UnknownF.bmp"},
-    {108, "VirtualF.bmp"},
-    {109, "WebcamF.bmp"},
-    {110, "EarthF.bmp"},
-    {120, "MM_F.bmp"},
-    {121, "CitoF.bmp"},
-    {122, "TrigpointF.bmp"},
-    {123, "parking.bmp"},
-    {201, "EventN.bmp"},
-    {202, "LetterboxN.bmp"},
-    {204, "MicroN.bmp"},
-    {205, "MulticacheN.bmp"},
-    {206, "TraditionalN.bmp"},
-    {207, "UnknownN.bmp"},
-    {208, "VirtualN.bmp"},
-    {209, "WebcamN.bmp"},
-    {210, "EarthN.bmp"},
-    {220, "MM_N.bmp"},
-    {221, "CitoN.bmp"},
-    {222, "TrigpointN.bmp"},
-    {301, "EventO.bmp"},
-    {302, "LetterboxO.bmp"},
-    {304, "MicroO.bmp"},
-    {305, "MulticacheO.bmp"},
-    {306, "TraditionalO.bmp"},
-    {307, "UnknownO.bmp"},
-    {308, "VirtualO.bmp"},
-    {309, "WebcamO.bmp"},
-    {310, "EarthO.bmp"},
-    {320, "MM_O.bmp"},
-    {321, "CitoO.bmp"},
-    {401, "EventU.bmp"},
-    {402, "LetterboxU.bmp"},
-    {404, "MicroU.bmp"},
-    {405, "MulticacheU.bmp"},
-    {406, "TraditionalU.bmp"},
-    {407, "UnknownU.bmp"},
-    {408, "VirtualU.bmp"},
-    {409, "WebcamU.bmp"},
-    {410, "EarthU.bmp"},
-    {420, "MM_U.bmp"},
-    {421, "CitoU.bmp"},
-    {422, "TrigpointU.bmp"},
-    {1101, "EventFBug.bmp"},
-    {1102, "LetterboxFBug.bmp"},
-    {1104, "MicroFBug.bmp"},
-    {1105, "MulticacheFBug.bmp"},
-    {1106, "TraditionalFBug.bmp"},
-    {1107, "UnknownFBug.bmp"},
-    {1120, "MM_FBug.bmp"},
-    {1121, "CitoFBug.bmp"},
-    {1201, "EventNBug.bmp"},
-    {1202, "LetterboxNBug.bmp"},
-    {1204, "MicroNBug.bmp"},
-    {1205, "MulticacheNBug.bmp"},
-    {1206, "TraditionalNBug.bmp"},
-    {1207, "UnknownNBug.bmp"},
-    {1220, "MM_NBug.bmp"},
-    {1221, "CitoNBug.bmp"},
-    {1301, "EventOBug.bmp"},
-    {1302, "LetterboxOBug.bmp"},
-    {1304, "MicroOBug.bmp"},
-    {1305, "MulticacheOBug.bmp"},
-    {1306, "TraditionalOBug.bmp"},
-    {1307, "UnknownOBug.bmp"},
-    {1320, "MM_OBug.bmp"},
-    {1321, "CitoOBug.bmp"},
-    {1401, "EventUBug.bmp"},
-    {1402, "LetterboxUBug.bmp"},
-    {1404, "MicroUBug.bmp"},
-    {1405, "MulticacheUBug.bmp"},
-    {1406, "TraditionalUBug.bmp"},
-    {1407, "UnknownUBug.bmp"},
-    {1420, "MM_UBug.bmp"},
-    {1421, "CitoUBug.bmp"},
-}};
+constexpr auto kIcons = std::to_array<IconEntry>({
+    {F,    Kind::Event,       "EventF.bmp"},
+    {F,    Kind::Letterbox,   "LetterboxF.bmp"},
+    {F,    Kind::Micro,       "MicroF.bmp"},
+    {F,    Kind::Multicache,  "MulticacheF.bmp"},
+    {F,    Kind::Traditional, "TraditionalF.bmp"},
+    {F,    Kind::Unknown,     "UnknownF.bmp"},
+    {F,    Kind::Virtual,     "VirtualF.bmp"},
+    {F,    Kind::Webcam,      "WebcamF.bmp"},
+    {F,    Kind::Earth,       "EarthF.bmp"},
+    {F,    Kind::Motorway,    "MM_F.bmp"},
+    {F,    Kind::Cito,        "CitoF.bmp"},
+    {F,    Kind::Trigpoint,   "TrigpointF.bmp"},
+    {F,    Kind::Parking,     "parking.bmp"},
+    {N,    Kind::Event,       "EventN.bmp"},
+    {N,    Kind::Letterbox,   "LetterboxN.bmp"},
+    {N,    Kind::Micro,       "MicroN.bmp"},
+    {N,    Kind::Multicache,  "MulticacheN.bmp"},
+    {N,    Kind::Traditional, "TraditionalN.bmp"},
+    {N,    Kind::Unknown,     "UnknownN.bmp"},
+    {N,    Kind::Virtual,     "VirtualN.bmp"},
+    {N,    Kind::Webcam,      "WebcamN.bmp"},
+    {N,    Kind::Earth,       "EarthN.bmp"},
+    {N,    Kind::Motorway,    "MM_N.bmp"},
+    {N,    Kind::Cito,        "CitoN.bmp"},
+    {N,    Kind::Trigpoint,   "TrigpointN.bmp"},
+    {O,    Kind::Event,       "EventO.bmp"},
+    {O,    Kind::Letterbox,   "LetterboxO.bmp"},
+    {O,    Kind::Micro,       "MicroO.bmp"},
+    {O,    Kind::Multicache,  "MulticacheO.bmp"},
+    {O,    Kind::Traditional, "TraditionalO.bmp"},
+    {O,    Kind::Unknown,     "UnknownO.bmp"},
+    {O,    Kind::Virtual,     "VirtualO.bmp"},
+    {O,    Kind::Webcam,      "WebcamO.bmp"},
+    {O,    Kind::Earth,       "EarthO.bmp"},
+    {O,    Kind::Motorway,    "MM_O.bmp"},
+    {O,    Kind::Cito,        "CitoO.bmp"},
+    {U,    Kind::Event,       "EventU.bmp"},
+    {U,    Kind::Letterbox,   "LetterboxU.bmp"},
+    {U,    Kind::Micro,       "MicroU.bmp"},
+    {U,    Kind::Multicache,  "MulticacheU.bmp"},
+    {U,    Kind::Traditional, "TraditionalU.bmp"},
+    {U,    Kind::Unknown,     "UnknownU.bmp"},
+    {U,    Kind::Virtual,     "VirtualU.bmp"},
+    {U,    Kind::Webcam,      "WebcamU.bmp"},
+    {U,    Kind::Earth,       "EarthU.bmp"},
+    {U,    Kind::Motorway,    "MM_U.bmp"},
+    {U,    Kind::Cito,        "CitoU.bmp"},
+    {U,    Kind::Trigpoint,   "TrigpointU.bmp"},
+    {FBug, Kind::Event,       "EventFBug.bmp"},
+    {FBug, Kind::Letterbox,   "LetterboxFBug.bmp"},
+    {FBug, Kind::Micro,       "MicroFBug.bmp"},
+    {FBug, Kind::Multicache,  "MulticacheFBug.bmp"},
+    {FBug, Kind::Traditional, "TraditionalFBug.bmp"},
+    {FBug, Kind::Unknown,     "UnknownFBug.bmp"},
+    {FBug, Kind::Motorway,    "MM_FBug.bmp"},
+    {FBug, Kind::Cito,        "CitoFBug.bmp"},
+    {NBug, Kind::Event,       "EventNBug.bmp"},
+    {NBug, Kind::Letterbox,   "LetterboxNBug.bmp"},
+    {NBug, Kind::Micro,       "MicroNBug.bmp"},
+    {NBug, Kind::Multicache,  "MulticacheNBug.bmp"},
+    {NBug, Kind::Traditional, "TraditionalNBug.bmp"},
+    {NBug, Kind::Unknown,     "UnknownNBug.bmp"},
+    {NBug, Kind::Motorway,    "MM_NBug.bmp"},
+    {NBug, Kind::Cito,        "CitoNBug.bmp"},
+    {OBug, Kind::Event,       "EventOBug.bmp"},
+    {OBug, Kind::Letterbox,   "LetterboxOBug.bmp"},
+    {OBug, Kind::Micro,       "MicroOBug.bmp"},
+    {OBug, Kind::Multicache,  "MulticacheOBug.bmp"},
+    {OBug, Kind::Traditional, "TraditionalOBug.bmp"},
+    {OBug, Kind::Unknown,     "UnknownOBug.bmp"},
+    {OBug, Kind::Motorway,    "MM_OBug.bmp"},
+    {OBug, Kind::Cito,        "CitoOBug.bmp"},
+    {UBug, Kind::Event,       "EventUBug.bmp"},
+    {UBug, Kind::Letterbox,   "LetterboxUBug.bmp"},
+    {UBug, Kind::Micro,       "MicroUBug.bmp"},
+    {UBug, Kind::Multicache,  "MulticacheUBug.bmp"},
+    {UBug, Kind::Traditional, "TraditionalUBug.bmp"},
+    {UBug, Kind::Unknown,     "UnknownUBug.bmp"},
+    {UBug, Kind::Motorway,    "MM_UBug.bmp"},
+    {UBug, Kind::Cito,        "CitoUBug.bmp"},
+});
 // clang-format on
+static_assert(std::adjacent_find(kIcons.begin(), kIcons.end(),
+                                 [](const IconEntry& a, const IconEntry& b) { return a.number() >= b.number(); }) ==
+                  kIcons.end(),
+              "the icons are written in ascending number");
 
 // Pocket queries name a cache's extra waypoints by these sym texts. Parking has its icon
 // among the 80; the others are Corvane's own, numbered where the 80 leave room.
 // clang-format off
-const std::array<ChildIcon, 9> kChildIcons{{
+constexpr auto kChildren = std::to_array<ChildIcon>({
     {"Parking Area",           123, "parking.bmp"},
     {"Final Location",         501, "wptFinal.bmp"},
     {"Physical Stage",         502, "wptStage.bmp"},
@@ -111,16 +122,8 @@ const std::array<ChildIcon, 9> kChildIcons{{
     {"Reference Point",        505, "wptReference.bmp"},
     {"Trailhead",              506, "wptTrailhead.bmp"},
     {"Waypoint",               507, "wptWaypoint.bmp"},
-}};
+});
 // clang-format on
-
-const ChildIcon& FindChildIcon(std::string_view sym) {
-    for (const ChildIcon& child : kChildIcons)
-        if (child.sym == sym) return child;
-    return kChildIcons.back();
-}
-
-namespace {
 
 // Print the IC01 line of one icon in folder
 void PrintIconLine(const std::string& folder, CsvWriter& out, int number, std::string_view bitmap) {
@@ -137,15 +140,29 @@ void PrintIconLine(const std::string& folder, CsvWriter& out, int number, std::s
 
 }  // namespace
 
+constinit const std::span<const IconEntry> kIconTable = kIcons;
+constinit const std::span<const ChildIcon> kChildIcons = kChildren;
+
+bool HasIcon(Family family, Kind kind) {
+    return std::any_of(kIcons.begin(), kIcons.end(),
+                       [&](const IconEntry& icon) { return icon.family == family && icon.kind == kind; });
+}
+
+const ChildIcon& FindChildIcon(std::string_view sym) {
+    for (const ChildIcon& child : kChildren)
+        if (child.sym == sym) return child;
+    return kChildren.back();
+}
+
 std::string WriteIconTable(const RunSettings& settings, CsvWriter& out) {
     const std::string folder = AddBackslash(settings.iconFolder);
-    for (const IconEntry& icon : kIconTable) PrintIconLine(folder, out, icon.number, icon.bitmap);
+    for (const IconEntry& icon : kIcons) PrintIconLine(folder, out, icon.number(), icon.bitmap);
     if (!settings.kindsByType) return folder;
     // Parking is among the 80, and two sym texts share the stage icon: each number once.
     int last = 0;
-    for (const ChildIcon& child : kChildIcons) {
-        const bool inTable = std::any_of(kIconTable.begin(), kIconTable.end(),
-                                         [&](const IconEntry& icon) { return icon.number == child.number; });
+    for (const ChildIcon& child : kChildren) {
+        const bool inTable = std::any_of(kIcons.begin(), kIcons.end(),
+                                         [&](const IconEntry& icon) { return icon.number() == child.number; });
         if (inTable || child.number == last) continue;
         PrintIconLine(folder, out, child.number, child.bitmap);
         last = child.number;

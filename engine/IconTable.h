@@ -1,7 +1,9 @@
 // The IC01 icon-definition lines at the head of every CSV file.
 #pragma once
 
-#include <array>
+#include "Kind.h"
+
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,12 +13,18 @@ class CsvWriter;
 struct RunSettings;
 
 struct IconEntry {
-    int number;
+    Family family;
+    Kind kind;
     std::string_view bitmap;
+
+    constexpr int number() const { return EncodeIcon(family, kind); }
 };
 
 // The 80 icons, in the order they are written (ascending number)
-extern const std::array<IconEntry, 80> kIconTable;
+extern const std::span<const IconEntry> kIconTable;
+
+// Whether the icon table has an icon of kind in family
+bool HasIcon(Family family, Kind kind);
 
 // A child waypoint's icon, chosen by its sym text when icons follow the cache type
 struct ChildIcon {
@@ -27,7 +35,7 @@ struct ChildIcon {
 
 // The child waypoints' icons in ascending number; those outside the 80 are written after them.
 // The last is the plain waypoint, for every sym text the others do not name
-extern const std::array<ChildIcon, 9> kChildIcons;
+extern const std::span<const ChildIcon> kChildIcons;
 
 // The child icon for a sym text (exact match), else the plain waypoint's
 const ChildIcon& FindChildIcon(std::string_view sym);

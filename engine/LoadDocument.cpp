@@ -3,8 +3,8 @@
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
-#include "DisplayNode.h"
 #include "GpxInputs.h"
+#include "GpxWalk.h"
 #include "IconTable.h"
 #include "SaveFile.h"
 #include "TextEncoder.h"
@@ -27,7 +27,7 @@ bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& si
     CacheRecord record;
     for (const auto& document : documents) {
         record.FirstWaypoint = true;
-        DisplayNode(document->document(), record, options, out);
+        WalkGpx(document->document(), record, options, out);
         // The walk writes a waypoint when the next one begins, so the last is still pending.
         if (!record.FirstWaypoint) WriteWaypoint(record, options, out);
     }

@@ -24,13 +24,66 @@ struct Shown {
     bool child;  // a child waypoint, shown with its own icon and name
 };
 
+// How the line writes a cache's type: its letter after the ratings, and its word as the category.
+struct TypeWriting {
+    char letter;
+    std::string_view word;
+};
+
+// clang-format off
+TypeWriting Writing(CacheType type) {
+    switch (type) {
+    case CacheType::Traditional: return {'T', "Traditional"};
+    case CacheType::Micro: return {'I', "Micro"};
+    case CacheType::Multi: return {'M', "Multi"};
+    case CacheType::Unknown: return {'U', "Unknown"};
+    case CacheType::Unavailable: return {'D', "Unavailable"};
+    case CacheType::Virtual: return {'V', "Virtual"};
+    case CacheType::Letterbox: return {'L', "Letterbox"};
+    case CacheType::Earthcache: return {'E', "Earthcache"};
+    case CacheType::Webcam: return {'W', "Webcam"};
+    case CacheType::AnyOther: return {'X', "Errrr"};
+    case CacheType::Motorway: return {'O', "Motorway"};
+    }
+    return {'X', "Errrr"};
+}
+// clang-format on
+
+// A container's letter after the type letter.
+// clang-format off
+char Letter(Container container) {
+    switch (container) {
+    case Container::Micro: return 'I';
+    case Container::Small: return 'S';
+    case Container::Regular: return 'R';
+    case Container::Large: return 'G';
+    case Container::Unknown: return 'U';
+    case Container::Other: return 'O';
+    case Container::Virtual: return 'V';
+    case Container::Event: return 'E';
+    case Container::Letterbox: return 'L';
+    case Container::Cito: return 'C';
+    case Container::Webcam: return 'W';
+    case Container::Earthcache: return 'A';
+    case Container::Trigpoint: return 'T';
+    case Container::AnyOther: return 'X';
+    }
+    return 'X';
+}
+// clang-format on
+
+// The type word of the line, empty when nothing named the type
+std::string_view TypeWord(const CacheRecord& record) {
+    return record.TypeWord ? Writing(*record.TypeWord).word : std::string_view();
+}
+
 Shown ShownByContainer(const CacheRecord& record) {
-    return {IconNumber(StatusCode(record)), record.TypeName, false};
+    return {IconByContainer(record).number(), TypeWord(record), false};
 }
 
 // A cache the user has neither found nor placed, and that cannot be found now, is greyed out.
 bool Greyed(const CacheRecord& record) {
-    return record.Unavailable && record.FoundCode != "F" && record.FoundCode != "O";
+    return record.Unavailable && record.Found != State::Found && record.Found != State::Own;
 }
 
 // Every waypoint without cache details is a child waypoint, shown by its sym. Of a cache, the
@@ -41,16 +94,17 @@ Shown ShownByType(const CacheRecord& record) {
         const ChildIcon& child = FindChildIcon(record.Symbol);
         return {static_cast<std::int16_t>(child.number), child.sym, true};
     }
-    Shown shown = ShownByContainer(record);
-    Kind kind = KindOfIcon(shown.icon);
-    if (record.TypeName != "Motorway") {
-        if (const auto type = KindOfType(record.CacheType, record.TypeName == "Micro")) {
+    const IconChoice byContainer = IconByContainer(record);
+    Shown shown{byContainer.number(), TypeWord(record), false};
+    Kind kind = byContainer.kind;
+    if (record.TypeWord != CacheType::Motorway) {
+        if (const auto type = KindOfType(record.TypeText, record.TypeWord == CacheType::Micro)) {
             kind = type->kind;
             shown.category = type->category;
         }
     }
-    std::optional<Family> family = FamilyOfStatus(StatusCode(record));
-    if (Greyed(record)) family = Family{'U', record.TravelBug != "N"};
+    std::optional<Family> family = byContainer.family;
+    if (Greyed(record)) family = Family{State::Unavailable, record.TravelBug};
     if (family) shown.icon = IconInFamily(*family, kind);
     return shown;
 }
@@ -63,7 +117,7 @@ const std::string& ChildName(const CacheRecord& record) {
 }
 
 // Append text inside a double-quoted field. Nothing is escaped there, so a double quote would
-// end the field early and split the line into extra fields; it becomes an apostrophe, as in names.
+// end the field early and split the line into extra fields; it becomes an apostrophe (a cache name's too).
 void AppendInQuotes(std::string& line, std::string_view text) {
     const std::size_t start = line.size();
     line += text;
@@ -116,7 +170,8 @@ void BuildWaypointLine(const CacheRecord& record, bool linkToWebsite, bool inclu
         line += '/';
         AppendInQuotes(line, record.Terrain);
         line += ' ';
-        line += record.TypeCode;
+        if (record.Type) line += Writing(*record.Type).letter;
+        for (const Container container : record.Containers) line += Letter(container);
         line += ')';
     }
     line += '"';

@@ -3,7 +3,7 @@
 
 #include "Symbols.h"
 
-#include <array>
+#include <span>
 
 namespace corvane::icons {
 
@@ -13,6 +13,6 @@ struct ChildWaypointSymbol {
 };
 
 // One row per child icon of Corvane's own; parking is drawn with the 80
-extern const std::array<ChildWaypointSymbol, 7> kChildWaypointSymbols;
+extern const std::span<const ChildWaypointSymbol> kChildWaypointSymbols;
 
 }  // namespace corvane::icons

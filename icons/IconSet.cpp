@@ -20,7 +20,7 @@ struct KindSymbol {
 };
 
 // clang-format off
-const std::array<KindSymbol, 13> kKindSymbols{{
+const auto kKindSymbols = std::to_array<KindSymbol>({
     {Kind::Event,       kEventSymbol,       false},
     {Kind::Letterbox,   kLetterboxSymbol,   false},
     {Kind::Micro,       kMicroSymbol,       false},
@@ -34,18 +34,16 @@ const std::array<KindSymbol, 13> kKindSymbols{{
     {Kind::Cito,        kCitoSymbol,        false},
     {Kind::Trigpoint,   kTrigpointSymbol,   false},
     {Kind::Parking,     kParkingSymbol,     true},
-}};
+});
 // clang-format on
 
 // The icon of an icon table entry, drawn from its number; nothing for a kind without a symbol
 std::optional<Icon> DrawTableIcon(const IconEntry& entry) {
-    const Kind kind = KindOfIcon(entry.number);
-    const Family family = FamilyOfIcon(entry.number);
-    const auto drawn =
-        std::find_if(kKindSymbols.begin(), kKindSymbols.end(), [&](const KindSymbol& k) { return k.kind == kind; });
+    const auto drawn = std::find_if(kKindSymbols.begin(), kKindSymbols.end(),
+                                    [&](const KindSymbol& k) { return k.kind == entry.kind; });
     if (drawn == kKindSymbols.end()) return std::nullopt;
-    const Scheme scheme = drawn->waypoint ? kWaypointScheme : SchemeOfState(family.state);
-    return Icon{entry.bitmap, DrawIcon(drawn->symbol, scheme, family.travelBug)};
+    const Scheme scheme = drawn->waypoint ? kWaypointScheme : SchemeOfState(entry.family.state);
+    return Icon{entry.bitmap, DrawIcon(drawn->symbol, scheme, entry.family.travelBug)};
 }
 
 }  // namespace

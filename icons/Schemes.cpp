@@ -1,4 +1,4 @@
-// A table of the state letters' frame, fill and ink colours; an unknown state looks archived.
+// A table of the states' frame, fill and ink colours.
 #include "Schemes.h"
 
 #include <array>
@@ -7,30 +7,30 @@ namespace corvane::icons {
 namespace {
 
 struct StateScheme {
-    char letter;
+    State state;
     Scheme scheme;
 };
 
 // Not found is the plainest and brightest, since those are the caches a map is searched for;
-// found and own caches step back into green and yellow; archived and disabled ones (U) are grey.
+// found and own caches step back into green and yellow; archived and disabled ones are grey.
 // clang-format off
-constexpr std::array<StateScheme, 4> kStateSchemes{{
-    {'F', {Colour::FoundFrame, Colour::FoundGreen, Colour::White}},
-    {'N', {Colour::Black,      Colour::White,      Colour::Black}},
-    {'O', {Colour::OwnFrame,   Colour::Yellow,     Colour::Black}},
-    {'U', {Colour::DarkGrey,   Colour::Grey,       Colour::White}},
-}};
+constexpr auto kStateSchemes = std::to_array<StateScheme>({
+    {State::Found,       {Colour::FoundFrame, Colour::FoundGreen, Colour::White}},
+    {State::NotFound,    {Colour::Black,      Colour::White,      Colour::Black}},
+    {State::Own,         {Colour::OwnFrame,   Colour::Yellow,     Colour::Black}},
+    {State::Unavailable, {Colour::DarkGrey,   Colour::Grey,       Colour::White}},
+});
 // clang-format on
 
 }  // namespace
 
 const Scheme kWaypointScheme{Colour::WaypointFrame, Colour::WaypointBlue, Colour::White};
 
-Scheme SchemeOfState(char letter) {
+Scheme SchemeOfState(State state) {
     for (const StateScheme& row : kStateSchemes) {
-        if (row.letter == letter) return row.scheme;
+        if (row.state == state) return row.scheme;
     }
-    return kStateSchemes[3].scheme;
+    return kStateSchemes.back().scheme;
 }
 
 }  // namespace corvane::icons

@@ -1,6 +1,7 @@
 // The colours of an icon's badge: one scheme per cache state, one for child waypoints.
 #pragma once
 
+#include "Kind.h"
 #include "Palette.h"
 
 namespace corvane::icons {
@@ -11,8 +12,8 @@ struct Scheme {
     Colour ink;    // the symbol
 };
 
-// The scheme of a cache state letter: F found, N not found, O placed by the user, U archived or disabled
-Scheme SchemeOfState(char letter);
+// The scheme of a cache state
+Scheme SchemeOfState(State state);
 
 // Parking and the other waypoints that belong to a cache
 extern const Scheme kWaypointScheme;

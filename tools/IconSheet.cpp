@@ -48,10 +48,9 @@ int main(int argc, char* argv[]) {
     std::vector<corvane::Kind> kinds;
     std::vector<corvane::Family> families;
     for (const corvane::IconEntry& entry : corvane::kIconTable) {
-        const corvane::Kind kind = corvane::KindOfIcon(entry.number);
-        const corvane::Family family = corvane::FamilyOfIcon(entry.number);
-        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
-        if (std::find(families.begin(), families.end(), family) == families.end()) families.push_back(family);
+        if (std::find(kinds.begin(), kinds.end(), entry.kind) == kinds.end()) kinds.push_back(entry.kind);
+        if (std::find(families.begin(), families.end(), entry.family) == families.end())
+            families.push_back(entry.family);
     }
     std::sort(kinds.begin(), kinds.end());
 
@@ -62,11 +61,10 @@ int main(int argc, char* argv[]) {
         cells[i] = QPoint(static_cast<int>(i) - static_cast<int>(corvane::kIconTable.size()),
                           static_cast<int>(families.size()));
         if (i < corvane::kIconTable.size()) {
-            const int number = corvane::kIconTable[i].number;
-            cells[i] = QPoint(
-                static_cast<int>(std::find(kinds.begin(), kinds.end(), corvane::KindOfIcon(number)) - kinds.begin()),
-                static_cast<int>(std::find(families.begin(), families.end(), corvane::FamilyOfIcon(number)) -
-                                 families.begin()));
+            const corvane::IconEntry& entry = corvane::kIconTable[i];
+            cells[i] =
+                QPoint(static_cast<int>(std::find(kinds.begin(), kinds.end(), entry.kind) - kinds.begin()),
+                       static_cast<int>(std::find(families.begin(), families.end(), entry.family) - families.begin()));
         }
     }
     for (int arg = 2; arg < argc; ++arg) {

@@ -6,7 +6,7 @@
 namespace corvane {
 
 // The "MM Icons" folder beside the running program, with its trailing backslash, when it is
-// there; otherwise "\MM Icons\", the icon folder's default
+// there; otherwise the default icon folder, "\MM Icons\"
 std::string IconsBesideProgram();
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
-// The walk: the parser's own traversal, the text rows that fill the record, and the classifying keys.
-#include "DisplayNode.h"
+// The walk: the parser's own traversal and the text rows that fill the record.
+#include "GpxWalk.h"
 
 #include "AsciiCase.h"
 #include "CacheRecord.h"
@@ -9,7 +9,6 @@
 #include "WaypointLine.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -22,95 +21,24 @@ struct Walk {
     CsvWriter& out;
 };
 
-// The classification key of a text: its first four characters upper-cased. Keys are
-// compared with four-letter literals, so a shorter text matches none of them.
-std::array<char, 4> Key(std::string_view text) {
-    std::array<char, 4> key{};
-    for (std::size_t i = 0; i < key.size() && i < text.size(); ++i) {
-        const char c = text[i];
-        key[i] = AsciiUpper(c);
-    }
-    return key;
-}
-
-bool KeyIs(const std::array<char, 4>& key, std::string_view literal) {
-    return std::string_view(key.data(), key.size()) == literal;
-}
-
-// Container texts: the first matching key appends its letter to TypeCode.
-struct ContainerRow {
-    std::string_view key;
-    char letter;
-    std::string_view typeName;  // replaces TypeName when not empty
-};
-
-// clang-format off
-constexpr ContainerRow kContainerRows[] = {
-    {"MICR", 'I', "Micro"},
-    {"SMAL", 'S', {}},
-    {"REGU", 'R', {}},
-    {"LARG", 'G', {}},
-    {"UNKN", 'U', {}},
-    {"OTHE", 'O', {}},
-    {"NOT ", 'O', {}},
-    {"VIRT", 'V', {}},
-    {"EVEN", 'E', {}},
-    {"LETT", 'L', {}},
-    {"CITO", 'C', {}},
-    {"WEBC", 'W', {}},
-    {"EART", 'A', {}},
-    {"TRIG", 'T', {}},
-};
-// clang-format on
-constexpr char kOtherContainer = 'X';
-
-// Type texts: the first matching key sets TypeName and TypeCode.
-struct TypeRow {
-    std::string_view key;
-    std::string_view typeName;
-    std::string_view typeCode;
-};
-
-// clang-format off
-constexpr TypeRow kTypeRows[] = {
-    {"TRAD", "Traditional", "T"},
-    {"MICR", "Micro", "I"},
-    {"MULT", "Multi", "M"},
-    {"UNKN", "Unknown", "U"},
-    {"TEMP", "Unavailable", "D"},
-    {"VIRT", "Virtual", "V"},
-    {"LETT", "Letterbox", "L"},
-    {"EART", "Earthcache", "E"},
-    {"WEBC", "Webcam", "W"},
-};
-// clang-format on
-constexpr TypeRow kOtherType{{}, "Errrr", "X"};
-
 void ContainerRule(Walk& walk, std::string_view text) {
-    const auto key = Key(text);
-    for (const ContainerRow& row : kContainerRows) {
-        if (!KeyIs(key, row.key)) continue;
-        walk.record.TypeCode += row.letter;
-        if (!row.typeName.empty()) walk.record.TypeName = row.typeName;
-        return;
-    }
-    walk.record.TypeCode += kOtherContainer;
+    const Container container = ContainerOfText(text);
+    walk.record.Containers.push_back(container);
+    // A micro container makes the cache a Micro whatever its type.
+    if (container == Container::Micro) walk.record.TypeWord = CacheType::Micro;
+}
+
+// The type text replaces what the container texts before it said.
+void SetType(CacheRecord& record, CacheType type) {
+    record.TypeWord = type;
+    record.Type = type;
+    record.Containers.clear();
 }
 
 void TypeRule(Walk& walk, std::string_view text) {
     // Only the cache's first type text counts; log entries carry type texts as well.
-    if (walk.record.CacheType.empty()) walk.record.CacheType.assign(text);
-    if (!walk.record.TypeName.empty()) return;
-    const auto key = Key(text);
-    const TypeRow* match = &kOtherType;
-    for (const TypeRow& row : kTypeRows) {
-        if (KeyIs(key, row.key)) {
-            match = &row;
-            break;
-        }
-    }
-    walk.record.TypeName = match->typeName;
-    walk.record.TypeCode = match->typeCode;
+    if (walk.record.TypeText.empty()) walk.record.TypeText.assign(text);
+    if (!walk.record.TypeWord) SetType(walk.record, TypeOfText(text));
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view upperNeedle) {
@@ -122,12 +50,8 @@ void NameRule(Walk& walk, std::string_view text) {
     // The cache name comes first; travel bugs further down carry names of their own.
     if (!walk.record.CacheName.empty()) return;
     walk.record.CacheName.assign(text);
-    std::replace(walk.record.CacheName.begin(), walk.record.CacheName.end(), '"', '\'');
     // The Motorway series has icons of its own, whatever type the listing gives.
-    if (ContainsIgnoringCase(text, "MOTORWAY MAHEM")) {
-        walk.record.TypeName = "Motorway";
-        walk.record.TypeCode = "O";
-    }
+    if (ContainsIgnoringCase(text, "MOTORWAY MAHEM")) SetType(walk.record, CacheType::Motorway);
 }
 
 void HintRule(Walk& walk, std::string_view text) {
@@ -150,15 +74,15 @@ void HintRule(Walk& walk, std::string_view text) {
 void SymRule(Walk& walk, std::string_view text) {
     walk.record.Symbol.assign(text);
     if (text == "Geocache Found")
-        walk.record.FoundCode = "F";
+        walk.record.Found = State::Found;
     else if (text == "Geocache")
-        walk.record.FoundCode = "N";
+        walk.record.Found = State::NotFound;
 }
 
 void PlacedByRule(Walk& walk, std::string_view text) {
     // Composed, a name typed with a separate accent ("e" and U+0301) finds the letter "é", and the other way round.
     const std::string cacher = Composed(walk.settings.userName);
-    if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.FoundCode = "O";
+    if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.Found = State::Own;
 }
 
 // Text nodes are filed by the name of the element that holds them; the first row whose
@@ -174,7 +98,6 @@ constexpr TextRow kTextRows[] = {
     {"url", [](Walk& w, std::string_view t) { w.record.CacheURL.assign(t); }},
     {"groundspeak:terrain", [](Walk& w, std::string_view t) { w.record.Terrain.assign(t); }},
     {"groundspeak:difficulty", [](Walk& w, std::string_view t) { w.record.Difficulty.assign(t); }},
-    {"groundspeak:travelbug", [](Walk& w, std::string_view) { w.record.TravelBug = "Y"; }},
     {"groundspeak:encoded_hints", HintRule},
     {"groundspeak:name", NameRule},
     {"name", [](Walk& w, std::string_view t) { w.record.WaypointCode.assign(t); }},
@@ -214,13 +137,11 @@ bool IsUnavailable(pugi::xml_node cache) {
 
 void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
     CacheRecord& record = walk.record;
-    if (record.FirstWaypoint) {
-        ClearCache(record);
+    if (record.FirstWaypoint)
         record.FirstWaypoint = false;
-    } else {
+    else
         WriteWaypoint(record, walk.settings, walk.out);
-        ClearCache(record);
-    }
+    record.Reset();
     // Position decides, not the attribute's name: GPX writers put lat before lon.
     const pugi::xml_attribute first = wpt.first_attribute();
     const pugi::xml_attribute second = first.next_attribute();
@@ -242,8 +163,8 @@ public:
             if (name == "wpt") {
                 StartWaypoint(walk_, node);
             } else if (name == "groundspeak:travelbug") {
-                // A travel bug element holds only its name element, so its presence is the sign.
-                walk_.record.TravelBug = "Y";
+                // The element is the sign, whatever it holds: its text is not used.
+                walk_.record.TravelBug = true;
             } else if (name == "groundspeak:cache") {
                 walk_.record.IsCache = true;
                 walk_.record.Unavailable = IsUnavailable(node);
@@ -265,9 +186,9 @@ private:
 
 }  // namespace
 
-void DisplayNode(pugi::xml_node Nodes, CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
+void WalkGpx(pugi::xml_node document, CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
     Walker walker(Walk{record, settings, out});
-    Nodes.traverse(walker);
+    document.traverse(walker);
 }
 
 }  // namespace corvane
