@@ -4,10 +4,10 @@
 #include "CommandLine.h"
 #include "Console.h"
 #include "GpxProtection.h"
-#include "LoadDocument.h"
 #include "Messages.h"
 #include "ProgressLine.h"
 #include "ReplaceQuestion.h"
+#include "RunConversion.h"
 #include "Sink.h"
 #include "WriteIconSet.h"
 
@@ -121,7 +121,7 @@ int RunCommandLine(std::span<const std::string> args) {
         return MayReplace(path, commandLine.force, terminal, stdin, stderr);
     };
 
-    const RunResult result = LoadDocument(options);
+    const RunResult result = RunConversion(options);
     if (progress) progress->Clear();
     switch (result.outcome) {
     case RunOutcome::NamesMissing:

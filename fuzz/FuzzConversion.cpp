@@ -3,7 +3,7 @@
 // Input layout: one flag byte (bit 0 hints, bit 1 link to the website, bits 2 to 4 the code
 // page, bit 5 icons by cache type), the icon folder up to a newline, the user name up to a
 // newline, then the document (a GPX file, or a zip file of them).
-#include "LoadDocument.h"
+#include "RunConversion.h"
 #include "Sink.h"
 
 #include <sys/mman.h>
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* gpx = MemoryFile(input);
     options.inputs = {{"fuzz.gpx", gpx}};
     options.output.sink = &sink;
-    const RunResult result = LoadDocument(options);
+    const RunResult result = RunConversion(options);
     std::fclose(gpx);
     // Into memory, a conversion either writes or refuses the document; anything else is a fault.
     if (result.outcome != RunOutcome::Written && result.outcome != RunOutcome::LoadFailed) std::abort();

@@ -38,7 +38,7 @@ RunResult ProtectedRun(const RunOptions& options) {
     std::vector<std::string> inputs;
     for (const GpxInput& input : options.inputs) inputs.push_back(input.name);
     const std::error_code refused = GpxProtection(inputs, options.output.path, false);
-    return refused ? WriteFailure({Doing::Save, refused, options.output.path}) : LoadDocument(options);
+    return refused ? WriteFailure({Doing::Save, refused, options.output.path}) : RunConversion(options);
 }
 
 RunResult WriteFailure(Failure failure) {

@@ -2,14 +2,14 @@
 // replacing, then the box of how it ended.
 #pragma once
 
-#include "LoadDocument.h"
 #include "MessageBoxView.h"
+#include "RunConversion.h"
 
 #include <string>
 
 namespace corvane {
 
-// LoadDocument, unless the CSV file named is a GPX or zip file, or the GPX file itself: then the
+// RunConversion, unless the CSV file named is a GPX or zip file, or the GPX file itself: then the
 // write failure with why, before any question and with nothing written
 RunResult ProtectedRun(const RunOptions& options);
 

@@ -5,9 +5,9 @@
 #include "FollowOutputName.h"
 #include "FormLayout.h"
 #include "InitialDirectory.h"
-#include "LoadDocument.h"
 #include "OptionTable.h"
 #include "OutputName.h"
+#include "RunConversion.h"
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
 

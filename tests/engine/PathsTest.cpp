@@ -1,7 +1,7 @@
 // File names beyond ASCII and of the longest length reach the platform's file calls intact, for
 // reading and for saving; and the names a conversion keeps from writing over.
 #include "GpxProtection.h"
-#include "LoadDocument.h"
+#include "RunConversion.h"
 #include "Support.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ TEST(Paths, NamesBeyondAsciiAndLongPathsAreReadAndReplaced) {
         options.output.path = dir.Write(folder + csv, "old");
         options.mayReplace = [](const std::string&) { return true; };
         options.codePage = "windows-1252";
-        EXPECT_EQ(LoadDocument(options).outcome, RunOutcome::Written) << gpx;
+        EXPECT_EQ(RunConversion(options).outcome, RunOutcome::Written) << gpx;
         EXPECT_EQ(testing::Lines(testing::ReadFile(options.output.path)).at(80), testing::OakLine()) << gpx;
         EXPECT_TRUE(!folder.empty() || dir.entries() == (std::vector<std::string>{gpx, csv}));
     }

@@ -1,5 +1,5 @@
 // One conversion run: the names, loading, the question, saving, and the outcome of each.
-#include "LoadDocument.h"
+#include "RunConversion.h"
 #include "Sink.h"
 #include "Support.h"
 
@@ -39,7 +39,7 @@ struct Conversion {
     }
     RunResult operator()(Sink* sink = nullptr) {
         options.output.sink = sink;
-        return LoadDocument(options);
+        return RunConversion(options);
     }
 };
 
@@ -131,7 +131,7 @@ TEST(Run, ProgressCountsTheBytesAsTheyAreRead) {
     options.progress = [&](const RunProgress& p) {
         if (p.waypoints == 0) bytes.push_back(p.bytesRead);
     };
-    ASSERT_EQ(LoadDocument(options).outcome, RunOutcome::Written);
+    ASSERT_EQ(RunConversion(options).outcome, RunOutcome::Written);
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_TRUE(std::is_sorted(bytes.begin(), bytes.end()));
     EXPECT_EQ(bytes.back(), gpx.size());

@@ -1,7 +1,7 @@
 // What every suite shares; see Support.h.
 #include "Support.h"
 
-#include "LoadDocument.h"
+#include "RunConversion.h"
 #include "Sink.h"
 #include "Utf8Path.h"
 
@@ -81,7 +81,7 @@ std::string Convert(std::string_view gpx, const RunSettings& settings, const std
     options.inputs = {{dir.Write("in.gpx", gpx)}};
     options.output.sink = &sink;
     options.codePage = codePage;
-    const RunResult run = LoadDocument(options);
+    const RunResult run = RunConversion(options);
     if (result != nullptr) *result = run;
     return sink.text();
 }

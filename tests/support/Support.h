@@ -2,7 +2,7 @@
 // the one-cache GPX document and its line, and conversions of GPX held in memory.
 #pragma once
 
-#include "LoadDocument.h"
+#include "RunConversion.h"
 
 #include <filesystem>
 #include <string>

@@ -62,6 +62,6 @@ struct RunResult {
 
 // Check the names, load the GPX files, ask before replacing the CSV file, write it; nothing is
 // shown to anyone: the result tells callers what happened
-RunResult LoadDocument(const RunOptions& options);
+RunResult RunConversion(const RunOptions& options);
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
 // The run's steps in their order: names, load, question, write; each early end is an outcome.
-#include "LoadDocument.h"
+#include "RunConversion.h"
 
 #include "CacheRecord.h"
 #include "CsvWriter.h"
@@ -50,7 +50,7 @@ bool WriteOutput(const GpxDocuments& documents, const RunOptions& options, RunRe
 
 }  // namespace
 
-RunResult LoadDocument(const RunOptions& options) {
+RunResult RunConversion(const RunOptions& options) {
     RunResult result;
     // Only the empty string counts as missing: a name made of blanks goes on to fail its load.
     // A sink needs no name.
