@@ -18,7 +18,8 @@ namespace {
 
 using savefs::Kind;
 
-// The clean-up waits while this lives, so that it never meets a file half created or moved.
+// The clean-up waits while this lives, so that it never meets a file half created or moved;
+// nothing allocates memory meanwhile (see HoldCleanup).
 class CleanupHeld {
 public:
     CleanupHeld() { savefs::HoldCleanup(); }
@@ -157,19 +158,17 @@ std::error_code SaveFile::createTemp() {
     std::random_device seed;
     std::mt19937 random(seed());
     std::error_code error;
-    CleanupHeld held;
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
         temp_ = folder + "." + base + ".corvane-" + suffix;
+        CleanupHeld held;
         savefs::WatchForCleanup(temp_);
         error = savefs::CreateNew(temp_, file_);
+        if (error) savefs::UnwatchForCleanup();
         if (error != std::errc::file_exists) break;
     }
-    if (error) {
-        savefs::UnwatchForCleanup();
-        temp_.clear();
-    }
+    if (error) temp_.clear();
     return error;
 }
 
