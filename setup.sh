@@ -150,8 +150,8 @@ start_wine() {
   mkdir -p "$WINEPREFIX"
   # The server holds no terminal or pipe of this script open while it waits.
   wineserver --persistent </dev/null >/dev/null 2>&1
-  trap 'wineserver --kill; wineserver --wait; stop_display' EXIT
-  wineboot --init </dev/null >/dev/null 2>&1
+  trap 'wineserver --kill; timeout -k 5 60 wineserver --wait; stop_display' EXIT
+  timeout -k 5 300 wineboot --init </dev/null >/dev/null 2>&1
 }
 
 # The window's smoke test shows the Win32 window, so Wine gets an X display: the shell's own, or a
@@ -206,14 +206,15 @@ case "$command" in
     start_display
     start_wine
     build_windows -DCORVANE_BUILD_TESTS=ON -DCORVANE_LINUX_CLI="$PWD/build/cli/corvane-cli"
-    ctest --test-dir build/windows-x64 --output-on-failure -j"$(nproc)"
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # Every test has a time limit of its own; --timeout gives one to any test that would lack it.
+    ctest --test-dir build/windows-x64 --output-on-failure --timeout 300 -j"$(nproc)"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300 -j"$(nproc)"
     # The engine and the command line once more, built by clang with the sanitizers, and the
     # fuzzer for a bounded time (the fuzz.Run test); last, so the run ends with CTest's summary.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON -DCORVANE_BUILD_WINDOW=OFF >/dev/null
     cmake --build build-fuzz -j"$(nproc)"
-    ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure --timeout 300 -j"$(nproc)"
     ;;
   windows)
     start_wine

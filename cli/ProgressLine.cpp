@@ -3,15 +3,18 @@
 
 #include "CommandLine.h"
 
+#include <utility>
+
 namespace corvane::cli {
 namespace {
 constexpr auto kInterval = std::chrono::milliseconds(200);
 }
 
-ProgressLine::ProgressLine(std::FILE* out, Clock::duration delay) : out_(out), start_(Clock::now()), delay_(delay) {}
+ProgressLine::ProgressLine(std::FILE* out, Clock::duration delay, Now now)
+    : out_(out), now_(std::move(now)), start_(now_()), delay_(delay) {}
 
 void ProgressLine::Show(const std::string& text) {
-    const Clock::time_point now = Clock::now();
+    const Clock::time_point now = now_();
     if (now - start_ < delay_ || now - shown_ < kInterval) return;
     shown_ = now;
     const std::string line = std::string(kProgramName) + ": " + text;

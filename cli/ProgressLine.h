@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace corvane::cli {
@@ -12,9 +13,10 @@ namespace corvane::cli {
 class ProgressLine {
 public:
     using Clock = std::chrono::steady_clock;
+    using Now = std::function<Clock::time_point()>;
 
-    // A line on out that appears once delay has passed since now
-    explicit ProgressLine(std::FILE* out, Clock::duration delay = std::chrono::seconds(1));
+    // A line on out that appears once delay has passed since now, the time as now tells it
+    explicit ProgressLine(std::FILE* out, Clock::duration delay = std::chrono::seconds(1), Now now = Clock::now);
 
     // Show text in place of the line before, at most a few times a second
     void Show(const std::string& text);
@@ -23,6 +25,7 @@ public:
 
 private:
     std::FILE* out_;
+    Now now_;
     Clock::time_point start_;
     Clock::duration delay_;
     Clock::time_point shown_{};

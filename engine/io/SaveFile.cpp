@@ -14,7 +14,8 @@ namespace {
 
 using savefs::Kind;
 
-// The clean-up waits while this lives, so that it never meets a file half created or moved.
+// The clean-up waits while this lives, so that it never meets a file half created or moved;
+// nothing allocates memory meanwhile (see HoldCleanup).
 class CleanupHeld {
 public:
     explicit CleanupHeld(const savefs::Operations& fs) : fs_(fs) { fs_.HoldCleanup(); }
@@ -117,19 +118,17 @@ std::error_code SaveFile::createTemp() {
     std::random_device seed;
     std::mt19937 random(seed());
     std::error_code error;
-    CleanupHeld held(fs_);
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
         temp_ = folder + "." + base + ".corvane-" + suffix;
+        CleanupHeld held(fs_);
         fs_.WatchForCleanup(temp_);
         error = fs_.CreateNew(temp_, file_);
+        if (error) fs_.UnwatchForCleanup();
         if (error != std::errc::file_exists) break;
     }
-    if (error) {
-        fs_.UnwatchForCleanup();
-        temp_.clear();
-    }
+    if (error) temp_.clear();
     return error;
 }
 

@@ -64,12 +64,15 @@ struct Operations {
     // Wait before trying a step again
     void (*Pause)(std::chrono::milliseconds time);
 
-    // The program's end from outside (a signal, a console event) removes the file named by
-    // WatchForCleanup, then ends the program as it would have ended. The handlers are in place
-    // before WatchForCleanup returns. Call both with the clean-up held.
+    // The program's end from outside (a signal, a console event), on whichever thread it arrives,
+    // removes the file named by WatchForCleanup, then ends the program as it would have ended. The
+    // handlers are in place before WatchForCleanup returns. Call both with the clean-up held.
     void (*WatchForCleanup)(const std::string& path);
     void (*UnwatchForCleanup)();
-    // While held, that removal waits, so it never meets a file half created, moved or removed
+    // While held, that removal waits, so it never meets a file half created, moved or removed. Hold
+    // it only around the calls that create, move or remove the file: a POSIX signal handler may wait
+    // for it in a thread it interrupted in the middle of allocating memory, so nothing that
+    // allocates may run while it is held there.
     void (*HoldCleanup)();
     void (*ReleaseCleanup)();
 };

@@ -27,7 +27,7 @@ list(JOIN icons "\n" listing)
 file(WRITE "${work}/icons.txt" "${listing}\n")
 execute_process(COMMAND "${WIXL_HEAT}" --prefix "${stage}/" --directory-ref INSTALLDIR --component-group IconSet
                         --var var.StageDir --win64
-                INPUT_FILE "${work}/icons.txt" OUTPUT_FILE "${work}/icons.wxs" RESULT_VARIABLE status)
+                INPUT_FILE "${work}/icons.txt" OUTPUT_FILE "${work}/icons.wxs" RESULT_VARIABLE status TIMEOUT 300)
 if(status)
   message(FATAL_ERROR "wixl-heat failed: ${status}")
 endif()
@@ -47,7 +47,7 @@ file(RELATIVE_PATH icon "${stage}" "${work}/corvane.ico")
 execute_process(COMMAND "${WIXL}" --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
                         -D UpgradeCode=${upgrade_code} -D SizeKB=${size_kb} -D StageDir=. -D Win64=yes
                         -D Icon=${icon} -o "${msi}" "${CMAKE_CURRENT_LIST_DIR}/corvane.wxs" "${work}/icons.wxs"
-                WORKING_DIRECTORY "${stage}" RESULT_VARIABLE status)
+                WORKING_DIRECTORY "${stage}" RESULT_VARIABLE status TIMEOUT 300)
 if(status)
   message(FATAL_ERROR "wixl failed: ${status}")
 endif()

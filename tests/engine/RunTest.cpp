@@ -8,9 +8,15 @@
 #include <algorithm>
 #include <filesystem>
 
-// A full device, file modes and symbolic links are POSIX's; those tests run there.
+// A full device, file modes, symbolic links and signals are POSIX's; those tests run there.
 #ifndef _WIN32
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <thread>
 #endif
 
 namespace corvane {
@@ -117,6 +123,38 @@ TEST(Run, ReplacingKeepsPermissionsAndLinks) {
     EXPECT_EQ(run().outcome, RunOutcome::Written);
     EXPECT_TRUE(std::filesystem::is_symlink(run.options.output.path));
     EXPECT_EQ(testing::Lines(ReadFile(real)).at(80), testing::OakLine());
+}
+
+// The run in a child process, on a worker thread as the window runs it, held where its temporary
+// file is open and written (the progress report after the last lines) until the signal, which
+// whichever thread takes, ends it; every wait bounded.
+TEST(Run, ASignalWhileSavingLeavesTheOldFileAndNoTemporaryFile) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        Conversion run;
+        int written[2];
+        ASSERT_EQ(::pipe(written), 0);
+        run.options.progress = [&](const RunProgress& p) {
+            if (p.waypoints > 0 && ::write(written[1], "w", 1) == 1) ::pause();
+        };
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(signal, SIG_DFL);
+            std::thread([&] { run(); }).join();
+            _exit(0);
+        }
+        ::close(written[1]);
+        pollfd held{written[0], POLLIN, 0};
+        char w = 0;
+        EXPECT_TRUE(::poll(&held, 1, 60'000) == 1 && ::read(written[0], &w, 1) == 1) << signal;
+        ::close(written[0]);
+        ::kill(child, signal);
+        int status = 0;  // waited for a minute at most, then killed
+        for (int tick = 0; ::waitpid(child, &status, WNOHANG) == 0; ++tick)
+            tick < 6000 ? std::this_thread::sleep_for(std::chrono::milliseconds(10)) : (void)::kill(child, SIGKILL);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(run.dir.entries(), (Files{"in.gpx", "out.csv"})) << signal;
+        EXPECT_EQ(ReadFile(run.options.output.path), "old") << signal;
+    }
 }
 #endif
 

@@ -1,5 +1,6 @@
 # Converts the bundled sample and every real GPX file with the Linux and the Windows
-# corvane-cli, in every code page, and fails on the first CSV file whose bytes differ.
+# corvane-cli, in every code page, and fails on the first CSV file whose bytes differ. Each run
+# has a minute; one that takes longer is ended and fails.
 # cmake -DLINUX_CLI=... -DWINDOWS_CLI=... -DWINE=... -DSAMPLES=... -DWORK=... -P SameAsLinux.cmake
 file(GLOB gpx_files "${SAMPLES}/*.gpx")
 list(PREPEND gpx_files "${CMAKE_CURRENT_LIST_DIR}/../../samples/caches.gpx")
@@ -13,9 +14,9 @@ foreach(gpx IN LISTS gpx_files)
   foreach(code_page IN LISTS code_pages)
     set(options --name "Corvid Kate" --hints --encoding ${code_page} --force --quiet "${gpx}")
     execute_process(COMMAND "${LINUX_CLI}" ${options} "${WORK}/linux.csv" RESULT_VARIABLE linux_status
-                    OUTPUT_QUIET ERROR_QUIET)
+                    OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
     execute_process(COMMAND "${WINE}" "${WINDOWS_CLI}" ${options} "${WORK}/windows.csv"
-                    RESULT_VARIABLE windows_status OUTPUT_QUIET ERROR_QUIET)
+                    RESULT_VARIABLE windows_status OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
     if(NOT linux_status STREQUAL windows_status)
       message(FATAL_ERROR "${name} in ${code_page}: exit status ${linux_status} on Linux, ${windows_status} on Windows")
     endif()
@@ -24,7 +25,7 @@ foreach(gpx IN LISTS gpx_files)
       continue()
     endif()
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/linux.csv" "${WORK}/windows.csv"
-                    RESULT_VARIABLE different)
+                    RESULT_VARIABLE different TIMEOUT 60)
     if(different)
       message(FATAL_ERROR "${name} in ${code_page}: the Windows CSV file differs from the Linux one")
     endif()

@@ -3,13 +3,16 @@
 # into a Wine prefix of its own, upgrades it with a package of the next version, and removes it,
 # checking the files, Start menu shortcut, "Open with" keys and installed-programs entry each time.
 set -euo pipefail
-wine=$1 msi=$2 stage=$3 make_msi=$4 next_version=$5 work=$6
+wine_program=$1 msi=$2 stage=$3 make_msi=$4 next_version=$5 work=$6
 export LANG=C.UTF-8 WINEPREFIX=$work/prefix WINEDEBUG=-all
 # No Mono or Gecko prompt, and no menu entries or file types written on the Linux side.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work"
-trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+# Every Wine run has five minutes; one that takes longer is ended and fails. All the prefix's
+# programs end with the script.
+wine() { timeout -k 5 300 "$wine_program" "$@"; }
+trap 'wineserver -k 2>/dev/null; timeout -k 5 60 wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 
 # The next version: the README names it, and the icon parking.bmp is gone, so that an upgrade
@@ -18,11 +21,11 @@ version=$(tr -d '\r' <"$stage/README.txt" | sed -n '1s/^Corvane \([0-9.]*\) .*/\
 cp -r "$stage" "$work/next"
 sed -i "1s/$version/$next_version/" "$work/next/README.txt"
 rm "$work/next/MM Icons/parking.bmp"
-cmake -DVERSION="$next_version" -DSTAGE="$work/next" -DMSI="$work/next.msi" -P "$make_msi" >"$work/wixl.log" 2>&1 ||
+timeout -k 5 300 cmake -DVERSION="$next_version" -DSTAGE="$work/next" -DMSI="$work/next.msi" -P "$make_msi" >"$work/wixl.log" 2>&1 ||
   fail "the next version's package was not made: $(cat "$work/wixl.log")"
 
 # Wine's output goes to files: its background processes would keep a pipe open.
-"$wine" wineboot --init </dev/null >"$work/wineboot.log" 2>&1
+wine wineboot --init </dev/null >"$work/wineboot.log" 2>&1
 profiles=("$WINEPREFIX"/drive_c/users/*/AppData)
 profile=${profiles[0]}
 [[ ${#profiles[@]} == 1 && -d $profile ]] || fail "not one user profile in the new Wine prefix"
@@ -32,7 +35,7 @@ shortcut="$profile/Roaming/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
 # msiexec's status; Wine hands it on modulo 256 (1603, a failed install, arrives as 67).
 msiexec() {
   local status=0
-  "$wine" msiexec "$@" /qn </dev/null >"$work/msiexec.log" 2>&1 || status=$?
+  wine msiexec "$@" /qn </dev/null >"$work/msiexec.log" 2>&1 || status=$?
   echo "$status"
 }
 
@@ -46,7 +49,7 @@ registry() {
              'HKCU\Software\VB and VBA Program Settings\Corvane'; do
     printf 'reg query "%s" /s\r\n' "$key"
   done >"$work/query.bat"
-  "$wine" cmd /c "$(winpath "$work/query.bat")" </dev/null >"$work/query.log" 2>&1 || true
+  wine cmd /c "$(winpath "$work/query.bat")" </dev/null >"$work/query.log" 2>&1 || true
   tr -d '\r' <"$work/query.log" | awk '
     /^HKEY_/ { key = $0; print key; next }
     /^    [^ ]/ { sub(/^    /, ""); n = index($0, "    "); rest = substr($0, n + 4); t = index(rest, "    ")
@@ -86,7 +89,7 @@ check_installed() {
   icon=${icon%%$'\n'*}
   [[ -n $icon && -f $(unix_path "$icon") ]] || fail "the entry's icon is not there: '$icon'"
   [[ $(strings -e l "$shortcut") == *"$icon"* ]] || fail "the shortcut does not show the program's icon"
-  "$wine" "$folder/corvane-cli.exe" --version </dev/null >"$work/version.log" 2>&1 || fail "corvane-cli.exe --version failed"
+  wine "$folder/corvane-cli.exe" --version </dev/null >"$work/version.log" 2>&1 || fail "corvane-cli.exe --version failed"
   grep -q "^corvane-cli $version" "$work/version.log" || fail "corvane-cli.exe --version: $(cat "$work/version.log")"
 }
 
@@ -95,7 +98,7 @@ status=$(msiexec /i "$(winpath "$msi")")
 [[ $status == 0 ]] || fail "the install ended with status $status"
 check_installed "$stage" "$version"
 # The window's settings, which outlive the program.
-"$wine" reg add 'HKCU\Software\VB and VBA Program Settings\Corvane\Startup' /v Name /d 'Oak Leaf' /f \
+wine reg add 'HKCU\Software\VB and VBA Program Settings\Corvane\Startup' /v Name /d 'Oak Leaf' /f \
   </dev/null >"$work/reg-add.log" 2>&1
 
 status=$(msiexec /i "$(winpath "$work/next.msi")")

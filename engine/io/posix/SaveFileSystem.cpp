@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <atomic>
 #include <cerrno>
@@ -38,15 +39,37 @@ std::error_code Checked(int result) {
 // kill, a closed terminal): they remove the file, then let the signal take its course. One save
 // at a time is covered, which is all the programs ever run.
 constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
-// Another thread may take the signal, so the flag is an atomic that publishes the path.
 char gTempPath[PATH_MAX];
 std::atomic<bool> gTempExists{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler reads the flag");
 struct sigaction gPrevious[std::size(kEndingSignals)];
 bool gHandling = false;
+// Any thread may take the signal, the saving one or another (the window saves on a worker), so
+// the hold is a lock the handler takes too. The holder blocks the signals in its own thread
+// first, so a handler never waits for the thread it runs on; and nothing allocates memory or
+// takes another lock while it is held, so a handler that interrupted such a call on another
+// thread can wait safely.
+std::atomic_flag gHeld;
 sigset_t gUnheld;
 
+sigset_t EndingSignals() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int signal : kEndingSignals) sigaddset(&ending, signal);
+    return ending;
+}
+
+// Take the hold, waiting while another thread has it; safe in a signal handler
+void Lock() {
+    while (gHeld.test_and_set(std::memory_order_acquire)) {
+        const timespec pause{0, 100'000};
+        ::nanosleep(&pause, nullptr);
+    }
+}
+
+// The hold is never given back: the program ends when the handler returns.
 void RemoveTempAndEnd(int signal) {
+    Lock();
     if (gTempExists.exchange(false)) ::unlink(gTempPath);
     std::signal(signal, SIG_DFL);
     ::raise(signal);
@@ -158,7 +181,8 @@ void WatchForCleanup(const std::string& path) {
     gHandling = true;
     struct sigaction handler {};
     handler.sa_handler = RemoveTempAndEnd;
-    sigemptyset(&handler.sa_mask);
+    // One handler at a time in a thread: a second would wait for the hold the first keeps.
+    handler.sa_mask = EndingSignals();
     for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
         ::sigaction(kEndingSignals[i], nullptr, &gPrevious[i]);
         if (gPrevious[i].sa_handler == SIG_DFL) ::sigaction(kEndingSignals[i], &handler, nullptr);
@@ -173,16 +197,18 @@ void UnwatchForCleanup() {
         if (gPrevious[i].sa_handler == SIG_DFL) ::sigaction(kEndingSignals[i], &gPrevious[i], nullptr);
 }
 
-// The ending signals are blocked, so that the handlers never see a half-set path.
 void HoldCleanup() {
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (int signal : kEndingSignals) sigaddset(&ending, signal);
-    pthread_sigmask(SIG_BLOCK, &ending, &gUnheld);
+    const sigset_t ending = EndingSignals();
+    sigset_t unheld;
+    pthread_sigmask(SIG_BLOCK, &ending, &unheld);
+    Lock();
+    gUnheld = unheld;
 }
 
 void ReleaseCleanup() {
-    pthread_sigmask(SIG_SETMASK, &gUnheld, nullptr);
+    const sigset_t unheld = gUnheld;
+    gHeld.clear(std::memory_order_release);
+    pthread_sigmask(SIG_SETMASK, &unheld, nullptr);
 }
 
 }  // namespace

@@ -8,8 +8,9 @@
 #include <io.h>
 #include <windows.h>
 
+#include <atomic>
 #include <climits>
-#include <mutex>
+#include <iterator>
 
 namespace corvane {
 namespace savefs {
@@ -36,17 +37,22 @@ HANDLE OpenShared(const std::string& path, DWORD access) {
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// The temporary file, for the console's Ctrl-C, Ctrl-Break and close events: the handler (on a
-// thread of its own) removes the file, then lets the default handling end the program. One
+// The temporary file, for the console's Ctrl-C, Ctrl-Break and close events. The handler runs
+// on a thread of its own: it waits while the clean-up is held, removes the file and ends the
+// program there and then. Handing the event on instead would have the default handling call
+// ExitProcess on that thread while other threads may hold locks, which can hang the program.
+// The handler reads only plain data, never destroyed, so a late event meets nothing gone. One
 // save at a time is covered, which is all the programs ever run.
-std::mutex gTempMutex;
-std::wstring gTempPath;  // empty when no temporary file exists
+SRWLOCK gTempLock = SRWLOCK_INIT;
+wchar_t gTempPath[1 << 15];  // the longest path Windows takes
+std::atomic<bool> gTempExists{false};
 
-BOOL WINAPI RemoveTempOnEnd(DWORD) {
-    const std::lock_guard<std::mutex> lock(gTempMutex);
-    if (!gTempPath.empty()) (void)DeleteFileW(gTempPath.c_str());
-    gTempPath.clear();
-    return FALSE;
+BOOL WINAPI RemoveTempAndEnd(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) return FALSE;
+    AcquireSRWLockExclusive(&gTempLock);
+    if (gTempExists.exchange(false)) (void)DeleteFileW(gTempPath);
+    TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+    return TRUE;
 }
 
 std::string Resolved(const std::string& path) {
@@ -178,20 +184,26 @@ void Pause(std::chrono::milliseconds time) {
 }
 
 void WatchForCleanup(const std::string& path) {
-    static const bool registered = SetConsoleCtrlHandler(RemoveTempOnEnd, TRUE) != 0;
-    if (registered) gTempPath = WidePath(path);
+    const std::wstring wide = WidePath(path);
+    if (wide.size() >= std::size(gTempPath)) return;
+    gTempPath[wide.copy(gTempPath, wide.size())] = L'\0';
+    gTempExists = true;
 }
 
 void UnwatchForCleanup() {
-    gTempPath.clear();
+    gTempExists = false;
 }
 
+// The system holds a lock of its own while it calls the handlers, so the handler is put in place
+// before the clean-up is held: the other order could leave each waiting for the other.
 void HoldCleanup() {
-    gTempMutex.lock();
+    static const BOOL registered = SetConsoleCtrlHandler(RemoveTempAndEnd, TRUE);
+    (void)registered;
+    AcquireSRWLockExclusive(&gTempLock);
 }
 
 void ReleaseCleanup() {
-    gTempMutex.unlock();
+    ReleaseSRWLockExclusive(&gTempLock);
 }
 
 }  // namespace

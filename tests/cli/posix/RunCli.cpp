@@ -1,4 +1,4 @@
-// Running corvane-cli through the shell; script(1) opens the terminal.
+// Running corvane-cli through the shell, for a minute at most; script(1) opens the terminal.
 #include "RunCli.h"
 
 #include "Support.h"
@@ -15,13 +15,14 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     for (const std::string& arg : args) command += " '" + arg + "'";  // no test argument holds a quote
     command += " >" + dir.path("out");
     if (terminal) command = "script -qec \"" + command + "\" /dev/null";
+    command = "timeout -k 5 60 " + command;
     command += " <" + dir.Write("in", input) + (terminal ? " >" : " 2>") + dir.path("err") + (terminal ? " 2>&1" : "");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir.path("out")), ReadFile(dir.path("err"))};
 }
 
 bool TerminalAvailable() {
-    return std::system("script -qec true /dev/null </dev/null >/dev/null 2>&1") == 0;
+    return std::system("timeout -k 5 60 script -qec true /dev/null </dev/null >/dev/null 2>&1") == 0;
 }
 
 }  // namespace corvane::testing

@@ -1,9 +1,10 @@
-// Running corvane-cli.exe through CreateProcessW, its standard streams files in a private folder.
+// Running corvane-cli.exe for a minute at most, its standard streams files in a private folder.
 // Windows has no pseudo-terminal a test could type into.
 #include "RunCli.h"
 
 #include "Support.h"
 #include "Utf16.h"
+#include "windows/ChildProcess.h"
 
 #include <windows.h>
 
@@ -29,14 +30,6 @@ std::wstring Quoted(const std::wstring& arg) {
     return quoted.append(backslashes * 2, L'\\') + L"\"";
 }
 
-HANDLE Inherited(const std::string& path, DWORD access, DWORD disposition) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    const HANDLE handle = CreateFileW(Utf16(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
-    return handle;
-}
-
 }  // namespace
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input, bool terminal) {
@@ -44,22 +37,10 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     TempDir dir;
     std::wstring commandLine = Quoted(Utf16(CORVANE_CLI));
     for (const std::string& arg : args) commandLine += L" " + Quoted(Utf16(arg));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = Inherited(dir.Write("in", input), GENERIC_READ, OPEN_EXISTING);
-    startup.hStdOutput = Inherited(dir.path("out"), GENERIC_WRITE, CREATE_ALWAYS);
-    startup.hStdError = Inherited(dir.path("err"), GENERIC_WRITE, CREATE_ALWAYS);
-    PROCESS_INFORMATION process{};
-    const BOOL started =
-        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    for (const HANDLE stream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(stream);
-    if (!started) throw std::runtime_error("cannot start " CORVANE_CLI);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD status = 0;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ChildProcess cli(commandLine, InheritedFile(dir.Write("in", input), GENERIC_READ),
+                     InheritedFile(dir.path("out"), GENERIC_WRITE, CREATE_ALWAYS),
+                     InheritedFile(dir.path("err"), GENERIC_WRITE, CREATE_ALWAYS));
+    const DWORD status = cli.Wait().value_or(-1);
     return {static_cast<int>(status), ReadFile(dir.path("out")), ReadFile(dir.path("err"))};
 }
 

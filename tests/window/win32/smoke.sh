@@ -5,7 +5,9 @@
 # the GPX file named as the CSV file too is refused in a box.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
-wine=$1 window=$2 cli=$3 gpx=$4 work=$5
+wine_program=$1 window=$2 cli=$3 gpx=$4 work=$5
+# Every Wine run has two minutes; one that takes longer is ended and fails.
+wine() { timeout -k 5 120 "$wine_program" "$@"; }
 [ -n "${DISPLAY:-}" ] || { echo "no X display: the window cannot be shown"; exit 77; }
 key='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Corvane\Startup'
 rm -rf "$work" && mkdir -p "$work"
@@ -15,16 +17,16 @@ fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
 
 # Run the window with these clicks and Yes/No answers; its log in $work/log
 run() {
-  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_LOG=$(winpath "$work/log") "$wine" "$window" || fail "status $?"
+  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_LOG=$(winpath "$work/log") wine "$window" || fail "status $?"
   tr -d '\r' <"$work/log" >"$work/log.txt"
 }
 
 # Value name and data of every string value under the key, one "name=data" a line
 stored() {
-  "$wine" reg query "$key" | tr -d '\r' | sed -n 's/^    \([A-Za-z]*\)    REG_SZ    \{0,1\}\(.*\)$/\1=\2/p' | sort
+  wine reg query "$key" | tr -d '\r' | sed -n 's/^    \([A-Za-z]*\)    REG_SZ    \{0,1\}\(.*\)$/\1=\2/p' | sort
 }
 
-"$wine" reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
+wine reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
 
 # First start: the window at 4680 x 4665 twips for its DPI, the GPX box focused; Close stores the defaults.
 run focus,cmdClose ""
@@ -43,11 +45,11 @@ gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
     printf '"%s"="%s"\r\n' "${pair%%=*}" "$(printf '%s' "${pair#*=}" | sed 's/\\/\\\\/g')"
   done
 } >"$work/preset.reg"
-"$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
+wine reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
 run cmdConvert,focus,cmdGPX,focus,away,focus,cmdClose ""
 grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
 [ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX focus|cmdGPX " ] || fail "focus lost"
-"$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
+wine "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
 
