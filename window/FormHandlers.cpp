@@ -1,6 +1,7 @@
 // The handlers: settings to controls and back, the browse dialogs, and a conversion on the worker.
 #include "FormHandlers.h"
 
+#include "AsciiCase.h"
 #include "ConvertSequence.h"
 #include "FollowOutputName.h"
 #include "FormLayout.h"
@@ -11,6 +12,7 @@
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace corvane {
@@ -158,10 +160,17 @@ void FormHandlers::mnuWriteIcons_Click() {
     WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
 }
 
-void FormHandlers::Form_DropFile(const std::string& path) {
+void FormHandlers::OptionsMenu_Click(const MenuItem& item) {
+    if (item.kind == MenuItemKind::WriteIcons) mnuWriteIcons_Click();
+    if (item.option) view_.SetChoice(*item.option, !view_.Choice(*item.option));
+}
+
+void FormHandlers::Form_DropFile(const std::vector<std::string>& paths) {
     // A drop is input like a click: during a run the boxes keep the values the run reads.
-    if (converting_) return;
-    view_.setTxtGPX(path);
+    if (converting_ || paths.empty()) return;
+    const auto caches = std::ranges::find_if_not(
+        paths, [](const std::string& path) { return AsciiLowercase(path).ends_with("-wpts.gpx"); });
+    view_.setTxtGPX(caches != paths.end() ? *caches : paths.front());
 }
 
 }  // namespace corvane

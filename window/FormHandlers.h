@@ -1,18 +1,21 @@
 // The window's event handlers, the same for every front-end: load, unload, browse, the output name,
-// a dropped file and Convert.
+// the Options menu, dropped files and Convert.
 #pragma once
 
 #include "FormView.h"
+#include "OptionsMenu.h"
 #include "Settings.h"
 #include "SettingsStore.h"
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace corvane {
 
 // A front-end calls one handler per event of its controls, on its window's thread. While a
-// conversion runs, the handlers of clicks and drops do nothing, and a close waits for its end.
+// conversion runs, the handlers of buttons, of writing the icons and of drops do nothing (an option
+// may change: the run took the options when it started), and a close waits for its end.
 class FormHandlers {
 public:
     // Handlers over the front-end's controls and settings store, both of which must outlive them;
@@ -42,8 +45,12 @@ public:
     void txtGPX_Change();
     // Writes the icon set into the folder the icon box names ("Write Corvane's Icons Here")
     void mnuWriteIcons_Click();
-    // Takes a file dropped on the window as the GPX file
-    void Form_DropFile(const std::string& path);
+    // Carries out an entry of the Options menu (kOptionsMenu): turns its option on or off, or
+    // writes the icons
+    void OptionsMenu_Click(const MenuItem& item);
+    // Takes the files dropped on the window as the GPX file: the first that is not the waypoints
+    // file of a pocket query (NAME-wpts.gpx), which goes along with its caches file, else the first
+    void Form_DropFile(const std::vector<std::string>& paths);
 
 private:
     // Shows the file dialog in the folder and with the file name of the path start, and puts the

@@ -1,6 +1,6 @@
-// The window's handlers over a fake view: output name, browsing, settings, the conversion's boxes,
-// a close during a run, writing the icons and the program's arguments; what each front-end adds
-// is tested with it.
+// The window's handlers over a fake view: output name, browsing, dropping, settings, the Options
+// menu, the conversion's boxes, a close during a run, writing the icons and the program's
+// arguments; what each front-end adds is tested with it.
 #include "ConvertSequence.h"
 #include "FormHandlers.h"
 #include "InitialDirectory.h"
@@ -78,7 +78,7 @@ struct FakeView : FormView {
         events.push_back("worker");
         // The user closes the window and drops a file on it while the run goes on.
         if (handlers->Form_QueryUnload()) events.push_back("closed during the run");
-        handlers->Form_DropFile("/data/dropped.gpx");
+        handlers->Form_DropFile({"/data/dropped.gpx"});
         work();
         if (!failure.empty()) throw std::runtime_error(failure);
     }
@@ -131,7 +131,8 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
 // The output name follows a browsed or dropped GPX file, from a remembered derived name too, until
 // the user names one; each dialog starts with its own box's name, the output dialog with the
 // derived name while its box is empty: never the GPX file's own name, which one Open and one Yes
-// would replace with CSV. A cancel changes nothing.
+// would replace with CSV. A cancel changes nothing. Of a pocket query's two files dropped
+// together, the caches file is taken; a waypoints file alone is taken as it is.
 TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     Form form(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/week.csv"}});
     form.view.next = {"/data/all.gpx"};
@@ -141,7 +142,8 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     form.handlers.cmdMM_Click();
     form.view.next = {"/out/mine.csv"};
     form.handlers.cmdMM_Click();
-    form.handlers.Form_DropFile("/data/month.gpx");
+    form.handlers.Form_DropFile({"/data/month-WPTS.gpx", "/data/month.gpx", "/data/week.gpx"});
+    EXPECT_EQ(form.view.gpx, "/data/month.gpx");
     EXPECT_EQ(form.view.mm, "/out/mine.csv");
     const std::string gpx = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*|";
     const std::string csv = "CSV (*.csv)|*.csv|All Files (*.*)|*.*|";
@@ -149,7 +151,8 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
               (std::vector<std::string>{gpx + "/data/|week.gpx", csv + "/data/|all.csv", csv + "/data/|all.csv"}));
     EXPECT_TRUE(form.view.shown.empty());
     Form other(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/other.csv"}});
-    other.handlers.Form_DropFile("/data/all.gpx");
+    other.handlers.Form_DropFile({"/data/all-wpts.gpx"});
+    EXPECT_EQ(other.view.gpx, "/data/all-wpts.gpx");
     EXPECT_EQ(other.view.mm, "/data/other.csv");
 }
 
@@ -213,6 +216,29 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
                                              {"Startup/Hint", row.hinted ? "Y" : "N"},
                                              {"Startup/Kinds", row.byType ? "Type" : "Container"},
                                              {"Startup/Encoding", "utf-8"}}));
+    }
+}
+
+// The Options menu: a check entry for each option of the table shown in the menu, in the table's
+// order, then the icon writer. A click turns the option on or off, and the window remembers it.
+TEST(Form, OptionsMenuEntriesTurnTheirOptionsOnAndOff) {
+    std::vector<std::string_view> captions, expected;
+    for (const MenuItem& item : kOptionsMenu) captions.push_back(item.caption);
+    for (const OptionRow& row : kOptionTable) {
+        if (row.yes && row.control == OptionControl::MenuEntry) expected.push_back(row.caption);
+    }
+    expected.insert(expected.end(), {"", "Write Corvane's Icons Here"});
+    EXPECT_EQ(captions, expected);
+    EXPECT_TRUE(std::ranges::count(captions, "Icons by cache type"));
+    Form form;
+    for (const bool on : {true, false}) {
+        for (const MenuItem& item : kOptionsMenu) {
+            if (!item.option) continue;
+            form.handlers.OptionsMenu_Click(item);
+            EXPECT_EQ(form.view.choices[item.option->name], on) << item.caption;
+        }
+        form.handlers.Form_Unload();
+        EXPECT_EQ(Form(form.store.values).view.choices, form.view.choices);
     }
 }
 
@@ -305,7 +331,7 @@ TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     Form form;
     form.view.mm = dir.path("out.csv");
     form.view.icon = " ";
-    form.handlers.mnuWriteIcons_Click();
+    form.handlers.OptionsMenu_Click(kOptionsMenu.back());
     form.view.icon = "MM Icons\\";
     const std::string folder = std::filesystem::path(dir.path("MM Icons")).make_preferred().string();
     const std::string parking = dir.path("MM Icons/parking.bmp");

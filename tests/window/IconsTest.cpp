@@ -1,17 +1,11 @@
-// The icon set as Qt reads it back, and the icon folder box's entry that writes it.
-#include "WindowTestSupport.h"
-
+// The icon set as Qt reads it back.
 #include "BmpFile.h"
 #include "IconSet.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTest>
 
 using namespace corvane;
-using namespace corvane::testing;
 
 class IconsTest : public QObject {
     Q_OBJECT
@@ -30,17 +24,6 @@ private slots:
                 }
             }
         }
-    }
-
-    // The icon box's own menu carries "Write Corvane's Icons Here", which runs the handler.
-    void contextMenuEntryWritesIntoTheIconFolder() {
-        TestWindow t;
-        t.Open();
-        t.Box("txtIcon")->setText(QStringLiteral(" "));
-        QAction* entry = t.window->findChild<QAction*>(QStringLiteral("mnuWriteIcons"));
-        QVERIFY(entry);
-        entry->trigger();
-        QCOMPARE(t.boxes->shown, QStringList("Please name the icon folder first.|warning|Memory Map Icons|"));
     }
 };
 

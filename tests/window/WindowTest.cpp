@@ -1,6 +1,5 @@
 // What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files and the
 // worker; the handlers' rules are tested over a fake view, the conversion itself with the engine.
-#include "Messages.h"
 #include "QtMessageBox.h"
 #include "Support.h"
 #include "WindowTestSupport.h"
@@ -8,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTest>
@@ -36,12 +36,15 @@ private slots:
         QVERIFY(w.isVisible() && t.boxes->shown.isEmpty());
     }
 
-    void aDroppedLocalFileBecomesTheGpxFile() {
+    // Of a pocket query's two files, the caches file is taken.
+    void droppedLocalFilesBecomeTheGpxFile() {
         TestWindow t;
         t.Open();
         for (const bool local : {false, true}) {
             QMimeData data;
-            data.setUrls({local ? QUrl::fromLocalFile("/data/week.gpx") : QUrl("https://example.org/a.gpx")});
+            data.setUrls(local
+                             ? QList{QUrl::fromLocalFile("/data/week-wpts.gpx"), QUrl::fromLocalFile("/data/week.gpx")}
+                             : QList{QUrl("https://example.org/a.gpx")});
             QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
@@ -105,34 +108,46 @@ private slots:
         QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance("Conversion") + 100);
     }
 
-    // "Icons by cache type" is an entry of the form's own context menu, kept as Kinds, read by Convert
-    // with the other controls (the link pair as stored, the hint box as ticked); the run goes on a
-    // worker while the window shows its boxes and sets the icon box afterwards. The GPX file named
-    // as the CSV file too is refused in a box.
-    void iconsByCacheTypeIsAFormMenuEntry() {
+    // The menu bar's Options menu holds the window's menu entries, which the form's own context
+    // menu offers too, and the controls keep their places in the client area below the bar.
+    // "Icons by cache type", one of them, is kept as Kinds and read by Convert with the other
+    // controls (the link pair as stored, the hint box as ticked); the run goes on a worker while
+    // the window shows its boxes and sets the icon box afterwards. "Write Corvane's Icons Here"
+    // runs its handler.
+    void optionsMenuBarAndConvert() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
             t.settings.setValue("Startup/Encoding", "utf-8");
             if (!kinds.isEmpty())
                 t.settings.setValue("Startup/Kinds", kinds), t.settings.setValue("Startup/Include", "U");
-            t.Open();
-            auto* entry = t.window->findChild<QAction*>("mnuIconsByType");
-            QVERIFY(entry && entry->isCheckable() && t.window->actions().contains(entry));
-            QCOMPARE(t.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QtWindow& w = t.Open();
+            w.show();
+            const QMenuBar* bar = w.findChild<QMenuBar*>();
+            QMenu* options = bar->actions().value(0)->menu();
+            QStringList shown(options->title()), described("Options");
+            for (const QAction* entry : options->actions()) shown << entry->text();
+            for (const MenuItem& item : kOptionsMenu) described << QString::fromUtf8(item.caption);
+            QCOMPARE(shown, described);
+            QCOMPARE(w.actions(), options->actions());
+            QCOMPARE(w.contextMenuPolicy(), Qt::ActionsContextMenu);
+            const auto pixels = [&w](int twips) { return TwipsToPixels(twips, w.logicalDpiX()); };
+            QCOMPARE(t.Box("txtGPX")->mapTo(&w, QPoint()), QPoint(pixels(120), bar->height() + pixels(360)));
+            QCOMPARE(w.size(), QSize(pixels(kFormWidth), bar->height() + pixels(kFormHeight)));
+            auto* entry = options->findChild<QAction*>("mnuIconsByType");
+            QVERIFY(entry && entry->isCheckable());
             QCOMPARE(entry->isChecked(), kinds == "Type");
-            entry->toggle();
+            entry->trigger();
+            t.Box("txtIcon")->setText(" ");
+            options->actions().last()->trigger();
             TempDir dir;
             const std::string out = dir.Write("out.csv", "old");
-            const QString gpx = QString::fromStdString(dir.Write("oak.gpx", kOakGpx));
-            t.Box("txtGPX")->setText(gpx), t.Box("txtMM")->setText(gpx);
+            t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
+            t.Box("txtMM")->setText(QString::fromStdString(out));
             t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
             t.boxes->answer = BoxAnswer::Yes;
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
-            t.Box("txtMM")->setText(QString::fromStdString(out));
-            QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(t.boxes->shown,
-                     QStringList({QString::fromUtf8(kMsgWriteFailed.prompt) + "|warning|Conversion|" + gpx +
-                                      ": the file is the GPX file being converted",
+                     QStringList({"Please name the icon folder first.|warning|Memory Map Icons|",
                                   "Overwrite the existing file?|question|Conversion|" + QString::fromStdString(out),
                                   "Complete!|information|Conversion|"}));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));

@@ -69,18 +69,20 @@ void QtFormView::setTxtCacher(const std::string& text) {
 
 bool QtFormView::Choice(const OptionRow& option) {
     if (option.control == OptionControl::MenuEntry)
-        return Named<QAction>(controls_.form, option.controlName)->isChecked();
+        return menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())];
     return Named<QAbstractButton>(controls_.form, option.controlName)->isChecked();
 }
 
 void QtFormView::SetChoice(const OptionRow& option, bool yes) {
-    if (option.control == OptionControl::MenuEntry)
+    if (option.control == OptionControl::MenuEntry) {
+        menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())] = yes;
         Named<QAction>(controls_.form, option.controlName)->setChecked(yes);
-    else if (option.control == OptionControl::CheckBox)
+    } else if (option.control == OptionControl::CheckBox) {
         Named<QAbstractButton>(controls_.form, option.controlName)->setChecked(yes);
-    else
+    } else {
         // Selecting one button of the pair clears the other.
         Named<QAbstractButton>(controls_.form, yes ? option.controlName : option.otherControl)->setChecked(true);
+    }
 }
 
 BoxAnswer QtFormView::MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,

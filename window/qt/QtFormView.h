@@ -4,6 +4,7 @@
 #include "FileDialog.h"
 #include "FormView.h"
 
+#include <array>
 #include <optional>
 
 class QLineEdit;
@@ -36,6 +37,8 @@ public:
     void setTxtIcon(const std::string& text) override;
     std::string txtCacher() override;
     void setTxtCacher(const std::string& text) override;
+    // A menu entry's check is kept here and shown on the entry, which Qt checks or clears by
+    // itself when it is clicked
     bool Choice(const OptionRow& option) override;
     void SetChoice(const OptionRow& option, bool yes) override;
     BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
@@ -54,6 +57,7 @@ private:
     Controls controls_;
     FileDialog& dialog_;
     MessageBoxView* boxes_;
+    std::array<bool, kOptionTable.size()> menuChecks_{};  // by row of the option table
 };
 
 }  // namespace corvane

@@ -1,8 +1,9 @@
-// The Qt form: its controls from the layout table, its menus, drops and close, wired to the handlers.
+// The Qt form: its menu bar, its controls from the layout table, its menus, drops and close, wired to
+// the handlers.
 #include "QtWindow.h"
 
 #include "FormLayout.h"
-#include "OptionTable.h"
+#include "OptionsMenu.h"
 #include "WrapCheckBox.h"
 
 #include <QAction>
@@ -14,10 +15,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 // The icon images are compiled into this static library; they must be registered by name.
 static void InitResources() {
@@ -28,13 +31,14 @@ namespace corvane {
 
 namespace {
 
-// The first local file among dragged links, with the system's separators, or "" when there is none
-QString DraggedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls()) return {};
+// The local files among dragged links, with the system's separators
+QStringList DraggedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return QDir::toNativeSeparators(url.toLocalFile());
+        if (url.isLocalFile()) files << QDir::toNativeSeparators(url.toLocalFile());
     }
-    return {};
+    return files;
 }
 
 QString Text(std::string_view text) {
@@ -54,30 +58,32 @@ QtWindow::QtWindow(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBo
 
 QtWindow::~QtWindow() = default;
 
-void QtWindow::OpenGPX(const QString& path) {
-    handlers_->Form_DropFile(QDir::toNativeSeparators(path).toStdString());
+void QtWindow::OpenGPX(const QStringList& paths) {
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(QDir::toNativeSeparators(path).toStdString());
+    handlers_->Form_DropFile(files);
 }
 
 QWidget* QtWindow::MakeControl(const ControlLayout& layout) {
     const QString caption = Text(layout.caption);
     switch (layout.kind) {
     case ControlKind::TextBox:
-        return new QLineEdit(caption, this);
+        return new QLineEdit(caption, client_);
     case ControlKind::Button: {
-        auto* button = new QPushButton(caption, this);
+        auto* button = new QPushButton(caption, client_);
         // Enter and Escape click nothing: no button is the window's default or cancel button.
         button->setAutoDefault(false);
         button->setDefault(false);
         return button;
     }
     case ControlKind::OptionButton:
-        return new QRadioButton(caption, this);
+        return new QRadioButton(caption, client_);
     case ControlKind::CheckBox:
-        return new WrapCheckBox(caption, this);
+        return new WrapCheckBox(caption, client_);
     case ControlKind::Label:
         break;
     }
-    return new QLabel(caption, this);
+    return new QLabel(caption, client_);
 }
 
 void QtWindow::CreateControls() {
@@ -95,7 +101,16 @@ void QtWindow::CreateControls() {
                       QStringLiteral("Nimbus Sans")});
     font.setPointSize(8);
     setFont(font);
-    setFixedSize(TwipsToPixels(kFormWidth, logicalDpiX()), TwipsToPixels(kFormHeight, logicalDpiY()));
+    // The menu bar above the client area, which is the form's size whatever the bar's height.
+    auto* bar = new QMenuBar(this);
+    client_ = new QWidget(this);
+    client_->setFixedSize(TwipsToPixels(kFormWidth, logicalDpiX()), TwipsToPixels(kFormHeight, logicalDpiY()));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->setMenuBar(bar);
+    column->addWidget(client_);
+    column->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
     installEventFilter(this);
 
@@ -118,21 +133,7 @@ void QtWindow::CreateControls() {
     cmdClose = findChild<QPushButton*>(QStringLiteral("cmdClose"));
     findChild<QRadioButton*>(QStringLiteral("optURL1"))->setChecked(true);
 
-    // A right click on the form, outside the text boxes, offers a check entry for each option of
-    // the option table shown as one; the layout stays as it is.
-    for (const OptionRow& option : kOptionTable) {
-        if (!option.yes || option.control != OptionControl::MenuEntry) continue;
-        auto* entry = new QAction(Text(option.caption), this);
-        entry->setObjectName(Text(option.controlName));
-        entry->setCheckable(true);
-        addAction(entry);
-    }
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-
     for (QLineEdit* box : {txtGPX, txtMM, txtIcon, txtCacher}) box->installEventFilter(this);
-
-    mnuWriteIcons = new QAction(QStringLiteral("Write Corvane's Icons Here"), txtIcon);
-    mnuWriteIcons->setObjectName(QStringLiteral("mnuWriteIcons"));
     txtIcon->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txtIcon, &QLineEdit::customContextMenuRequested, this, &QtWindow::txtIcon_ContextMenu);
 
@@ -145,7 +146,26 @@ void QtWindow::CreateControls() {
     connect(cmdMM, &QPushButton::clicked, this, [handlers] { handlers->cmdMM_Click(); });
     connect(cmdConvert, &QPushButton::clicked, this, [handlers] { handlers->cmdConvert_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [handlers] { handlers->cmdClose_Click(); });
-    connect(mnuWriteIcons, &QAction::triggered, this, [handlers] { handlers->mnuWriteIcons_Click(); });
+
+    // The Options menu, whose entries a right click on the form, outside the text boxes, offers
+    // too. Qt checks or clears a check entry before it tells of the click; the handlers then set
+    // the option, which the view shows on the entry as it already is.
+    QMenu* options = bar->addMenu(Text(kOptionsMenuCaption));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    for (const MenuItem& item : kOptionsMenu) {
+        if (item.kind == MenuItemKind::Separator) {
+            options->addSeparator();
+            continue;
+        }
+        QAction* entry = options->addAction(Text(item.caption));
+        entry->setObjectName(Text(item.name));
+        entry->setCheckable(item.option != nullptr);
+        connect(entry, &QAction::triggered, this, [handlers, &item] { handlers->OptionsMenu_Click(item); });
+        // The icon box's own menu offers "Write Corvane's Icons Here" too.
+        if (item.kind == MenuItemKind::WriteIcons) mnuWriteIcons = entry;
+    }
+    addActions(options->actions());
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void QtWindow::txtIcon_ContextMenu(const QPoint& position) {
@@ -170,15 +190,15 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (DraggedFile(drag->mimeData()).isEmpty()) break;
+        if (DraggedFiles(drag->mimeData()).isEmpty()) break;
         drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QString file = DraggedFile(drop->mimeData());
-        if (file.isEmpty()) break;
-        OpenGPX(file);
+        const QStringList files = DraggedFiles(drop->mimeData());
+        if (files.isEmpty()) break;
+        OpenGPX(files);
         drop->acceptProposedAction();
         return true;
     }

@@ -8,6 +8,7 @@
 #include "QtSettingsStore.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -28,19 +29,20 @@ public:
     QtWindow(std::unique_ptr<FileDialog> dialog, std::unique_ptr<MessageBoxView> boxes, const QString& settingsFile);
     ~QtWindow() override;
 
-    // Takes the file as the GPX file, as if it had been dropped on the window
-    void OpenGPX(const QString& path);
+    // Takes the files as the GPX file, as if they had been dropped on the window
+    void OpenGPX(const QStringList& paths);
 
 protected:
     // Close and the title bar's close box: saves the settings; during a conversion, closes at its end
     void closeEvent(QCloseEvent* event) override;
-    // Takes a file dropped anywhere on the window, text boxes included, as the GPX file
+    // Takes files dropped anywhere on the window, text boxes included, as the GPX file
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The icon folder box's own menu, with "Write Corvane's Icons Here" below the editing entries
     void txtIcon_ContextMenu(const QPoint& position);
-    // Creates every control of the form's layout at its place, in tab order, and connects the handlers
+    // Creates the menu bar and every control of the form's layout at its place in the client area,
+    // in tab order, and connects the handlers
     void CreateControls();
     // A control of the kind the layout names, not yet placed
     QWidget* MakeControl(const ControlLayout& layout);
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<QtFormView> view_;
     std::unique_ptr<FormHandlers> handlers_;
 
+    QWidget* client_ = nullptr;  // the area below the menu bar that holds the controls
     QLineEdit* txtGPX = nullptr;
     QPushButton* cmdGPX = nullptr;
     QLineEdit* txtMM = nullptr;

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
     corvane::QtWindow window(nullptr, nullptr, settingsFile);
     // A file manager opening a GPX file with Corvane names it as the one argument.
-    if (!arguments.gpx.empty()) window.OpenGPX(QFileInfo(QString::fromStdString(arguments.gpx)).absoluteFilePath());
+    if (!arguments.gpx.empty()) window.OpenGPX({QFileInfo(QString::fromStdString(arguments.gpx)).absoluteFilePath()});
     window.show();
     if (arguments.action == corvane::ProgramAction::Refuse) {
         std::fprintf(stderr, "corvane: %s\n", arguments.text.c_str());

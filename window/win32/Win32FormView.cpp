@@ -1,6 +1,7 @@
 // The controls read and set by window messages, the common file dialog, MessageBoxW and the cursor.
 #include "Win32FormView.h"
 
+#include "OptionsMenu.h"
 #include "Utf16.h"
 #include "Win32MessageBox.h"
 #include "WorkerPump.h"
@@ -19,6 +20,12 @@ std::wstring DialogFilter(const std::string& filter) {
     std::wstring result = Utf16(filter);
     std::replace(result.begin(), result.end(), L'|', L'\0');
     return result + L'\0';
+}
+
+// The command of the Options menu's entry for the option
+UINT MenuCommand(const OptionRow& option) {
+    const auto item = std::ranges::find(kOptionsMenu, &option, &MenuItem::option);
+    return static_cast<UINT>(kFirstMenuCommand + (item - kOptionsMenu.begin()));
 }
 
 }  // namespace
@@ -79,6 +86,7 @@ bool Win32FormView::Choice(const OptionRow& option) {
 void Win32FormView::SetChoice(const OptionRow& option, bool yes) {
     if (option.control == OptionControl::MenuEntry) {
         menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())] = yes;
+        CheckMenuItem(GetMenu(form_), MenuCommand(option), MF_BYCOMMAND | (yes ? MF_CHECKED : MF_UNCHECKED));
         return;
     }
     SendMessageW(control_(option.controlName), BM_SETCHECK, yes ? BST_CHECKED : BST_UNCHECKED, 0);

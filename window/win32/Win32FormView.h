@@ -12,7 +12,12 @@
 
 namespace corvane {
 
-// The controls of the form it is given, found by their names in the form's layout.
+// The entry kOptionsMenu[i] of the form's Options menu sends the command kFirstMenuCommand + i,
+// below the controls' ids.
+inline constexpr int kFirstMenuCommand = 60;
+
+// The controls of the form it is given, found by their names in the form's layout, and the checks
+// of its menu bar's Options menu.
 class Win32FormView : public FormView {
 public:
     // Finds a control of the form by name
@@ -34,7 +39,7 @@ public:
     void setTxtIcon(const std::string& text) override;
     std::string txtCacher() override;
     void setTxtCacher(const std::string& text) override;
-    // A menu entry's check is kept here, for the menu to show when it opens
+    // A menu entry's check is kept here and shown on the entry of the form's menu bar
     bool Choice(const OptionRow& option) override;
     void SetChoice(const OptionRow& option, bool yes) override;
     BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,

@@ -1,7 +1,9 @@
-// The Win32 form: its class, controls from the layout table, DPI, menus and the messages it handles.
+// The Win32 form: its class, menu bar, controls from the layout table, DPI, menus and the messages
+// it handles.
 #include "Win32Window.h"
 
 #include "EditMenu.h"
+#include "OptionsMenu.h"
 #include "Utf16.h"
 #include "WorkerPump.h"
 
@@ -16,9 +18,8 @@ namespace corvane {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CorvaneFrmMain";
-constexpr int kFirstId = 100;  // above IDOK and IDCANCEL, which Enter and Escape would send
-constexpr int kMnuWriteIcons = 90;
-constexpr int kFirstOptionEntry = 91;  // the menu entry of the option table's row i is kFirstOptionEntry + i
+constexpr int kFirstId = 100;       // above IDOK and IDCANCEL, which Enter and Escape would send
+constexpr int kMnuWriteIcons = 90;  // in the icon box's editing menu
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_ACCEPTFILES;
 
@@ -89,13 +90,25 @@ bool Win32Window::Create() {
 
     // Where the window system puts new windows; the size follows from the DPI of the monitor it lands on.
     form_ = CreateWindowExW(kFormExStyle, kClassName, Utf16(kFormCaption).c_str(), kFormStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
+                            CW_USEDEFAULT, 0, 0, nullptr, CreateMenuBar(), instance_, this);
     if (form_ == nullptr) return false;
     view_.setForm(form_);
     CreateControls();
     Layout();
     handlers_.Form_Load();
     return true;
+}
+
+HMENU Win32Window::CreateMenuBar() {
+    HMENU options = CreatePopupMenu();
+    for (std::size_t i = 0; i < kOptionsMenu.size(); ++i) {
+        const MenuItem& item = kOptionsMenu[i];
+        AppendMenuW(options, item.kind == MenuItemKind::Separator ? MF_SEPARATOR : MF_STRING, kFirstMenuCommand + i,
+                    Utf16(item.caption).c_str());
+    }
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(options), Utf16(kOptionsMenuCaption).c_str());
+    return bar;
 }
 
 void Win32Window::CreateControls() {
@@ -132,7 +145,7 @@ void Win32Window::Layout() {
     const UINT dpi = GetDpiForWindow(form_);
     const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); };
     RECT frame{0, 0, pixels(kFormWidth), pixels(kFormHeight)};
-    AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, kFormExStyle, dpi);
+    AdjustWindowRectExForDpi(&frame, kFormStyle, TRUE, kFormExStyle, dpi);
     SetWindowPos(form_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -170,15 +183,19 @@ int Win32Window::Run() {
     return static_cast<int>(message.wParam);
 }
 
-void Win32Window::OpenGPX(const std::wstring& path) {
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length > full.size()) {
+void Win32Window::OpenGPX(const std::vector<std::wstring>& paths) {
+    std::vector<std::string> files;
+    for (const std::wstring& path : paths) {
+        std::wstring full(MAX_PATH, L'\0');
+        DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length > full.size()) {
+            full.resize(length);
+            length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+        }
         full.resize(length);
-        length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+        files.push_back(Utf8(length != 0 ? full : path));
     }
-    full.resize(length);
-    handlers_.Form_DropFile(Utf8(length != 0 ? full : path));
+    handlers_.Form_DropFile(files);
 }
 
 LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -218,10 +235,14 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES: {
         // It is no input the worker's pump holds back; the handlers ignore it during a run.
         auto* drop = reinterpret_cast<HDROP>(wParam);
-        std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
-        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+        std::vector<std::wstring> paths(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+        for (UINT i = 0; i < paths.size(); ++i) {
+            paths[i].resize(DragQueryFileW(drop, i, nullptr, 0) + 1);
+            paths[i].resize(DragQueryFileW(drop, i, paths[i].data(), static_cast<UINT>(paths[i].size())));
+        }
         DragFinish(drop);
-        if (!path.empty()) OpenGPX(path);
+        std::erase(paths, std::wstring());
+        if (!paths.empty()) OpenGPX(paths);
         return 0;
     }
     case WM_DPICHANGED: {
@@ -261,22 +282,17 @@ void Win32Window::Command(int id, int code) {
     for (const auto& command : kCommands) {
         if (id == IdOf(command.control) && code == command.code) (handlers_.*command.handler)();
     }
+    // A menu's WM_COMMAND carries 0 as its code.
+    const auto entry = static_cast<std::size_t>(id - kFirstMenuCommand);
+    if (code == 0 && id >= kFirstMenuCommand && entry < kOptionsMenu.size())
+        handlers_.OptionsMenu_Click(kOptionsMenu[entry]);
 }
 
 void Win32Window::ContextMenu(int x, int y) {
+    // The Options menu itself, so that its checks are the ones shown; the entry chosen comes as
+    // the menu bar's would, in a WM_COMMAND.
     const POINT at = MenuPoint(form_, x, y);
-    HMENU menu = CreatePopupMenu();
-    for (std::size_t i = 0; i < kOptionTable.size(); ++i) {
-        const OptionRow& option = kOptionTable[i];
-        if (!option.yes || option.control != OptionControl::MenuEntry) continue;
-        AppendMenuW(menu, MF_STRING | (view_.Choice(option) ? MF_CHECKED : MF_UNCHECKED), kFirstOptionEntry + i,
-                    Utf16(option.caption).c_str());
-    }
-    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
-    DestroyMenu(menu);
-    const std::size_t row = static_cast<std::size_t>(chosen - kFirstOptionEntry);
-    if (chosen >= kFirstOptionEntry && row < kOptionTable.size())
-        view_.SetChoice(kOptionTable[row], !view_.Choice(kOptionTable[row]));
+    TrackPopupMenu(GetSubMenu(GetMenu(form_), 0), TPM_RIGHTBUTTON, at.x, at.y, 0, form_, nullptr);
 }
 
 LRESULT CALLBACK Win32Window::IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

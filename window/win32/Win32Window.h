@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -30,21 +31,23 @@ public:
     HWND Control(std::string_view name) const;
     // Run the messages of the thread until the form is closed; the program's exit status
     int Run();
-    // Take the file as the GPX file, as if it had been dropped on the window
-    void OpenGPX(const std::wstring& path);
+    // Take the files as the GPX file, as if they had been dropped on the window
+    void OpenGPX(const std::vector<std::wstring>& paths);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // One control's event, from its WM_COMMAND
+    // One control's or menu entry's event, from its WM_COMMAND
     void Command(int id, int code);
-    // The form's own menu at screen point (x, y): a check entry for each option of the option table
-    // shown as one
+    // The form's own menu at screen point (x, y): the menu bar's Options menu
     void ContextMenu(int x, int y);
     static LRESULT CALLBACK IconBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+    // Creates the menu bar's Options menu from kOptionsMenu
+    static HMENU CreateMenuBar();
     // Creates the controls in tab order, with their captions and tooltips
     void CreateControls();
-    // Sizes the form and places every control for the window's current DPI, with a font of that DPI
+    // Sizes the form, its client area below the menu bar, and places every control for the
+    // window's current DPI, with a font of that DPI
     void Layout();
 
     HINSTANCE instance_;

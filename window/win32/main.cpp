@@ -47,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     corvane::Win32Window form(instance);
     if (!form.Create()) return 1;
     // Explorer opening a GPX file with Corvane names it as the one argument.
-    if (!arguments.gpx.empty()) form.OpenGPX(corvane::Utf16(arguments.gpx));
+    if (!arguments.gpx.empty()) form.OpenGPX({corvane::Utf16(arguments.gpx)});
     if (arguments.action == corvane::ProgramAction::Refuse)
         corvane::ShowMessageBox(form.Handle(), arguments.text, corvane::BoxKind::Warning,
                                 std::string(corvane::kFormCaption), {});

@@ -1,16 +1,21 @@
 // corvane.exe's window with its message boxes answered from a script, for the smoke test.
 // CORVANE_CLICKS names the buttons to click once the window is up, in order ("focus" logs the
-// control with the keyboard focus, "away" activates another window and closes it);
+// control with the keyboard focus, "away" activates another window and closes it, "options" chooses
+// each check entry of the Options menu, "drop" drops the two files of a pocket query);
 // CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
-// CORVANE_LOG receives the window's title and client size and every box shown.
+// CORVANE_LOG receives the window's title, client size and GPX box's place in it, the menu bar,
+// and every box shown.
 #include "Win32Window.h"
 
 #include "FormLayout.h"
 #include "Utf16.h"
 #include "Win32MessageBox.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,6 +40,25 @@ struct Script {
 };
 Script script;
 
+// The entries of the menu and its menus, each as "|" and its caption ("+" before a checked one, "-"
+// for a separator), a menu's after its own
+std::string Entries(HMENU menu) {
+    std::string entries;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t caption[100] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+        item.dwTypeData = caption;
+        item.cch = 100;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        entries +=
+            (item.fType & MFT_SEPARATOR) ? "|-" : (item.fState & MFS_CHECKED ? "|+" : "|") + corvane::Utf8(caption);
+        if (item.hSubMenu != nullptr) entries += Entries(item.hSubMenu);
+    }
+    return entries;
+}
+
 // Answers the box or dialog that is up, else takes the next step once the last one has returned.
 void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
     const HWND active = GetActiveWindow();
@@ -50,6 +74,24 @@ void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
             if (script.form->Control(control.name) == GetFocus()) focused = control.name;
         }
         std::fprintf(script.log, "focus|%s\n", focused.c_str());
+        return;
+    }
+    const HWND form = script.form->Handle();
+    if (name == "options") {
+        // Each entry above the separator, as the menu tells of the one chosen
+        const HMENU options = GetSubMenu(GetMenu(form), 0);
+        for (int i = 0; i + 2 < GetMenuItemCount(options); ++i)
+            SendMessageW(form, WM_COMMAND, GetMenuItemID(options, i), 0);
+        return;
+    }
+    if (name == "drop") {
+        // As the shell drops files: a DROPFILES, then each name and its null, then one more null
+        constexpr wchar_t kFiles[] = L"pq-wpts.gpx\0pq.gpx\0";
+        auto* drop = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + sizeof(kFiles)));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::memcpy(drop + 1, kFiles, sizeof(kFiles));
+        SendMessageW(form, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         return;
     }
     if (name == "away") {
@@ -96,10 +138,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     script.clicks = List("CORVANE_CLICKS");
     wchar_t title[64] = {};
     GetWindowTextW(form.Handle(), title, 64);
-    RECT client{};
+    RECT client{}, box{};
     GetClientRect(form.Handle(), &client);
-    std::fprintf(script.log, "window|%s|%ldx%ld|%u\n", corvane::Utf8(title).c_str(), client.right, client.bottom,
-                 GetDpiForWindow(form.Handle()));
+    GetWindowRect(form.Control("txtGPX"), &box);
+    MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&box), 2);
+    std::fprintf(script.log, "window|%s|%ldx%ld|%u|%ld,%ld\nmenu%s\n", corvane::Utf8(title).c_str(), client.right,
+                 client.bottom, GetDpiForWindow(form.Handle()), box.left, box.top,
+                 Entries(GetMenu(form.Handle())).c_str());
     // Played from the message loops, the window's and each box's, as a user's clicks would be.
     SetTimer(nullptr, 0, 50, Play);
     const int status = form.Run();

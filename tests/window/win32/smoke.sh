@@ -1,8 +1,9 @@
 #!/bin/sh
-# The Win32 window under Wine: it opens with its title at its size, Close writes the registry
-# values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
-# existing CSV file; after a box, a file dialog or another window the focus is back where it was;
-# the GPX file named as the CSV file too is refused in a box.
+# The Win32 window under Wine: it opens with its title, its client area at its size below the menu
+# bar and the controls in their places, Close writes the registry values, Convert over preset
+# values writes the CSV file corvane-cli.exe writes, and No keeps an existing CSV file; after a
+# box, a file dialog or another window the focus is back where it was; the Options menu's checks
+# are kept; of the two files of a pocket query dropped together, the caches file is taken.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine_program=$1 window=$2 cli=$3 gpx=$4 work=$5
@@ -28,13 +29,19 @@ stored() {
 
 wine reg delete "${key%\\Startup}" /f >/dev/null 2>&1 || true
 
-# First start: the window at 4680 x 4665 twips for its DPI, the GPX box focused; Close stores the defaults.
+# The menu bar: Options, its check entries ("+" when checked), a separator and the icon writer
+menu() { grep -qx "menu|Options\(|$1[^|]*\)\{1,\}|-|Write Corvane's Icons Here" "$work/log.txt" || fail "menu bar"; }
+
+# First start: the client area at 4680 x 4665 twips for its DPI with the GPX box at 120, 360, the GPX
+# box focused, no option checked; Close stores the defaults.
 run focus,cmdClose ""
 grep -qx 'focus|txtGPX' "$work/log.txt" || fail "the GPX box has not the focus"
-dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)$/\1/p' "$work/log.txt")
+dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)|.*$/\1/p' "$work/log.txt")
 [ -n "$dpi" ] || fail "no window titled Corvane Conversion"
-size=$(awk -v d="$dpi" 'BEGIN { printf "%dx%d", int(4680 * d / 1440 + 0.5), int(4665 * d / 1440 + 0.5) }')
-grep -qx "window|Corvane Conversion|$size|$dpi" "$work/log.txt" || fail "client area is not $size at $dpi dpi"
+size=$(awk -v d="$dpi" 'BEGIN { t = d / 1440; printf "%dx%d|%d|%d,%d", int(4680 * t + .5), int(4665 * t + .5), d, int(120 * t + .5), int(360 * t + .5) }')
+grep -qx "window|Corvane Conversion|$size" "$work/log.txt" || fail "client area and GPX box are not $size"
+menu '[^+|-]'
+grep -q '|Icons by cache type|' "$work/log.txt" || fail "no entry Icons by cache type"
 [ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath=\\MM Icons\\ Include=C Kinds=Container Name= " ] || fail "stored: $(stored)"
 
 # Preset values: Convert writes what corvane-cli.exe writes for the same inputs.
@@ -53,15 +60,15 @@ wine "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints 
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
 
-# An existing CSV file: after No it is unchanged.
+# An existing CSV file: after No it is unchanged. Then every option is chosen in the Options menu.
 printf 'keep me\r\n' >"$work/window.csv"
 cp "$work/window.csv" "$work/before.csv"
-run cmdConvert,cmdClose 7
+run cmdConvert,options,cmdClose 7
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
 
-# The GPX file in both boxes: the write message with its reason, and no question (answered No, were it asked).
-"$wine" reg add "$key" /v CSVPath /d "$gpx_w" /f >/dev/null
-run cmdConvert,cmdClose 7
-grep -q ': the file is the GPX file being converted|48|Conversion$' "$work/log.txt" && ! grep -q '|36|' "$work/log.txt" || fail "the GPX file as the CSV file was not refused"
-echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; the GPX file refused as the CSV file"
+# The options chosen are checked at the next start; of a pocket query's two files dropped, the caches file is taken.
+run drop,cmdClose ""
+menu +
+stored | grep -q '^GPXPath=Z:.*\\pq\.gpx$' || fail "the dropped caches file is not the GPX file"
+echo "window opened at $size ($dpi dpi) below its menu bar; registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; options kept; the caches file dropped"
