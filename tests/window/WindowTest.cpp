@@ -1,5 +1,8 @@
-// What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files and the
-// worker; the handlers' rules are tested over a fake view, the conversion itself with the engine.
+// What the Qt window adds: its controls, its dialogs and boxes, its ini file, dropped files, the
+// worker and the icon set as Qt reads it back; the handlers' rules are tested over a fake view,
+// the conversion itself with the engine.
+#include "BmpFile.h"
+#include "IconSet.h"
 #include "QtMessageBox.h"
 #include "Support.h"
 #include "WindowTestSupport.h"
@@ -7,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
+#include <QImage>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
@@ -158,6 +162,22 @@ private slots:
             t.window->close();
             t.settings.sync();
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
+        }
+    }
+
+    void qtReadsThePixelsThatWereDrawn() {
+        for (const icons::Icon& icon : icons::IconSet()) {
+            const std::string bytes = icons::EncodeBmp(icon.image);
+            QImage image;
+            QVERIFY(image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()), "BMP"));
+            QCOMPARE(image.size(), QSize(32, 32));
+            for (int y = 0; y < 32; ++y) {
+                for (int x = 0; x < 32; ++x) {
+                    const icons::Rgb drawn = icons::kPalette[static_cast<int>(icon.image.at(x, y))];
+                    if (image.pixel(x, y) != qRgb(drawn.red, drawn.green, drawn.blue))
+                        QFAIL(qPrintable(QStringLiteral("%1 at %2,%3").arg(icon.bitmap.data()).arg(x).arg(y)));
+                }
+            }
         }
     }
 };
