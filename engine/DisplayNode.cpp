@@ -4,8 +4,8 @@
 #include "AsciiCase.h"
 #include "CacheRecord.h"
 #include "CsvWriter.h"
+#include "OwnName.h"
 #include "RunSettings.h"
-#include "TextEncoder.h"
 #include "WaypointLine.h"
 
 #include <algorithm>
@@ -156,9 +156,7 @@ void SymRule(Walk& walk, std::string_view text) {
 }
 
 void PlacedByRule(Walk& walk, std::string_view text) {
-    // Composed, a name typed with a separate accent ("e" and U+0301) finds the letter "é", and the other way round.
-    const std::string cacher = Composed(walk.settings.userName);
-    if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.FoundCode = "O";
+    if (PlacedByName(text, walk.settings.userName)) walk.record.FoundCode = "O";
 }
 
 // Text nodes are filed by the name of the element that holds them; the first row whose

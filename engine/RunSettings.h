@@ -9,7 +9,7 @@ namespace corvane {
 // table normalises. Texts are UTF-8.
 struct RunSettings {
     std::string iconFolder;      // txtIcon, as typed
-    std::string userName;        // txtCacher: caches whose owner text holds it count as placed by the user
+    std::string userName;        // txtCacher: caches whose placed-by text names it are the user's own (OwnName.h)
     bool includeHints = false;   // chkHint: the comment carries the hint
     bool linkToWebsite = false;  // optURL(0): the link is the cache's URL, else the CacheMate link
     bool kindsByType = false;    // "Icons by cache type": icons follow the cache type, not the container

@@ -19,9 +19,6 @@ std::string CanonicalCodePage(std::string_view name);
 // The code page an encoder for name writes: the canonical name, or the system's when name is empty or unknown
 std::string OutputCodePage(std::string_view name);
 
-// The UTF-8 text with its letters composed (NFC): "e" and a combining acute become "é"; invalid UTF-8 is kept as it is
-std::string Composed(std::string_view utf8);
-
 // Text is composed first, so that a letter written as a base and its marks becomes the code
 // page's own letter. A character the code page still lacks is written as the first character
 // of its canonical decomposition when the code page has that one (č → c), otherwise as one "?".

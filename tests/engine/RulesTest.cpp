@@ -1,5 +1,6 @@
 // The walk and the waypoint line: what each snippet of GPX writes, one row per rule.
 #include "OutputName.h"
+#include "OwnName.h"
 #include "Support.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,25 @@ TEST(Rules, EachSnippetWritesItsLines) {
         settings.includeHints = row.hint == 1;
         EXPECT_EQ(Waypoints(row.body, settings), row.lines) << row.what;
     }
+}
+
+// Separators on either side of a whole name; full case folding (ß, É) after composition; blanks trimmed.
+TEST(Rules, TheUsersNameIsAWholeNameInAnyLetterCase) {
+    const struct {
+        const char *placedBy, *name;
+        bool own;
+    } rows[] = {
+        // clang-format off
+        {"Kate & Bob", "Kate", true}, {"Corvid Kate", " Kate\t", true}, {"Kates Kate", "kate", true},
+        {"Mr.Pete", "mr.pete", true}, {"Mr.Pete", "Pete", false}, {"Mr.Pete", "M", false},
+        {"Bob&Kate+Tom", "kate", true}, {"Bob,Kate;Tom", "kate", true}, {"Bob/Kate(Tom", "kate", true},
+        {"Bob)Kate[Tom", "kate", true}, {"Bob]Kate|Tom", "kate", true}, {"Bob\u00A0KATE\u2003Tom", "kate", true},
+        {"STRASSE", "Straße", true}, {"ÉCOLE Kate", "école", true}, {"Café Kate", "Cafe\u0301", true},
+        {"Cafe\u0301", "Café", true}, {"Kate  Bob", "  ", false},
+        {"Jos\xE9 & KATE", "kate", true},  // not UTF-8: compared byte by byte
+        // clang-format on
+    };
+    for (const auto& r : rows) EXPECT_EQ(PlacedByName(r.placedBy, r.name), r.own) << r.placedBy << " / " << r.name;
 }
 
 TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
