@@ -7,6 +7,7 @@
 #include "OwnName.h"
 #include "RunSettings.h"
 #include "WaypointLine.h"
+#include "WaypointLink.h"
 
 #include <algorithm>
 #include <array>
@@ -245,6 +246,9 @@ public:
             } else if (name == "groundspeak:cache") {
                 walk_.record.IsCache = true;
                 walk_.record.Unavailable = IsUnavailable(node);
+            } else if (name == "link" && walk_.record.CacheURL.empty()) {
+                // GPX 1.1 has no url element: the waypoint's first link stands in, and a url wins.
+                walk_.record.CacheURL = WaypointLink(node);
             }
             break;
         }

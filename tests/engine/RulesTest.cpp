@@ -71,12 +71,12 @@ TEST(Rules, EachSnippetWritesItsLines) {
         {"the attributes are taken by position; text after the last waypoint is filed into it",
          "<name>Head</name><wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt><wpt lat=\"7\"/><rte><name>R</name></rte>",
          "WP04,-2,51,206,\" (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\nWP04,7,,206,\" (/ )\",R,\"\\cmate:R\",0.0,1,R,1,1,,0\n"},
-        {"the user's name and the placed_by text are compared composed",
-         Wpt("A", kTrad + "</sym><g:placed_by>Café Kate</g:placed_by>") +
-             Wpt("B", kTrad + "</sym><g:placed_by>Cafe\u0301 Tom</g:placed_by>"),
-         "WP04,1,2,306,\" (/ TS)\",A,\"\\cmate:A\",0.0,1,A,1,1,Traditional,0\n"
-         "WP04,1,2,306,\" (/ TS)\",B,\"\\cmate:B\",0.0,1,B,1,1,Traditional,0\n",
-         false, 0, "Cafe\u0301"},
+        {"GPX 1.1: the first link directly in the waypoint, unless it has a url",
+         Wpt("A", "<link href=\"http://a\"/><link href=\"http://b\"/>") +
+             Wpt("B", "<url>http://u</url><link href=\"http://a\"/>") + Wpt("C", "<x><link href=\"http://x\"/></x>"),
+         "WP04,1,2,206,\" (/ )\",A,\"http://a\",0.0,1,A,1,1,,0\nWP04,1,2,206,\" (/ )\",B,\"http://u\",0.0,1,B,1,1,,0\n"
+         "WP04,1,2,206,\" (/ )\",C,\"\",0.0,1,C,1,1,,0\n",
+         true},
         {"a container before the type is replaced; a second one appends",
          Wpt("A",
              "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
