@@ -36,6 +36,7 @@ bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& si
     result.waypoints = out.waypoints();
     result.leftOut = out.leftOut();
     result.substituted = encoder.substituted();
+    result.invalidBytes = encoder.invalid();
     result.codePage = OutputCodePage(options.codePage);
     return out.Flush();
 }

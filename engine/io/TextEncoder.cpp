@@ -104,7 +104,9 @@ void TextEncoder::EncodeChars(std::string_view utf8, std::string& out) {
         utf8proc_int32_t ch = 0;
         const utf8proc_ssize_t length = utf8proc_iterate(bytes + pos, size - pos, &ch);
         if (length <= 0) {
-            Append(std::string(kSubstitute), out);
+            // The GPX file's fault, not the code page's: counted apart.
+            out += kSubstitute;
+            ++invalid_;
             ++pos;
             continue;
         }

@@ -149,8 +149,10 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
 TEST(Cli, WhatTheRunCouldNotKeepIsTold) {
     EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
               "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
-    EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
-              "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
+    EXPECT_EQ(
+        RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж\xE9</name></wpt></gpx>").err,
+        "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n"
+        "corvane-cli: 3 bytes not valid in UTF-8 written as \"?\" (the GPX file is not in the encoding it declares)\n");
 }
 
 // One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
