@@ -3,6 +3,9 @@
 
 #include "Console.h"
 #include "OutputName.h"
+#include "OwnName.h"
+#include "ReadFile.h"
+#include "SaveFileSystem.h"
 #include "TextEncoder.h"
 
 #include <algorithm>
@@ -28,8 +31,9 @@ const std::array<Option, 12> kOptions{{
      [](CommandLine& c, std::string_view v) { c.csv = v; c.outputNamed = true; return std::string(); }},
     {"icons", "DIR", "icon folder named in the icon lines (default \\MM Icons\\)",
      [](CommandLine& c, std::string_view v) { c.csvIconFolder = v; return std::string(); }},
-    {"name", "NAME", "your geocaching name; caches placed by it get the own-cache icons",
-     [](CommandLine& c, std::string_view v) { c.name = v; return std::string(); }},
+    {"name", "NAME", "your geocaching name; own-cache icons for caches whose placed-by text holds it "
+                     "as a whole name, in any letter case",
+     [](CommandLine& c, std::string_view v) { c.name = TrimmedName(v); return std::string(); }},
     {"hints", "", "add each cache's decoded hint to its comment",
      [](CommandLine& c, std::string_view) { c.hints = true; return std::string(); }},
     {"link", "KIND", "website: link to the cache's page; cachemate: CacheMate link (default)",
@@ -150,7 +154,8 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
         if (names.size() > 1 && std::find(names.begin(), names.end(), kStandardStream) != names.end())
             result.error = "standard input can only be read as the one GPX file";
     } else if (names.size() > 2) {
-        result.error = "too many file names, starting with '" + std::string(names[2]) + "'";
+        result.error = "too many file names, starting with '" + std::string(names[2]) +
+                       "'; to convert them all into one, name the CSV file with -o CSV";
     } else {
         commandLine.gpx = names[0];
         commandLine.inputs = {commandLine.gpx};
@@ -160,6 +165,9 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             commandLine.csv = kStandardStream;
         } else if (auto csv = OutputName(commandLine.gpx)) {
             commandLine.csv = *csv;
+        } else if (savefs::Inspect(commandLine.gpx).kind == savefs::Kind::Folder) {
+            // A folder names no CSV file either, but that is not what is wrong with it.
+            result.error = commandLine.gpx + ": " + std::string(kFolderReason);
         } else {
             result.error = "cannot make a CSV file name from '" + commandLine.gpx + "'; please give one";
         }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace corvane {
@@ -25,6 +26,9 @@ using ReadProgress = std::function<void(std::size_t)>;
 // The most one read asks for: a large file comes in a chunk at a time, so that its progress
 // can be shown while it is read, not only once it has been
 inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+
+// The words for a path that names a folder
+inline constexpr std::string_view kFolderReason = "is a directory";
 
 // The words for a failure to read: the C library's, except for a file another program holds
 std::string ReadReason(const std::error_code& error);

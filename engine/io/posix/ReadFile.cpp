@@ -21,7 +21,7 @@ bool ReadAll(int fd, FileBytes& bytes, std::string& error, const ReadProgress& p
         return false;
     }
     if (S_ISDIR(info.st_mode)) {
-        error = "is a directory";
+        error = kFolderReason;
         return false;
     }
     std::size_t capacity = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16;
@@ -57,7 +57,7 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error
     if (::fstat(fd, &info) != 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
         error = ReadReason(LastSystemError());
     else if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
-        error = S_ISDIR(info.st_mode) ? "is a directory" : "is not a file";
+        error = S_ISDIR(info.st_mode) ? std::string(kFolderReason) : "is not a file";
     else
         read = ReadAll(fd, bytes, error, progress);
     ::close(fd);

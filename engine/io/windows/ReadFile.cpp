@@ -42,7 +42,7 @@ bool ReadAll(HANDLE handle, FileBytes& bytes, std::string& error, const ReadProg
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& error, const ReadProgress& progress) {
     const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        error = "is a directory";
+        error = kFolderReason;
         return false;
     }
     // Other programs may go on reading, writing or even deleting the file while it is read.
