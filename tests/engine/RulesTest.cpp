@@ -115,18 +115,16 @@ TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
     const struct {
         const char *type, *container, *typeCode, *typeName;
     } rows[] = {
-        {"Traditional Cache", "Regular", "TR", "Traditional"},
-        {"Multi-cache", "Small", "MS", "Multi"},
-        {"Virtual Cache", "Virtual", "VV", "Virtual"},
-        {"Earthcache", "Not chosen", "EO", "Earthcache"},
-        {"Temporarily unavailable", "Event", "DE", "Unavailable"},
-        {"Event Cache", "Letterbox", "XL", "Errrr"},
-        {"TRADITIONAL", "earth", "TA", "Traditional"},
-        {"Trad", "Trigpoint", "TT", "Traditional"},
+        // clang-format off
+        {"Traditional Cache", "Regular", "TR", "Traditional"}, {"Multi-cache", "Small", "MS", "Multi"},
+        {"Virtual Cache", "Virtual", "VV", "Virtual"}, {"Earthcache", "Not chosen", "EO", "Earthcache"},
+        {"Temporarily unavailable", "Event", "DE", "Unavailable"}, {"Event Cache", "Letterbox", "XL", "Errrr"},
+        {"TRADITIONAL", "earth", "TA", "Traditional"}, {"Trad", "Trigpoint", "TT", "Traditional"},
         {"Tra", "Sm", "XX", "Errrr"},  // shorter than a key: matches nothing
         {"Micro", "Regular", "IR", "Micro"},
         {"Traditional Cache", "Micro", "TI", "Micro"},  // a micro container renames the type
         {"Traditional Cache", "Notchosen", "TX", "Traditional"},
+        // clang-format on
     };
     for (const auto& r : rows) {
         const std::string body = std::string("<g:type>") + r.type + "</g:type><g:container>" + r.container;
@@ -151,19 +149,15 @@ TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
 
 TEST(Rules, OutputNameReplacesTheExtension) {
     const std::pair<std::string, std::optional<std::string>> rows[] = {
-        {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
-        {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
-        {"~/caches/week.xml", "~/caches/week.csv"},
+        // clang-format off
+        {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"}, {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
+        {"~/caches/week.xml", "~/caches/week.csv"}, {"pq.gpx.zip", "pq.gpx.csv"}, {"week.güx", "week.csv"},
         {"week.g", "week.csv"},  // typing on: every step names the same CSV file
-        {"pq.gpx.zip", "pq.gpx.csv"},
-        {"week.güx", "week.csv"},
-        {"C:\\Caches\\week", std::nullopt},
-        {"/tm", std::nullopt},
-        {"~/caches/week.", std::nullopt},
-        {"week.gpx ", std::nullopt},
+        {"C:\\Caches\\week", std::nullopt}, {"/tm", std::nullopt}, {"~/caches/week.", std::nullopt},
+        {"week.gpx ", std::nullopt}, {"", std::nullopt},
         {"~/.caches", std::nullopt},  // a hidden file, not an extension
         {"a.d/week", std::nullopt},   // the dot of a folder
-        {"", std::nullopt},
+        // clang-format on
     };
     for (const auto& [gpx, csv] : rows) EXPECT_EQ(OutputName(gpx), csv) << gpx;
 }
