@@ -3,8 +3,11 @@
 
 #include "Console.h"
 #include "OptionTable.h"
+#include "Failure.h"
 #include "OutputName.h"
+#include "OwnName.h"
 #include "TextEncoder.h"
+#include "Utf8Path.h"
 
 #include <algorithm>
 #include <array>
@@ -65,7 +68,7 @@ std::vector<Option> Options() {
 // returns a reason when the value is none of the choice's words
 std::string StoreRow(const OptionRow& row, RunSettings& settings, std::string_view value) {
     if (row.text) {
-        settings.*row.text = value;
+        settings.*row.text = row.trimmed ? TrimmedName(value) : value;
         return {};
     }
     if (row.valueName.empty()) {
@@ -164,7 +167,8 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
         if (names.size() > 1 && std::find(names.begin(), names.end(), kStandardStream) != names.end())
             result.error = "standard input can only be read as the one GPX file";
     } else if (names.size() > 2) {
-        result.error = "too many file names, starting with '" + std::string(names[2]) + "'";
+        result.error = "too many file names, starting with '" + std::string(names[2]) +
+                       "'; to convert them all into one, name the CSV file with -o CSV";
     } else {
         commandLine.gpx = names[0];
         commandLine.inputs = {commandLine.gpx};
@@ -174,6 +178,9 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             commandLine.csv = kStandardStream;
         } else if (auto csv = OutputName(commandLine.gpx)) {
             commandLine.csv = *csv;
+        } else if (std::error_code error; std::filesystem::is_directory(PathOf(commandLine.gpx), error)) {
+            // A folder names no CSV file either, but that is not what is wrong with it.
+            result.error = commandLine.gpx + ": " + Words({Doing::Read, std::make_error_code(std::errc::is_a_directory)});
         } else {
             result.error = "cannot make a CSV file name from '" + commandLine.gpx + "'; please give one";
         }

@@ -36,7 +36,9 @@ bool MayReplace(const std::string& path, bool force, bool terminal, std::FILE* i
     while ((c = std::fgetc(in)) != EOF && c != '\n') answer += static_cast<char>(c);
     // End of input leaves the cursor after the question; end its line.
     if (c == EOF) std::fputc('\n', err);
-    return IsYes(answer);
+    if (IsYes(answer)) return true;
+    std::fprintf(err, "Nothing written; %s is as it was.\n", path.c_str());
+    return false;
 }
 
 }  // namespace corvane::cli

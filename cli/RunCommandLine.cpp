@@ -152,11 +152,13 @@ int RunCommandLine(std::span<const std::string> args) {
         break;
     }
     }
-    // Text lost to the code page is a warning, not part of the report that --quiet silences.
+    // Text lost to the code page or to the GPX file's bytes is a warning, not part of the report that --quiet silences.
     if (result.outcome == RunOutcome::Written && result.substituted != 0) {
         const std::string line = SubstitutedLine(result.substituted, result.codePage);
         std::fprintf(stderr, "%s: %s\n", kProgramName, line.c_str());
     }
+    if (result.outcome == RunOutcome::Written && result.invalidBytes != 0)
+        std::fprintf(stderr, "%s: %s\n", kProgramName, InvalidBytesLine(result.invalidBytes).c_str());
     return ExitStatus(result.outcome);
 }
 

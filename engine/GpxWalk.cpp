@@ -4,9 +4,10 @@
 #include "AsciiCase.h"
 #include "CacheRecord.h"
 #include "CsvWriter.h"
+#include "OwnName.h"
 #include "RunSettings.h"
-#include "TextEncoder.h"
 #include "WaypointLine.h"
+#include "WaypointLink.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -80,9 +81,7 @@ void SymRule(Walk& walk, std::string_view text) {
 }
 
 void PlacedByRule(Walk& walk, std::string_view text) {
-    // Composed, a name typed with a separate accent ("e" and U+0301) finds the letter "é", and the other way round.
-    const std::string cacher = Composed(walk.settings.userName);
-    if (!cacher.empty() && Composed(text).find(cacher) != std::string::npos) walk.record.Found = State::Own;
+    if (PlacedByName(text, walk.settings.userName)) walk.record.Found = State::Own;
 }
 
 // Text nodes are filed by the name of the element that holds them; the first row whose
@@ -168,6 +167,9 @@ public:
             } else if (name == "groundspeak:cache") {
                 walk_.record.IsCache = true;
                 walk_.record.Unavailable = IsUnavailable(node);
+            } else if (name == "link" && walk_.record.CacheURL.empty()) {
+                // GPX 1.1 has no url element: the waypoint's first link stands in, and a url wins.
+                walk_.record.CacheURL = WaypointLink(node);
             }
             break;
         }

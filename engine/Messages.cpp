@@ -12,4 +12,9 @@ std::string SubstitutedLine(std::size_t count, std::string_view codePage) {
            " written as \"?\"";
 }
 
+std::string InvalidBytesLine(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+           " not valid in UTF-8 written as \"?\" (the GPX file is not in the encoding it declares)";
+}
+
 }  // namespace corvane

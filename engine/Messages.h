@@ -26,5 +26,8 @@ inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file,
 std::string LeftOutLine(std::size_t count);
 // "2 characters not in windows-1252 written as "?"", the line that follows "Complete!" when there are any
 std::string SubstitutedLine(std::size_t count, std::string_view codePage);
+// "9 bytes not valid in UTF-8 written as "?" (the GPX file is not in the encoding it declares)", the line
+// after the "?" line when there are any
+std::string InvalidBytesLine(std::size_t count);
 
 }  // namespace corvane

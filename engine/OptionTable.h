@@ -42,6 +42,7 @@ struct OptionRow {
     std::string_view controlName{};   // the check box, the option button for yes, or the menu entry
     std::string_view otherControl{};  // an option pair's button for no
     std::string_view caption{};       // a menu entry's caption
+    bool trimmed = false;             // a text kept without the white space at either end
     std::string RunSettings::*text = nullptr;
     bool RunSettings::*yes = nullptr;
 };
@@ -51,8 +52,9 @@ struct OptionRow {
 inline constexpr auto kOptionTable = std::to_array<OptionRow>({
     {.name = "icons", .valueName = "DIR", .help = "icon folder named in the icon lines (default \\MM Icons\\)",
      .key = "IconPath", .text = &RunSettings::iconFolder},
-    {.name = "name", .valueName = "NAME", .help = "your geocaching name; caches placed by it get the own-cache icons",
-     .key = "Name", .text = &RunSettings::userName},
+    {.name = "name", .valueName = "NAME", .help = "your geocaching name; own-cache icons for caches whose placed-by text holds it "
+             "as a whole name, in any letter case",
+     .key = "Name", .trimmed = true, .text = &RunSettings::userName},
     {.name = "hints", .help = "add each cache's decoded hint to its comment",
      .key = "Hint", .storedYes = "Y", .storedNo = "N",
      .control = OptionControl::CheckBox, .controlName = "chkHint", .yes = &RunSettings::includeHints},

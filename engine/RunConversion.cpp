@@ -36,6 +36,7 @@ bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& si
     result.substituted = encoder.substituted();
     // The encoder falls back to windows-1252 where the system cannot convert into the code page asked for.
     result.codePage = encoder.codePage();
+    result.invalidBytes = encoder.invalid();
     return out.Flush();
 }
 

@@ -58,6 +58,8 @@ struct RunResult {
     Failure failure;
     std::size_t substituted = 0;  // characters the output code page lacks, written as "?"
     std::string codePage;         // the code page the CSV was written in, as the "?" line names it
+    // Bytes of the GPX text not valid in UTF-8, written as "?": the file's fault, not the code page's
+    std::size_t invalidBytes = 0;
 };
 
 // Check the names, load the GPX files, ask before replacing the CSV file, write it; nothing is

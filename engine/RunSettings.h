@@ -14,7 +14,7 @@ inline constexpr char kDefaultIconFolder[] = "\\MM Icons\\";
 // (OptionTable.h) says how each is given on the command line, stored and shown in the window.
 struct RunSettings {
     std::string iconFolder = kDefaultIconFolder;  // as typed
-    std::string userName;                         // caches whose owner text holds it count as placed by the user
+    std::string userName;                         // caches whose placed-by text names it are the user's own (OwnName.h)
     bool includeHints = false;                    // the comment carries the hint
     bool linkToWebsite = false;                   // the link is the cache's URL, else the CacheMate link
     bool kindsByType = false;                     // icons follow the cache type, not the container

@@ -6,9 +6,6 @@
 
 #include <utf8proc.h>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace corvane {
 
 namespace {
@@ -43,16 +40,6 @@ std::string CanonicalCodePage(std::string_view name) {
 std::string OutputCodePage(std::string_view name) {
     const std::string canonical = CanonicalCodePage(name);
     return canonical.empty() ? DefaultCodePage() : canonical;
-}
-
-std::string Composed(std::string_view utf8) {
-    if (std::all_of(utf8.begin(), utf8.end(), IsAscii)) return std::string(utf8);
-    utf8proc_uint8_t* composed = nullptr;
-    const utf8proc_ssize_t size = utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(utf8.data()),
-                                               static_cast<utf8proc_ssize_t>(utf8.size()), &composed, kCompose);
-    std::string text = size < 0 ? std::string(utf8) : std::string(reinterpret_cast<char*>(composed), size);
-    std::free(composed);
-    return text;
 }
 
 TextEncoder::TextEncoder(std::string_view codePage) : codePage_(OutputCodePage(codePage)) {
@@ -117,7 +104,9 @@ void TextEncoder::EncodeChars(std::string_view utf8, std::string& out) {
         utf8proc_int32_t ch = 0;
         const utf8proc_ssize_t length = utf8proc_iterate(bytes + pos, size - pos, &ch);
         if (length <= 0) {
-            Append(std::string(kSubstitute), out);
+            // The GPX file's fault, not the code page's: counted apart.
+            out += kSubstitute;
+            ++invalid_;
             ++pos;
             continue;
         }

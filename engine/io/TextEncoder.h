@@ -19,13 +19,10 @@ std::string CanonicalCodePage(std::string_view name);
 // The code page an encoder for name writes: the canonical name, or the system's when name is empty or unknown
 std::string OutputCodePage(std::string_view name);
 
-// The UTF-8 text with its letters composed (NFC): "e" and a combining acute become "é"; invalid UTF-8 is kept as it is
-std::string Composed(std::string_view utf8);
-
 // Text is composed first, so that a letter written as a base and its marks becomes the code
 // page's own letter. A character the code page still lacks is written as the first character
 // of its canonical decomposition when the code page has that one (č → c), otherwise as one "?".
-// Invalid UTF-8 becomes "?" as well.
+// Each byte of invalid UTF-8 becomes "?" as well.
 class TextEncoder {
 public:
     // Encoder for a code page name; an empty or unknown name means DefaultCodePage()
@@ -39,6 +36,8 @@ public:
     void Encode(std::string_view utf8, std::string& out);
     // Number of characters written as "?" so far, for want of an equivalent in the code page
     std::size_t substituted() const { return substituted_; }
+    // Number of bytes not valid in UTF-8 written as "?" so far
+    std::size_t invalid() const { return invalid_; }
 
 private:
     void EncodeChars(std::string_view utf8, std::string& out);
@@ -51,6 +50,7 @@ private:
     std::unordered_map<char32_t, std::string> cache_;
     std::vector<std::int32_t> composed_;  // the characters of the text being composed
     std::size_t substituted_ = 0;
+    std::size_t invalid_ = 0;
 };
 
 }  // namespace corvane

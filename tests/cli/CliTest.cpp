@@ -41,29 +41,29 @@ std::string Described(const cli::ParseResult& result) {
 
 TEST(CommandLine, ReadsEachArgumentList) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows{
-        {{"a.gpx"}, "'a.gpx' > 'a.csv'"},
-        {{"-"}, "'-' > '-'"},
-        {{"--icons", "D:\\Maps", "--name", "Alice", "a.gpx", "--hints", "--link", "website", "--encoding", "UTF8",
+        // clang-format off
+        {{"a.gpx"}, "'a.gpx' > 'a.csv'"}, {{"-"}, "'-' > '-'"}, {{"--", "--force", "-x"}, "'--force' > '-x'"},
+        {{"--icons", "D:\\Maps", "--name", " Alice\t", "a.gpx", "--hints", "--link", "website", "--encoding", "UTF8",
           "--force", "--quiet"},
          "'a.gpx' > 'a.csv' --icons='D:\\Maps' --name='Alice' --hints --link=website utf-8 force quiet"},
         {{"--icons=D:\\Maps", "--name=Al=ice", "--link=cachemate", "--encoding=cp1250", "a.gpx", "b.csv"},
          "'a.gpx' > 'b.csv' --icons='D:\\Maps' --name='Al=ice' windows-1250"},
-        {{"--", "--force", "-x"}, "'--force' > '-x'"},
         // With -o every name is a GPX or zip file.
         {{"-o", "all.csv", "a.gpx", "b.gpx", "--output=c.csv", "d.zip"}, "'a.gpx' 'b.gpx' 'd.zip' > 'c.csv'"},
         {{"-o", "all.csv", "a.gpx", "-"}, "error: standard input can only be read as the one GPX file"},
-        {{"a.gpx", "b.csv", "c.csv", "--version"}, "version"},
-        {{}, "error: no GPX file given"},
-        {{"a.gpx", "b.csv", "c.csv"}, "error: too many file names, starting with 'c.csv'"},
+        {{"a.gpx", "b.csv", "c.csv", "--version"}, "version"}, {{}, "error: no GPX file given"},
+        {{"a.gpx", "b.csv", "c.csv"}, "error: too many file names, starting with 'c.csv'; "
+                                      "to convert them all into one, name the CSV file with -o CSV"},
         {{"--bogus=1", "a.gpx"}, "error: unknown option '--bogus'"},
         {{"a.gpx", "--icons"}, "error: --icons needs a value"},
         {{"--link", "Website", "a.gpx"}, "error: --link takes website or cachemate, not 'Website'"},
-        {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"},
+        {{"ab"}, "error: cannot make a CSV file name from 'ab'; please give one"}, {{"."}, "error: .: is a directory"},
         {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' --kinds=type"},
         {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
         {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
         {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},
         {{"--write-icons=D", "a.gpx"}, "error: --write-icons takes no file names, but 'a.gpx' was given"},
+        // clang-format on
     };
     for (const auto& [args, expected] : rows) EXPECT_EQ(Described(ParseCommandLine(args)), expected) << args.size();
 }
@@ -133,8 +133,10 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
 TEST(Cli, WhatTheRunCouldNotKeepIsTold) {
     EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
               "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
-    EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
-              "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
+    EXPECT_EQ(
+        RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж\xE9</name></wpt></gpx>").err,
+        "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n"
+        "corvane-cli: 3 bytes not valid in UTF-8 written as \"?\" (the GPX file is not in the encoding it declares)\n");
 }
 
 // One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
@@ -176,10 +178,10 @@ TEST(Cli, OnATerminalTheUserDecides) {
         const CliResult result = RunCli(args, row.typed, true);
         EXPECT_EQ(result.status, row.status) << row.typed;
         EXPECT_EQ(result.err.find(prompt) != std::string::npos, !row.force) << result.err;
-        // End of input leaves the cursor after the question, so the console ends that line.
-        if (row.typed == endOfInput) {
-            EXPECT_EQ(result.err, prompt + "\r\n");
-        }
+        // A no is told; end of input leaves the cursor after the question, so the console ends that line first.
+        const std::string kept =
+            (row.typed == endOfInput ? prompt + "\r\n" : "") + "Nothing written; " + csv + " is as it was.\r\n";
+        EXPECT_EQ(result.err.ends_with(kept), row.status == 3) << result.err;
         EXPECT_EQ(ReadFile(csv) == "old", row.status != 0) << row.typed;
     }
 }

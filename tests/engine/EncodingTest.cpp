@@ -5,15 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace corvane {
 namespace {
 
-// The bytes of utf8 in the code page, then the number of characters written as "?"
-std::pair<std::string, std::size_t> Encoded(std::string_view codePage, std::string_view utf8) {
+// The bytes of utf8 in the code page, then the numbers of characters and of invalid bytes written as "?"
+std::tuple<std::string, std::size_t, std::size_t> Encoded(std::string_view codePage, std::string_view utf8) {
     TextEncoder encoder(codePage);
     std::string out;
     encoder.Encode(utf8, out);
-    return {out, encoder.substituted()};
+    return {out, encoder.substituted(), encoder.invalid()};
 }
 
 // A byte order mark outweighs the declaration.
@@ -34,11 +36,11 @@ TEST(Encoding, DocumentsInOtherCodePagesReadAsTheirText) {
 // Only a name reaches the converter: anything else would pass it options.
 TEST(Encoding, TheDeclaredEncodingIsANameOrNothing) {
     const std::pair<std::string_view, std::string_view> rows[] = {
-        {"<?xml version='1.0' encoding='ISO-8859-15'?>", "ISO-8859-15"},
+        // clang-format off
+        {"<?xml version='1.0' encoding='ISO-8859-15'?>", "ISO-8859-15"}, {"<gpx/>", ""},
         {"\xEF\xBB\xBF<?xml version='1.0' encoding='windows-1250'?>", "windows-1250"},
-        {"<?xml version='1.0' encoding='utf-8//IGNORE'?>", ""},
-        {"<?xml version='1.0' encoding='1252'?>", ""},
-        {"<gpx/>", ""},
+        {"<?xml version='1.0' encoding='utf-8//IGNORE'?>", ""}, {"<?xml version='1.0' encoding='1252'?>", ""},
+        // clang-format on
     };
     for (const auto& [bytes, encoding] : rows) EXPECT_EQ(DeclaredEncoding(bytes), encoding) << bytes;
 }
@@ -46,19 +48,19 @@ TEST(Encoding, TheDeclaredEncodingIsANameOrNothing) {
 TEST(Encoding, TextInTheOutputCodePage) {
     const struct {
         std::string_view codePage, utf8, bytes;
-        std::size_t substituted;
+        std::size_t substituted, invalid = 0;
     } rows[] = {
         {"windows-1252", "Müller € Děčín ő", "M\xFCller \x80 Dec\xEDn o", 0},  // the base letter where it has one
         {"windows-1252", "ἒρνος 😀 東", "????? ? ?", 7},
         {"windows-1252", "a\u2028b\u0085c\r\n", "a?b?c\r\n", 2},  // no line breaks but the line's own
-        {"windows-1252", "A\xFFz\xC3", "A?z?", 2},
+        {"windows-1252", "A\xFFz\xC3", "A?z?", 0, 2},
         {"windows-1252", "Cafe\u0301? c\u030C \u0301", "Caf\xE9? c ?", 1},  // composed first
         {"windows-1252", "C:\\Карты\\", "C:\\?????\\", 5},
-        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?", 1},
+        {"utf-8", "Košice 😀 \xFF", "Košice 😀 ?", 0, 1},
         {"windows-1258", "ệ!", "\xEA\xF2!", 0},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(Encoded(r.codePage, r.utf8), std::pair(std::string(r.bytes), r.substituted))
+        EXPECT_EQ(Encoded(r.codePage, r.utf8), std::tuple(std::string(r.bytes), r.substituted, r.invalid))
             << r.codePage << ": " << r.utf8;
     }
 }

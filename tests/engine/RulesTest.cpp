@@ -1,5 +1,6 @@
 // The walk and the waypoint line: what each snippet of GPX writes, one row per rule.
 #include "OutputName.h"
+#include "OwnName.h"
 #include "Support.h"
 
 #include <gtest/gtest.h>
@@ -62,12 +63,12 @@ TEST(Rules, EachSnippetWritesItsLines) {
         {"the attributes are taken by position; text after the last waypoint is filed into it",
          "<name>Head</name><wpt lon=\"-2\" lat=\"51\"><name>A</name></wpt><wpt lat=\"7\"/><rte><name>R</name></rte>",
          "WP04,-2,51,206,\" (/ )\",A,\"\\cmate:A\",0.0,1,A,1,1,,0\nWP04,7,,206,\" (/ )\",R,\"\\cmate:R\",0.0,1,R,1,1,,0\n"},
-        {"the user's name and the placed_by text are compared composed",
-         Wpt("A", kTrad + "</sym><g:placed_by>Café Kate</g:placed_by>") +
-             Wpt("B", kTrad + "</sym><g:placed_by>Cafe\u0301 Tom</g:placed_by>"),
-         "WP04,1,2,306,\" (/ TS)\",A,\"\\cmate:A\",0.0,1,A,1,1,Traditional,0\n"
-         "WP04,1,2,306,\" (/ TS)\",B,\"\\cmate:B\",0.0,1,B,1,1,Traditional,0\n",
-         false, 0, "Cafe\u0301"},
+        {"GPX 1.1: the first link directly in the waypoint, unless it has a url",
+         Wpt("A", "<link href=\"http://a\"/><link href=\"http://b\"/>") +
+             Wpt("B", "<url>http://u</url><link href=\"http://a\"/>") + Wpt("C", "<x><link href=\"http://x\"/></x>"),
+         "WP04,1,2,206,\" (/ )\",A,\"http://a\",0.0,1,A,1,1,,0\nWP04,1,2,206,\" (/ )\",B,\"http://u\",0.0,1,B,1,1,,0\n"
+         "WP04,1,2,206,\" (/ )\",C,\"\",0.0,1,C,1,1,,0\n",
+         true},
         {"a container before the type is replaced; a second one appends",
          Wpt("A",
              "<g:container>Small</g:container><g:type>Unknown</g:type><g:container>Small</g:container>"
@@ -83,10 +84,30 @@ TEST(Rules, EachSnippetWritesItsLines) {
     }
 }
 
+// Separators on either side of a whole name; full case folding (ß, É) after composition; blanks trimmed.
+TEST(Rules, TheUsersNameIsAWholeNameInAnyLetterCase) {
+    const struct {
+        const char *placedBy, *name;
+        bool own;
+    } rows[] = {
+        // clang-format off
+        {"Kate & Bob", "Kate", true}, {"Corvid Kate", " Kate\t", true}, {"Kates Kate", "kate", true},
+        {"Mr.Pete", "mr.pete", true}, {"Mr.Pete", "Pete", false}, {"Mr.Pete", "M", false},
+        {"Bob&Kate+Tom", "kate", true}, {"Bob,Kate;Tom", "kate", true}, {"Bob/Kate(Tom", "kate", true},
+        {"Bob)Kate[Tom", "kate", true}, {"Bob]Kate|Tom", "kate", true}, {"Bob\u00A0KATE\u2003Tom", "kate", true},
+        {"STRASSE", "Straße", true}, {"ÉCOLE Kate", "école", true}, {"Café Kate", "Cafe\u0301", true},
+        {"Cafe\u0301", "Café", true}, {"Kate  Bob", "  ", false},
+        {"Jos\xE9 & KATE", "kate", true},  // not UTF-8: compared byte by byte
+        // clang-format on
+    };
+    for (const auto& r : rows) EXPECT_EQ(PlacedByName(r.placedBy, r.name), r.own) << r.placedBy << " / " << r.name;
+}
+
 TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
     const struct {
         const char *type, *container, *typeCode, *typeName;
     } rows[] = {
+        // clang-format off
         // The sample's golden files hold the other letters.
         {"Micro", "Unknown", "IU", "Micro"},
         {"Temporarily unavailable", "Event", "DE", "Unavailable"},
@@ -97,6 +118,7 @@ TEST(Rules, TypeAndContainerTextsGiveLettersAndTypeWord) {
         {"Tra", "Sm", "XX", "Errrr"},  // shorter than a key: matches nothing
         {"Traditional Cache", "Webcam", "TW", "Traditional"},
         {"Traditional Cache", "Notchosen", "TX", "Traditional"},
+        // clang-format on
     };
     for (const auto& r : rows) {
         const std::string body = std::string("<g:type>") + r.type + "</g:type><g:container>" + r.container;
@@ -121,19 +143,15 @@ TEST(Rules, IconFolderGetsOneBackslashAndIsSetBack) {
 
 TEST(Rules, OutputNameReplacesTheExtension) {
     const std::pair<std::string, std::optional<std::string>> rows[] = {
-        {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"},
-        {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
-        {"~/caches/week.xml", "~/caches/week.csv"},
+        // clang-format off
+        {"C:\\Caches\\week.gpx", "C:\\Caches\\week.csv"}, {"C:\\CACHES\\WEEK.GPX", "C:\\CACHES\\WEEK.csv"},
+        {"~/caches/week.xml", "~/caches/week.csv"}, {"pq.gpx.zip", "pq.gpx.csv"}, {"week.güx", "week.csv"},
         {"week.g", "week.csv"},  // typing on: every step names the same CSV file
-        {"pq.gpx.zip", "pq.gpx.csv"},
-        {"week.güx", "week.csv"},
-        {"C:\\Caches\\week", std::nullopt},
-        {"/tm", std::nullopt},
-        {"~/caches/week.", std::nullopt},
-        {"week.gpx ", std::nullopt},
+        {"C:\\Caches\\week", std::nullopt}, {"/tm", std::nullopt}, {"~/caches/week.", std::nullopt},
+        {"week.gpx ", std::nullopt}, {"", std::nullopt},
         {"~/.caches", std::nullopt},  // a hidden file, not an extension
         {"a.d/week", std::nullopt},   // the dot of a folder
-        {"", std::nullopt},
+        // clang-format on
     };
     for (const auto& [gpx, csv] : rows) EXPECT_EQ(OutputName(gpx), csv) << gpx;
 }

@@ -2,8 +2,9 @@
 # The Win32 window under Wine: it opens with its title, its client area at its size below the menu
 # bar and the controls in their places, Close writes the registry values, Convert over preset
 # values writes the CSV file corvane-cli.exe writes, and No keeps an existing CSV file; after a
-# box, a file dialog or another window the focus is back where it was; the Options menu's checks
-# are kept; of the two files of a pocket query dropped together, the caches file is taken.
+# box, a file dialog or another window the focus is back where it was; the GPX file named as the
+# CSV file too is refused in a box; the Options menu's checks are kept; of the two files of a
+# pocket query dropped together, the caches file is taken.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine_program=$1 window=$2 cli=$3 gpx=$4 work=$5
@@ -67,8 +68,11 @@ run cmdConvert,options,cmdClose 7
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
 
-# The options chosen are checked at the next start; of a pocket query's two files dropped, the caches file is taken.
-run drop,cmdClose ""
+# The GPX file in both boxes: the write message with its reason, and no question (answered No, were it asked).
+# The options chosen before are checked; of a pocket query's two files dropped, the caches file is taken.
+wine reg add "$key" /v CSVPath /d "$gpx_w" /f >/dev/null
+run cmdConvert,drop,cmdClose 7
+grep -q ': the file is the GPX file being converted|48|Conversion$' "$work/log.txt" && ! grep -q '|36|' "$work/log.txt" || fail "the GPX file as the CSV file was not refused"
 menu +
 stored | grep -q '^GPXPath=Z:.*\\pq\.gpx$' || fail "the dropped caches file is not the GPX file"
-echo "window opened at $size ($dpi dpi) below its menu bar; registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; options kept; the caches file dropped"
+echo "window opened at $size ($dpi dpi) below its menu bar; registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; the GPX file refused as the CSV file; options kept; the caches file dropped"
