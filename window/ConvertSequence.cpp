@@ -1,4 +1,4 @@
-// Each outcome's box, its reason as the detail, and "Complete!" with its left-out line.
+// Each outcome's box, its reason or what was written as the detail.
 #include "ConvertSequence.h"
 
 #include "Messages.h"
@@ -17,18 +17,17 @@ std::string FullPath(const std::string& path) {
     return std::string(text.begin(), text.end());
 }
 
-// The lines under "Complete!": the waypoints left out and the characters written as "?", each when there are any
-std::string CompleteLines(const RunResult& result) {
-    std::string lines;
+// The lines under "Complete!": where the waypoints went, then the waypoints left out and the
+// characters written as "?", each when there are any
+std::string CompleteLines(const RunResult& result, const std::string& output) {
+    std::string lines = WrittenLine(result.waypoints, FullPath(output));
     if (result.leftOut != 0) lines += "\n" + LeftOutLine(result.leftOut);
     if (result.substituted != 0) lines += "\n" + SubstitutedLine(result.substituted, result.codePage);
     return lines;
 }
 
-int Show(MessageBoxView& boxes, const Message& message, const std::string& detail = {},
-         const std::string& moreLines = {}) {
-    const std::string prompt = std::string(message.prompt) + moreLines;
-    return boxes.MsgBox(prompt, message.style, std::string(message.title), detail);
+int Show(MessageBoxView& boxes, const Message& message, const std::string& detail = {}) {
+    return boxes.MsgBox(std::string(message.prompt), message.style, std::string(message.title), detail);
 }
 
 }  // namespace
@@ -37,7 +36,7 @@ bool AskReplace(MessageBoxView& boxes, const std::string& path) {
     return Show(boxes, kMsgOverwrite, FullPath(path)) == kAnswerYes;
 }
 
-void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
+void TellOutcome(MessageBoxView& boxes, const RunResult& result, const std::string& output) {
     switch (result.outcome) {
     case RunOutcome::NamesMissing:
         Show(boxes, kMsgNamesMissing);
@@ -50,8 +49,11 @@ void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
         Show(boxes, kMsgWriteFailed, result.writeReason);
         return;
     case RunOutcome::NotReplaced:
+        // "Complete!" alone told a user who had changed the hints or the name that the file had them.
+        Show(boxes, kMsgComplete, NothingWrittenLine(FullPath(output)));
+        return;
     case RunOutcome::Written:
-        Show(boxes, kMsgComplete, {}, CompleteLines(result));
+        Show(boxes, kMsgComplete, CompleteLines(result, output));
         return;
     }
 }

@@ -8,6 +8,7 @@
 #include "LoadDocument.h"
 #include "Messages.h"
 #include "OutputName.h"
+#include "PastedPath.h"
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
 
@@ -20,12 +21,12 @@ constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All File
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
 
 // The controls' values for a run. The window takes no input while the run goes on its worker,
-// so these are the values the controls keep meanwhile.
+// so these are the values the controls keep meanwhile. The path boxes are read as pasted paths.
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
-    options.inputs = {view.txtGPX()};
-    options.output = view.txtMM();
-    options.iconFolder = view.txtIcon();
+    options.inputs = {PastedPath(view.txtGPX())};
+    options.output = PastedPath(view.txtMM());
+    options.iconFolder = PastedPath(view.txtIcon());
     options.userName = view.txtCacher();
     options.includeHints = view.chkHint();
     options.linkToWebsite = view.optURL0();
@@ -94,7 +95,7 @@ void FormHandlers::cmdConvert_Click() {
     view_.RunOnWorker([&] { result = LoadDocument(options); });
     view_.SetBusy(false);
     if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
-    TellOutcome(view_, result);
+    TellOutcome(view_, result, options.output);
     converting_ = false;
     if (closeWhenDone_) view_.Close();
 }
@@ -124,7 +125,7 @@ void FormHandlers::cmdMM_Click() {
 }
 
 void FormHandlers::txtGPX_Change() {
-    const std::string derived = OutputName(view_.txtGPX()).value_or("");
+    const std::string derived = OutputName(PastedPath(view_.txtGPX())).value_or("");
     const std::optional<std::string> output = FollowOutputName(view_.txtMM(), derivedName_, derived);
     derivedName_ = derived;
     if (output) view_.setTxtMM(*output);
@@ -132,7 +133,7 @@ void FormHandlers::txtGPX_Change() {
 
 void FormHandlers::mnuWriteIcons_Click() {
     if (converting_) return;
-    WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
+    WriteIconsHere(IconFolder(PastedPath(view_.txtIcon()), PastedPath(view_.txtMM())), view_);
 }
 
 void FormHandlers::Form_DropFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include "FormHandlers.h"
 #include "InitialDirectory.h"
 #include "Messages.h"
+#include "PastedPath.h"
 #include "ProgramArguments.h"
 #include "Support.h"
 
@@ -113,8 +114,7 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
         std::string expected;
     } rows[] = {
         {"", {"~/caches/week.gpx"}, "~/caches/week.csv"},
-        {"", {"C:\\Caches\\week.gpx"}, "C:\\Caches\\week.csv"},
-        {"", {"/tm"}, ""},
+        {"", {"\"C:\\Caches\\week.gpx\" "}, "C:\\Caches\\week.csv"},
         {"", {"~/caches/week.gpx", "~/caches/all.gpx"}, "~/caches/all.csv"},
         {"", {"~/caches/week.gpxx", "~/caches/week.gpx"}, "~/caches/week.csv"},
         {"D:\\all.csv", {"C:\\week.gpx"}, "D:\\all.csv"},
@@ -131,9 +131,9 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
 // The output name follows a browsed or dropped GPX file, from a remembered derived name too, until
 // the user names one; each dialog starts with its own box's name, the output dialog with the
 // derived name while its box is empty: never the GPX file's own name, which one Open and one Yes
-// would replace with CSV. A cancel changes nothing.
+// would replace with CSV. A cancel changes nothing. The GPX box is read as a pasted path.
 TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
-    Form form(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/week.csv"}});
+    Form form(Stored{{"Startup/GPXPath", " \"/data/week.gpx\""}, {"Startup/CSVPath", "/data/week.csv"}});
     form.view.next = {"/data/all.gpx"};
     form.handlers.cmdGPX_Click();
     EXPECT_EQ(form.view.mm, "/data/all.csv");
@@ -153,11 +153,29 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     EXPECT_EQ(other.view.mm, "/data/other.csv");
 }
 
+// A path as people paste it: with blanks, in Explorer's quotes, or as a file manager's or a browser's address.
+TEST(Form, PastedPaths) {
+    using enum PathSyntax;
+    const std::tuple<std::string, PathSyntax, std::string> rows[] = {
+        {" \t/home/kate/week.gpx \r\n", Posix, "/home/kate/week.gpx"},
+        {"\"C:\\Users\\kate\\week.gpx\" ", Windows, "C:\\Users\\kate\\week.gpx"},
+        {"\"\"a.gpx\"\"", Posix, "\"a.gpx\""},
+        {"\"C:\\a.gpx", Windows, "\"C:\\a.gpx"},
+        {"file:///home/kate/Pocket%20Query%c3%A9.gpx", Posix, "/home/kate/Pocket Query\xC3\xA9.gpx"},
+        {"\"FILE://localhost/home/kate/100%.gpx\"", Posix, "/home/kate/100%.gpx"},
+        {"file://server/share/a.gpx", Posix, "file://server/share/a.gpx"},
+        {"file://localhost/C:/Users/kate/Pocket%20Query.gpx", Windows, "C:\\Users\\kate\\Pocket Query.gpx"},
+        {"file://server/share/a.gpx", Windows, "\\\\server\\share\\a.gpx"},
+        {"file:///a%zz%4", Windows, "\\a%zz%4"},
+    };
+    for (const auto& [box, syntax, path] : rows) EXPECT_EQ(PastedPath(box, syntax), path) << box;
+}
+
 TEST(Form, DialogFolderAndNameComeFromTheBox) {
     const std::string rows[][3] = {
-        {" C:\\Caches\\week.gpx ", "C:\\Caches\\", "week.gpx"},   {"   ", "", ""},
-        {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\", "week.gpx"}, {"C:\\Caches/week.gpx", "C:\\Caches/", "week.gpx"},
-        {"/home/me\\week.csv", "/home/me\\", "week.csv"},         {"week.csv", "", "week.csv"},
+        {"C:\\Caches/week.gpx", "C:\\Caches/", "week.gpx"},
+        {"/home/me\\week.csv", "/home/me\\", "week.csv"},
+        {"week.csv", "", "week.csv"},
     };
     for (const auto& [box, folder, name] : rows) {
         EXPECT_EQ(InitialDirectory(box), folder) << box;
@@ -222,11 +240,13 @@ const std::string kAsk = "Overwrite the existing file?|36|Conversion|";
 const std::string kDone = "Complete!|64|Conversion|";
 const std::string kWrite = "I have a problem writing the CSV file, please check it or select another.|48|Conversion|";
 
-// Convert runs over the controls and the "Encoding" setting; every outcome has its boxes.
+// Convert runs over the controls (the path boxes read as pasted paths) and the "Encoding" setting;
+// every outcome has its boxes, "Complete!" with what was written, or that nothing was.
 TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     testing::TempDir dir;
     const std::string oak = dir.Write("oak.gpx", testing::kOakGpx), out = dir.path("out.csv");
     const std::string none = dir.path("none.gpx"), lost = dir.path("no/out.csv");
+    const std::string wrote = "1 waypoint written to " + out, kept = "Nothing was written; " + out + " is as it was.";
     const struct {
         std::string gpx, mm;
         bool exists;
@@ -235,44 +255,42 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     } rows[] = {
         {"", out, false, kAnswerYes, {kNames}},
         {none, out, true, kAnswerYes, {kLoad + none + ": No such file or directory"}},
-        {oak, out, false, kAnswerNo, {kDone}},
-        {oak, out, true, kAnswerNo, {kAsk + out, kDone}},
-        {oak, out, true, kAnswerYes, {kAsk + out, kDone}},
+        {" \"" + oak + "\"", out + "\t", false, kAnswerNo, {kDone + wrote}},
+        {oak, out, true, kAnswerNo, {kAsk + out, kDone + kept}},
+        {oak, out, true, kAnswerYes, {kAsk + out, kDone + wrote}},
         {oak, lost, false, kAnswerYes, {kWrite + lost + ": the folder does not exist"}},
     };
     for (const auto& row : rows) {
         std::filesystem::remove(out);
         if (row.exists) dir.Write("out.csv", "old");
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
-        form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = "C:\\Icons", form.view.cacher = "Alice";
+        form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = " C:\\Icons", form.view.cacher = "Alice";
         form.view.website = form.view.hint = true;
         form.view.answer = row.answer;
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.shown, row.shown) << row.gpx << " > " << row.mm;
-        const bool written = row.shown.back().starts_with("Complete!") && !(row.exists && row.answer == kAnswerNo);
-        EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : "C:\\Icons") << row.gpx;
-        if (written && row.gpx == oak) {
+        const bool written = row.shown.back().ends_with(wrote);
+        EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : " C:\\Icons") << row.gpx;
+        if (written) {
             EXPECT_EQ(testing::Lines(ReadFile(out)).at(80), testing::OakLine("306", "\xC3\xA9", true, true));
         }
     }
 }
 
-// What the run could not do justice to follows "Complete!", a line each.
-TEST(Form, CompleteTellsWhatWasLeftOutOrLost) {
+// The question and "Complete!" name the CSV file by its full path; what the run could not do
+// justice to follows the written line, a line each.
+TEST(Form, TheBoxesNameTheFullPathAndTellWhatWasLost) {
     FakeView view;
     RunResult result;
-    result.outcome = RunOutcome::Written, result.leftOut = 2, result.substituted = 880,
+    result.outcome = RunOutcome::Written, result.waypoints = 683, result.leftOut = 2, result.substituted = 880,
     result.codePage = "windows-1252";
-    TellOutcome(view, result);
-    EXPECT_EQ(view.shown, Shown{"Complete!\n2 waypoints without coordinates left out\n880 characters not in "
-                                "windows-1252 written as \"?\"|64|Conversion|"});
-}
-
-TEST(Form, TheQuestionNamesTheFullPath) {
-    FakeView view;
-    AskReplace(view, "out.csv");
-    const std::u8string full = (std::filesystem::current_path() / "out.csv").u8string();
-    EXPECT_EQ(view.shown, Shown{kAsk + std::string(full.begin(), full.end())});
+    AskReplace(view, "week.csv");
+    TellOutcome(view, result, "week.csv");
+    const std::u8string full = (std::filesystem::current_path() / "week.csv").u8string();
+    const std::string path(full.begin(), full.end());
+    EXPECT_EQ(view.shown, (Shown{kAsk + path, kDone + "683 waypoints written to " + path +
+                                                  "\n2 waypoints without coordinates left out\n880 characters "
+                                                  "not in windows-1252 written as \"?\""}));
 }
 
 // The busy cursor covers the run but not its boxes; a close during the run waits for its end.
@@ -287,15 +305,15 @@ TEST(Form, AWindowClosedDuringARunClosesAfterItsLastBox) {
     EXPECT_TRUE(form.handlers.Form_QueryUnload());
 }
 
-// An empty box is refused; a relative folder is taken from the CSV file's folder; different files
-// are replaced after a Yes only (the boxes tell how many were written).
+// An empty box is refused; the box is read as a pasted path, a relative folder taken from the CSV
+// file's folder; different files are replaced after a Yes only (the boxes tell how many were written).
 TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     testing::TempDir dir;
     Form form;
     form.view.mm = dir.path("out.csv");
     form.view.icon = " ";
     form.handlers.mnuWriteIcons_Click();
-    form.view.icon = "MM Icons\\";
+    form.view.icon = "\"MM Icons\\\" ";
     const std::string folder = std::filesystem::path(dir.path("MM Icons")).make_preferred().string();
     const std::string parking = dir.path("MM Icons/parking.bmp");
     form.handlers.mnuWriteIcons_Click();

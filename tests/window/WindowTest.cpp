@@ -125,7 +125,7 @@ private slots:
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(t.boxes->shown,
                      QStringList({"Overwrite the existing file?|36|Conversion|" + QString::fromStdString(out),
-                                  "Complete!|64|Conversion|"}));
+                                  "Complete!|64|Conversion|1 waypoint written to " + QString::fromStdString(out)}));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
             const std::vector<std::string> lines = Lines(ReadFile(out));
             QCOMPARE(lines.size(), kinds == "Type" ? 81u : 88u);

@@ -44,7 +44,7 @@ gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
 } >"$work/preset.reg"
 "$wine" reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
 run cmdConvert,focus,cmdGPX,focus,away,focus,cmdClose ""
-grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
+grep -qF " waypoints written to $csv_w|64|Conversion" "$work/log.txt" || fail "no Complete! box naming the file"
 [ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX focus|cmdGPX " ] || fail "focus lost"
 "$wine" "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
