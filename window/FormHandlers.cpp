@@ -19,6 +19,8 @@ namespace {
 // Pocket queries arrive as zip files, which convert as they are.
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
+// Memory Map's import filter shows only names ending in .csv.
+constexpr const char* kCsvExtension = "csv";
 
 // The controls' values for a run. The window takes no input while the run goes on its worker,
 // so these are the values the controls keep meanwhile. The path boxes are read as pasted paths.
@@ -100,11 +102,12 @@ void FormHandlers::cmdConvert_Click() {
     if (closeWhenDone_) view_.Close();
 }
 
-void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
+void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter,
+                          const char* extension) {
     if (converting_) return;
     try {
         const std::optional<std::string> chosen =
-            view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
+            view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start), extension);
         if (chosen) (view_.*write)(*chosen);
     } catch (...) {
     }
@@ -115,13 +118,13 @@ void FormHandlers::cmdClose_Click() {
 }
 
 void FormHandlers::cmdGPX_Click() {
-    Browse(view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter);
+    Browse(view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter, "");
 }
 
 void FormHandlers::cmdMM_Click() {
     // Never the GPX file's own name: one Open there and one Yes would replace the GPX file with CSV.
     const std::string output = view_.txtMM();
-    Browse(output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter);
+    Browse(output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter, kCsvExtension);
 }
 
 void FormHandlers::txtGPX_Change() {

@@ -68,9 +68,9 @@ struct FakeView : FormView {
         events.push_back("box");
         return style == kStyleQuestion ? answer : kAnswerOK;
     }
-    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& folder,
-                                          const std::string& name) override {
-        dialogs.push_back(filter + "|" + folder + "|" + name);
+    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& folder, const std::string& name,
+                                          const std::string& extension) override {
+        dialogs.push_back(filter + "|" + folder + "|" + name + "|" + extension);
         if (next.empty()) return std::nullopt;
         const std::string chosen = next.front();
         next.erase(next.begin());
@@ -131,7 +131,8 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
 // The output name follows a browsed or dropped GPX file, from a remembered derived name too, until
 // the user names one; each dialog starts with its own box's name, the output dialog with the
 // derived name while its box is empty: never the GPX file's own name, which one Open and one Yes
-// would replace with CSV. A cancel changes nothing. The GPX box is read as a pasted path.
+// would replace with CSV; it adds ".csv" to a name typed without an extension. A cancel changes
+// nothing. The GPX box is read as a pasted path.
 TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     Form form(Stored{{"Startup/GPXPath", " \"/data/week.gpx\""}, {"Startup/CSVPath", "/data/week.csv"}});
     form.view.next = {"/data/all.gpx"};
@@ -145,8 +146,8 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     EXPECT_EQ(form.view.mm, "/out/mine.csv");
     const std::string gpx = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*|";
     const std::string csv = "CSV (*.csv)|*.csv|All Files (*.*)|*.*|";
-    EXPECT_EQ(form.view.dialogs,
-              (std::vector<std::string>{gpx + "/data/|week.gpx", csv + "/data/|all.csv", csv + "/data/|all.csv"}));
+    EXPECT_EQ(form.view.dialogs, (std::vector<std::string>{gpx + "/data/|week.gpx|", csv + "/data/|all.csv|csv",
+                                                           csv + "/data/|all.csv|csv"}));
     EXPECT_TRUE(form.view.shown.empty());
     Form other(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/other.csv"}});
     other.handlers.Form_DropFile("/data/all.gpx");

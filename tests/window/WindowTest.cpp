@@ -48,7 +48,8 @@ private slots:
         }
     }
 
-    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the name given.
+    // Each browse shows a Qt dialog of its own, gone when it closes, whose name field starts with the name given;
+    // a name typed without an extension gets the default one.
     void qtFileDialogStartsWithTheNameGiven() {
         QStandardPaths::setTestModeEnabled(true);
         QWidget parent;
@@ -58,10 +59,10 @@ private slots:
             QTimer::singleShot(0, [&] {
                 auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
                 seen << edit->text();
-                edit->setText(QDir::temp().filePath(name));
+                edit->setText(QDir::temp().filePath(name).remove(".csv"));
                 QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
             });
-            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath(), name), QDir::temp().filePath(name));
+            QCOMPARE(dialog.ChooseFile("All Files (*)", QDir::tempPath(), name, "csv"), QDir::temp().filePath(name));
             QVERIFY(parent.findChildren<QFileDialog*>().isEmpty());
         }
         QCOMPARE(seen, QStringList({"week.gpx", "out.csv"}));

@@ -49,7 +49,7 @@ public:
     void setMnuIconsByType(bool checked) override;
     int MsgBox(const std::string& prompt, int style, const std::string& title, const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                          const std::string& fileName) override;
+                                          const std::string& fileName, const std::string& defaultExtension) override;
     // A QThread, while an event loop that leaves out user input keeps the window painted
     void RunOnWorker(const std::function<void()>& work) override;
     void OnWindowThread(const std::function<void()>& work) override;

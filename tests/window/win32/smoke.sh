@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Win32 window under Wine: it opens with its title at its size, Close writes the registry
 # values, Convert over preset values writes the CSV file corvane-cli.exe writes, and No keeps an
-# existing CSV file; after a box, a file dialog or another window the focus is back where it was.
+# existing CSV file; the CSV file's dialog adds .csv to a name typed without one; after a
+# box, a file dialog or another window the focus is back where it was.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine=$1 window=$2 cli=$3 gpx=$4 work=$5
@@ -12,9 +13,10 @@ rm -rf "$work" && mkdir -p "$work"
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
 
-# Run the window with these clicks and Yes/No answers; its log in $work/log
+# Run the window with these clicks, Yes/No answers and the name to type into a file dialog; its log in $work/log
 run() {
-  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_LOG=$(winpath "$work/log") "$wine" "$window" || fail "status $?"
+  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_TYPED=${3:-} CORVANE_LOG=$(winpath "$work/log") "$wine" "$window" ||
+    fail "status $?"
   tr -d '\r' <"$work/log" >"$work/log.txt"
 }
 
@@ -56,4 +58,8 @@ cp "$work/window.csv" "$work/before.csv"
 run cmdConvert,cmdClose 7
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
-echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept"
+
+# The CSV file's dialog, in the CSV file's folder, adds .csv to a name typed without an extension.
+run cmdMM,cmdClose "" week2
+stored | grep -qxF "CSVPath=$(winpath "$work")\\week2.csv" || fail "the dialog gave $(stored | grep CSVPath)"
+echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; the CSV dialog added .csv; focus kept"
