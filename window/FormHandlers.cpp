@@ -10,6 +10,7 @@
 #include "OutputName.h"
 #include "PastedPath.h"
 #include "TextEncoder.h"
+#include "TrimBlanks.h"
 #include "WriteIconsHere.h"
 
 namespace corvane {
@@ -68,7 +69,8 @@ void FormHandlers::Form_Unload() {
     settings_.GPXPath = view_.txtGPX();
     settings_.CSVPath = view_.txtMM();
     settings_.IconPath = view_.txtIcon();
-    settings_.Name = view_.txtCacher();
+    // No one's geocaching name starts or ends with a blank; one pasted along with it is not kept.
+    settings_.Name = TrimBlanks(view_.txtCacher());
     settings_.Include = view_.optURL0() ? "U" : "C";
     settings_.Hint = view_.chkHint() ? "Y" : "N";
     settings_.Kinds = view_.mnuIconsByType() ? "Type" : "Container";

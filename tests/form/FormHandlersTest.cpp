@@ -223,11 +223,11 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
         form.view.cacher = " Oak ";
         ASSERT_TRUE(form.handlers.Form_QueryUnload());
         form.handlers.Form_Unload();
-        // Spaces kept; Encoding is never written, so it stays as stored.
+        // Spaces kept in paths, not around the name; Encoding is never written, so it stays as stored.
         EXPECT_EQ(form.store.values, (Stored{{"Startup/GPXPath", " C:\\week.gpx"},
                                              {"Startup/CSVPath", ""},
                                              {"Startup/IconPath", "D:\\Icons "},
-                                             {"Startup/Name", " Oak "},
+                                             {"Startup/Name", "Oak"},
                                              {"Startup/Include", row.website ? "U" : "C"},
                                              {"Startup/Hint", row.hinted ? "Y" : "N"},
                                              {"Startup/Kinds", row.byType ? "Type" : "Container"},
