@@ -7,7 +7,9 @@ namespace corvane {
 
 using enum ControlKind;
 
-// The texts are the form's own, as its users know them, "Memeory" included.
+// The texts are the form's own, as its users know them, "Memeory" included. Each label ends above
+// its box: the GPX label, 255 twips high, reached 15 twips into the box below it, and Windows
+// painted its background over the box's top border.
 // clang-format off
 const std::array<ControlLayout, 15> kFormControls = {{
     // name        kind           caption or initial text                    tooltip                                                                                                               left   top width height group
@@ -21,7 +23,7 @@ const std::array<ControlLayout, 15> kFormControls = {{
     {"optURL1",     OptionButton,  "Link to CacheMate",                       "Links to CacheMate from Memeory Map",                                                                                120, 3480, 1695,  375, false},
     {"cmdConvert",  Button,        "Convert",                                 "Create the CSV file to import into Memory Map",                                                                     1920, 4080, 1215,  375, true },
     {"cmdClose",    Button,        "Close",                                   "Close Corvane",                                                                                                     3240, 4080, 1215,  375, false},
-    {"Label1",      Label,         "GPX File",                                "",                                                                                                                   120,  120, 1095,  255, false},
+    {"Label1",      Label,         "GPX File",                                "",                                                                                                                   120,  120, 1095,  210, false},
     {"Label2",      Label,         "Memory Map Output File",                  "",                                                                                                                   120,  840, 1935,  255, false},
     {"Label3",      Label,         "Memory Map Icon Directory",               "",                                                                                                                   120, 1680, 3615,  255, false},
     {"Label4",      Label,         "Your GC Name",                            "",                                                                                                                   120, 2520, 3615,  255, false},
@@ -31,10 +33,13 @@ const std::array<ControlLayout, 15> kFormControls = {{
 
 ControlLayout Drawn(const ControlLayout& layout) {
     constexpr int kOptionOverlap = 135;
+    // Each control's top and height are rounded to pixels apart: without a gap the first button's
+    // bottom came one pixel below the second's top at 100 dpi and at many others.
+    constexpr int kOptionGap = 15;
     if (layout.kind != OptionButton) return layout;
     ControlLayout drawn = layout;
-    drawn.top += kOptionOverlap / 2;
-    drawn.height -= kOptionOverlap;
+    drawn.top += (kOptionOverlap + kOptionGap) / 2;
+    drawn.height -= kOptionOverlap + kOptionGap;
     return drawn;
 }
 

@@ -29,8 +29,8 @@ struct ControlLayout {
 extern const std::array<ControlLayout, 15> kFormControls;
 
 // Where a control is drawn: at its layout, except that the two option buttons, whose boxes
-// overlap by 135 twips, each give up half of the overlap, top and bottom, so that a caption
-// stays where it is and no box covers part of the other caption
+// overlap by 135 twips, each give up half of the overlap and of a gap between them, top and
+// bottom, so that a caption stays where it is and no box covers part of the other caption
 ControlLayout Drawn(const ControlLayout& layout);
 
 // The pixels that twips cover on a screen of dpi dots per inch, rounded to the nearest
