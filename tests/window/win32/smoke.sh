@@ -52,17 +52,15 @@ grep -qF " waypoints written to $csv_w|64|Conversion" "$work/log.txt" || fail "n
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
 
-# An existing CSV file: after No it is unchanged.
+# An existing CSV file: after No it is unchanged. Then the CSV file's dialog, in the CSV file's
+# folder, adds .csv to a name typed without an extension; here to the name of a file that exists,
+# since Wine's open dialog, unlike Microsoft's description of lpstrDefExt, takes the extension off
+# again when no such file exists.
 printf 'keep me\r\n' >"$work/window.csv"
 cp "$work/window.csv" "$work/before.csv"
-run cmdConvert,cmdClose 7
+: >"$work/week2.csv"
+run cmdConvert,cmdMM,cmdClose 7 week2
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
-
-# The CSV file's dialog, in the CSV file's folder, adds .csv to a name typed without an extension;
-# here to the name of a file that exists, since Wine's open dialog, unlike Microsoft's description
-# of lpstrDefExt, takes the extension off again when no such file exists.
-: >"$work/week2.csv"
-run cmdMM,cmdClose "" week2
 stored | grep -qxF "CSVPath=$(winpath "$work")\\week2.csv" || fail "the dialog gave $(stored | grep CSVPath)"
 echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; the CSV dialog added .csv; focus kept"
