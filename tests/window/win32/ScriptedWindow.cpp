@@ -1,7 +1,8 @@
 // corvane.exe's window with its message boxes answered from a script, for the smoke test.
 // CORVANE_CLICKS names the buttons to click once the window is up, in order ("focus" logs the
 // control with the keyboard focus, "away" activates another window and closes it);
-// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
+// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel, except
+// that the first file dialog opens the name CORVANE_TYPED, when given, as if typed into it);
 // CORVANE_LOG receives the window's title and client size and every box shown.
 #include "Win32Window.h"
 
@@ -9,10 +10,13 @@
 #include "Utf16.h"
 #include "Win32MessageBox.h"
 
+#include <dlgs.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,6 +34,7 @@ struct Script {
     std::FILE* log = nullptr;
     std::vector<std::string> clicks;
     std::size_t next = 0;
+    std::string typed;  // the name to type into the next file dialog, "" for none
     bool clicking = false;
     int answer = IDCANCEL;  // what the box or dialog now up is answered
 };
@@ -39,7 +44,10 @@ Script script;
 void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
     const HWND active = GetActiveWindow();
     if (active != nullptr && active != script.form->Handle()) {
-        PostMessageW(active, WM_COMMAND, static_cast<WPARAM>(script.answer), 0);
+        // No box is up (its answer would be set): a file dialog, whose name field is cmb13.
+        const bool typing = script.answer == IDCANCEL && !script.typed.empty();
+        if (typing) SetDlgItemTextW(active, cmb13, corvane::Utf16(std::exchange(script.typed, {})).c_str());
+        PostMessageW(active, WM_COMMAND, static_cast<WPARAM>(typing ? IDOK : script.answer), 0);
         return;
     }
     if (script.clicking || script.next == script.clicks.size()) return;
@@ -96,6 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     script.form = &form;
     if (!form.Create()) return 1;
     script.clicks = List("CORVANE_CLICKS");
+    script.typed = std::getenv("CORVANE_TYPED") != nullptr ? std::getenv("CORVANE_TYPED") : "";
     wchar_t title[64] = {};
     GetWindowTextW(form.Handle(), title, 64);
     RECT client{};
