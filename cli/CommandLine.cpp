@@ -2,8 +2,8 @@
 #include "CommandLine.h"
 
 #include "Console.h"
-#include "OptionTable.h"
 #include "Failure.h"
+#include "OptionTable.h"
 #include "OutputName.h"
 #include "OwnName.h"
 #include "TextEncoder.h"
@@ -180,7 +180,8 @@ ParseResult ParseCommandLine(std::span<const std::string> args) {
             commandLine.csv = *csv;
         } else if (std::error_code error; std::filesystem::is_directory(PathOf(commandLine.gpx), error)) {
             // A folder names no CSV file either, but that is not what is wrong with it.
-            result.error = commandLine.gpx + ": " + Words({Doing::Read, std::make_error_code(std::errc::is_a_directory)});
+            result.error =
+                commandLine.gpx + ": " + Words({Doing::Read, std::make_error_code(std::errc::is_a_directory)});
         } else {
             result.error = "cannot make a CSV file name from '" + commandLine.gpx + "'; please give one";
         }

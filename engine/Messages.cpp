@@ -3,6 +3,15 @@
 
 namespace corvane {
 
+std::string WrittenLine(std::size_t count, std::string_view destination) {
+    return std::to_string(count) + (count == 1 ? " waypoint" : " waypoints") + " written to " +
+           std::string(destination);
+}
+
+std::string NothingWrittenLine(std::string_view path) {
+    return "Nothing was written; " + std::string(path) + " is as it was.";
+}
+
 std::string LeftOutLine(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " waypoint" : " waypoints") + " without coordinates left out";
 }

@@ -22,6 +22,10 @@ inline constexpr Message kMsgComplete{"Complete!", "Conversion"};
 inline constexpr Message kMsgWriteFailed{"I have a problem writing the CSV file, please check it or select another.",
                                          "Conversion"};
 
+// "683 waypoints written to /home/kate/week.csv", the line that tells where a run's waypoints went
+std::string WrittenLine(std::size_t count, std::string_view destination);
+// "Nothing was written; /home/kate/week.csv is as it was.", after the user kept an existing file
+std::string NothingWrittenLine(std::string_view path);
 // "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
 std::string LeftOutLine(std::size_t count);
 // "2 characters not in windows-1252 written as "?"", the line that follows "Complete!" when there are any

@@ -1,5 +1,5 @@
-// The same protection as the command line's, then each outcome's box, its reason as the detail,
-// and "Complete!" with its left-out line.
+// The same protection as the command line's, then each outcome's box, its reason or what was
+// written as the detail.
 #include "ConvertSequence.h"
 
 #include "GpxProtection.h"
@@ -16,18 +16,18 @@ std::string FullPath(const std::string& path) {
     return error ? path : Utf8Of(full);
 }
 
-// The lines under "Complete!": the waypoints left out and the characters written as "?", each when there are any
-std::string CompleteLines(const RunResult& result) {
-    std::string lines;
+// The lines under "Complete!": where the waypoints went, then the waypoints left out, the
+// characters written as "?" and the bytes not valid in the GPX file's encoding, each when there are any
+std::string CompleteLines(const RunResult& result, const std::string& output) {
+    std::string lines = WrittenLine(result.waypoints, FullPath(output));
     if (result.leftOut != 0) lines += "\n" + LeftOutLine(result.leftOut);
     if (result.substituted != 0) lines += "\n" + SubstitutedLine(result.substituted, result.codePage);
+    if (result.invalidBytes != 0) lines += "\n" + InvalidBytesLine(result.invalidBytes);
     return lines;
 }
 
-BoxAnswer Show(MessageBoxView& boxes, const Message& message, BoxKind kind, const std::string& detail = {},
-               const std::string& moreLines = {}) {
-    const std::string prompt = std::string(message.prompt) + moreLines;
-    return boxes.MsgBox(prompt, kind, std::string(message.title), detail);
+BoxAnswer Show(MessageBoxView& boxes, const Message& message, BoxKind kind, const std::string& detail = {}) {
+    return boxes.MsgBox(std::string(message.prompt), kind, std::string(message.title), detail);
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ bool AskReplace(MessageBoxView& boxes, const std::string& path) {
     return Show(boxes, kMsgOverwrite, BoxKind::Question, FullPath(path)) == BoxAnswer::Yes;
 }
 
-void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
+void TellOutcome(MessageBoxView& boxes, const RunResult& result, const std::string& output) {
     switch (result.outcome) {
     case RunOutcome::NamesMissing:
         Show(boxes, kMsgNamesMissing, BoxKind::Warning);
@@ -65,8 +65,11 @@ void TellOutcome(MessageBoxView& boxes, const RunResult& result) {
         Show(boxes, kMsgWriteFailed, BoxKind::Warning, result.failure.cause ? Reason(result.failure) : "");
         return;
     case RunOutcome::NotReplaced:
+        // "Complete!" alone told a user who had changed the hints or the name that the file had them.
+        Show(boxes, kMsgComplete, BoxKind::Information, NothingWrittenLine(FullPath(output)));
+        return;
     case RunOutcome::Written:
-        Show(boxes, kMsgComplete, BoxKind::Information, {}, CompleteLines(result));
+        Show(boxes, kMsgComplete, BoxKind::Information, CompleteLines(result, output));
         return;
     }
 }

@@ -21,8 +21,9 @@ RunResult WriteFailure(Failure failure);
 bool AskReplace(MessageBoxView& boxes, const std::string& path);
 
 // The box of the run's outcome: the missing names, the load failure with its reason, the write
-// failure with its reason, or else "Complete!" (after a No too) with the left-out line and the
-// line of characters written as "?", each when there are any
-void TellOutcome(MessageBoxView& boxes, const RunResult& result);
+// failure with its reason, or else "Complete!" with, under it, how many waypoints went into the
+// CSV file output (by its full path) and the left-out, "?" and invalid-byte lines if any; after a
+// No, that nothing was written
+void TellOutcome(MessageBoxView& boxes, const RunResult& result, const std::string& output);
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "InitialDirectory.h"
 #include "OptionTable.h"
 #include "OutputName.h"
+#include "PastedPath.h"
 #include "RunConversion.h"
 #include "TextEncoder.h"
 #include "WriteIconsHere.h"
@@ -22,6 +23,8 @@ namespace {
 // Pocket queries arrive as zip files, which convert as they are.
 constexpr const char* kGpxFilter = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*";
 constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv|All Files (*.*)|*.*";
+// Memory Map's import filter shows only names ending in .csv.
+constexpr const char* kCsvExtension = "csv";
 
 // The options as the controls show them: the two text options in their boxes, the others in
 // their controls or menu entries
@@ -36,12 +39,13 @@ RunSettings ChosenSettings(FormView& view) {
 }
 
 // The controls' values for a run, taken when it starts; the window takes no input while the run
-// goes on its worker.
+// goes on its worker. The path boxes are read as pasted paths.
 RunOptions ReadControls(FormView& view) {
     RunOptions options;
     static_cast<RunSettings&>(options) = ChosenSettings(view);
-    options.inputs = {{view.txtGPX()}};
-    options.output.path = view.txtMM();
+    options.iconFolder = PastedPath(options.iconFolder);
+    options.inputs = {{PastedPath(view.txtGPX())}};
+    options.output.path = PastedPath(view.txtMM());
     return options;
 }
 
@@ -124,13 +128,15 @@ void FormHandlers::cmdConvert_Click() {
         }
     }
     if (result.iconFolder) view_.setTxtIcon(*result.iconFolder);
-    TellOutcome(view_, result);
+    TellOutcome(view_, result, options.output.path);
 }
 
-void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter) {
+void FormHandlers::Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter,
+                          const char* extension) {
     if (converting_) return;
     // A cancel comes back as no file; nothing else here fails but memory, which no handler catches.
-    const std::optional<std::string> chosen = view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start));
+    const std::optional<std::string> chosen =
+        view_.ChooseFile(filter, InitialDirectory(start), InitialFileName(start), extension);
     if (chosen) (view_.*write)(*chosen);
 }
 
@@ -139,17 +145,17 @@ void FormHandlers::cmdClose_Click() {
 }
 
 void FormHandlers::cmdGPX_Click() {
-    Browse(view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter);
+    Browse(view_.txtGPX(), &FormView::setTxtGPX, kGpxFilter, "");
 }
 
 void FormHandlers::cmdMM_Click() {
     // Never the GPX file's own name: one Open there and one Yes would replace the GPX file with CSV.
     const std::string output = view_.txtMM();
-    Browse(output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter);
+    Browse(output.empty() ? derivedName_ : output, &FormView::setTxtMM, kCsvFilter, kCsvExtension);
 }
 
 void FormHandlers::txtGPX_Change() {
-    const std::string derived = OutputName(view_.txtGPX()).value_or("");
+    const std::string derived = OutputName(PastedPath(view_.txtGPX())).value_or("");
     const std::optional<std::string> output = FollowOutputName(view_.txtMM(), derivedName_, derived);
     derivedName_ = derived;
     if (output) view_.setTxtMM(*output);
@@ -157,7 +163,7 @@ void FormHandlers::txtGPX_Change() {
 
 void FormHandlers::mnuWriteIcons_Click() {
     if (converting_) return;
-    WriteIconsHere(IconFolder(view_.txtIcon(), view_.txtMM()), view_);
+    WriteIconsHere(IconFolder(PastedPath(view_.txtIcon()), PastedPath(view_.txtMM())), view_);
 }
 
 void FormHandlers::OptionsMenu_Click(const MenuItem& item) {

@@ -53,9 +53,11 @@ public:
     void Form_DropFile(const std::vector<std::string>& paths);
 
 private:
-    // Shows the file dialog in the folder and with the file name of the path start, and puts the
-    // chosen file into the box that write sets; the user's cancel leaves the box as it was
-    void Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter);
+    // Shows the file dialog in the folder and with the file name of the path start, adding extension
+    // ("" for none) to a name typed without one, and puts the chosen file into the box that write
+    // sets; the user's cancel leaves the box as it was
+    void Browse(const std::string& start, void (FormView::*write)(const std::string&), const char* filter,
+                const char* extension);
 
     Settings settings_;
     FormView& view_;

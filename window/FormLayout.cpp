@@ -7,10 +7,13 @@ namespace corvane {
 
 ControlLayout Drawn(const ControlLayout& layout) {
     constexpr int kOptionOverlap = 135;
+    // Each control's top and height are rounded to pixels apart: without a gap the first button's
+    // bottom came one pixel below the second's top at 100 dpi and at many others.
+    constexpr int kOptionGap = 15;
     if (layout.kind != ControlKind::OptionButton) return layout;
     ControlLayout drawn = layout;
-    drawn.top += kOptionOverlap / 2;
-    drawn.height -= kOptionOverlap;
+    drawn.top += (kOptionOverlap + kOptionGap) / 2;
+    drawn.height -= kOptionOverlap + kOptionGap;
     return drawn;
 }
 

@@ -33,9 +33,10 @@ public:
     virtual bool Choice(const OptionRow& option) = 0;
     virtual void SetChoice(const OptionRow& option, bool yes) = 0;
     // Show the file-open dialog with filter ("Name (*.ext)|*.ext|..." pairs) in initialDirectory ("" lets
-    // the dialog choose), its name field holding fileName; the full path, or nothing on cancel
+    // the dialog choose), its name field holding fileName, adding defaultExtension ("csv"; "" for none)
+    // to a name typed without an extension; the full path, or nothing on cancel
     virtual std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                                  const std::string& fileName) = 0;
+                                                  const std::string& fileName, const std::string& defaultExtension) = 0;
     // Run work on a thread of its own and return when it has ended, throwing here what it threw;
     // meanwhile the window keeps painting and carries out OnWindowThread calls, and holds the
     // user's input back

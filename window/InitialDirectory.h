@@ -6,11 +6,11 @@
 
 namespace corvane {
 
-// The box text without leading and trailing spaces, up to and including its last backslash
+// The path the box text names (as pasted paths are read), up to and including its last backslash
 // (or slash); "" when it has neither, which leaves the starting folder to the dialog
 std::string InitialDirectory(std::string_view boxText);
 
-// The box text without leading and trailing spaces, after its last backslash (or slash)
+// The path the box text names, after its last backslash (or slash)
 std::string InitialFileName(std::string_view boxText);
 
 }  // namespace corvane

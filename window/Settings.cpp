@@ -2,6 +2,7 @@
 #include "Settings.h"
 
 #include "OptionTable.h"
+#include "OwnName.h"
 
 namespace corvane {
 
@@ -10,9 +11,10 @@ namespace {
 const std::string kAppName = "Corvane";
 const std::string kSection = "Startup";
 
-// The text the store keeps for the option's value in settings
+// The text the store keeps for the option's value in settings; a name without the blanks that
+// pasting it brought along
 std::string StoredText(const OptionRow& row, const RunSettings& settings) {
-    if (row.text) return settings.*row.text;
+    if (row.text) return row.trimmed ? std::string(TrimmedName(settings.*row.text)) : settings.*row.text;
     return std::string(settings.*row.yes ? row.storedYes : row.storedNo);
 }
 

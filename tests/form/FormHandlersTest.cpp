@@ -3,7 +3,10 @@
 // arguments; what each front-end adds is tested with it.
 #include "ConvertSequence.h"
 #include "FormHandlers.h"
+#include "FormLayout.h"
 #include "InitialDirectory.h"
+#include "Messages.h"
+#include "PastedPath.h"
 #include "ProgramArguments.h"
 #include "Support.h"
 
@@ -11,6 +14,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace corvane {
@@ -66,9 +70,9 @@ struct FakeView : FormView {
         events.push_back("box");
         return kind == BoxKind::Question ? answer : BoxAnswer::OK;
     }
-    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& folder,
-                                          const std::string& name) override {
-        dialogs.push_back(filter + "|" + folder + "|" + name);
+    std::optional<std::string> ChooseFile(const std::string& filter, const std::string& folder, const std::string& name,
+                                          const std::string& extension) override {
+        dialogs.push_back(filter + "|" + folder + "|" + name + "|" + extension);
         if (next.empty()) return std::nullopt;
         const std::string chosen = next.front();
         next.erase(next.begin());
@@ -114,7 +118,7 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
         std::string expected;
     } rows[] = {
         {"", {"~/caches/week.gpx"}, "~/caches/week.csv"},
-        {"", {"/tm"}, ""},
+        {"", {"\"C:\\Caches\\week.gpx\" "}, "C:\\Caches\\week.csv"},
         {"", {"~/caches/week.gpx", "~/caches/all.gpx"}, "~/caches/all.csv"},
         {"", {"~/caches/week.gpxx", "~/caches/week.gpx"}, "~/caches/week.csv"},
         {"D:\\all.csv", {"C:\\week.gpx"}, "D:\\all.csv"},
@@ -131,10 +135,11 @@ TEST(Form, OutputNameFollowsTheGpxBoxUntilTheUserNamesOne) {
 // The output name follows a browsed or dropped GPX file, from a remembered derived name too, until
 // the user names one; each dialog starts with its own box's name, the output dialog with the
 // derived name while its box is empty: never the GPX file's own name, which one Open and one Yes
-// would replace with CSV. A cancel changes nothing. Of a pocket query's two files dropped
-// together, the caches file is taken; a waypoints file alone is taken as it is.
+// would replace with CSV; it adds ".csv" to a name typed without an extension. A cancel changes
+// nothing. The GPX box is read as a pasted path. Of a pocket query's two files dropped together,
+// the caches file is taken; a waypoints file alone is taken as it is.
 TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
-    Form form(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/week.csv"}});
+    Form form(Stored{{"Startup/GPXPath", " \"/data/week.gpx\""}, {"Startup/CSVPath", "/data/week.csv"}});
     form.view.next = {"/data/all.gpx"};
     form.handlers.cmdGPX_Click();
     EXPECT_EQ(form.view.mm, "/data/all.csv");
@@ -147,8 +152,8 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     EXPECT_EQ(form.view.mm, "/out/mine.csv");
     const std::string gpx = "GPX Files (*.gpx *.zip)|*.gpx;*.zip|All Files (*.*)|*.*|";
     const std::string csv = "CSV (*.csv)|*.csv|All Files (*.*)|*.*|";
-    EXPECT_EQ(form.view.dialogs,
-              (std::vector<std::string>{gpx + "/data/|week.gpx", csv + "/data/|all.csv", csv + "/data/|all.csv"}));
+    EXPECT_EQ(form.view.dialogs, (std::vector<std::string>{gpx + "/data/|week.gpx|", csv + "/data/|all.csv|csv",
+                                                           csv + "/data/|all.csv|csv"}));
     EXPECT_TRUE(form.view.shown.empty());
     Form other(Stored{{"Startup/GPXPath", "/data/week.gpx"}, {"Startup/CSVPath", "/data/other.csv"}});
     other.handlers.Form_DropFile({"/data/all-wpts.gpx"});
@@ -156,11 +161,29 @@ TEST(Form, BrowsingAndDroppingCarryTheOutputNameAlong) {
     EXPECT_EQ(other.view.mm, "/data/other.csv");
 }
 
+// A path as people paste it: with blanks, in Explorer's quotes, or as a file manager's or a browser's address.
+TEST(Form, PastedPaths) {
+    using enum PathSyntax;
+    const std::tuple<std::string, PathSyntax, std::string> rows[] = {
+        {" \t/home/kate/week.gpx \r\n", Posix, "/home/kate/week.gpx"},
+        {"\"C:\\Users\\kate\\week.gpx\" ", Windows, "C:\\Users\\kate\\week.gpx"},
+        {"\"\"a.gpx\"\"", Posix, "\"a.gpx\""},
+        {"\"C:\\a.gpx", Windows, "\"C:\\a.gpx"},
+        {"file:///home/kate/Pocket%20Query%c3%A9.gpx", Posix, "/home/kate/Pocket Query\xC3\xA9.gpx"},
+        {"\"FILE://localhost/home/kate/100%.gpx\"", Posix, "/home/kate/100%.gpx"},
+        {"file://server/share/a.gpx", Posix, "file://server/share/a.gpx"},
+        {"file://localhost/C:/Users/kate/Pocket%20Query.gpx", Windows, "C:\\Users\\kate\\Pocket Query.gpx"},
+        {"file://server/share/a.gpx", Windows, "\\\\server\\share\\a.gpx"},
+        {"file:///a%zz%4", Windows, "\\a%zz%4"},
+    };
+    for (const auto& [box, syntax, path] : rows) EXPECT_EQ(PastedPath(box, syntax), path) << box;
+}
+
 TEST(Form, DialogFolderAndNameComeFromTheBox) {
     const std::string rows[][3] = {
-        {" C:\\Caches\\week.gpx ", "C:\\Caches\\", "week.gpx"},   {"   ", "", ""},
-        {"\tC:\\Caches\\week.gpx", "\tC:\\Caches\\", "week.gpx"}, {"C:\\Caches/week.gpx", "C:\\Caches/", "week.gpx"},
-        {"/home/me\\week.csv", "/home/me\\", "week.csv"},         {"week.csv", "", "week.csv"},
+        {"C:\\Caches/week.gpx", "C:\\Caches/", "week.gpx"},
+        {"/home/me\\week.csv", "/home/me\\", "week.csv"},
+        {"week.csv", "", "week.csv"},
     };
     for (const auto& [box, folder, name] : rows) {
         EXPECT_EQ(InitialDirectory(box), folder) << box;
@@ -179,8 +202,7 @@ TEST(Form, FirstRunIconFolder) {
 TEST(Form, AnUnknownEncodingIsToldAtStart) {
     EXPECT_EQ(Form(Stored{{"Startup/Encoding", "cp1250"}}).view.shown, Shown{});
     const Shown shown = Form(Stored{{"Startup/Encoding", "latin2"}}).view.shown;
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].starts_with("The \"Encoding\" setting \"latin2\" names no code page")) << shown[0];
+    EXPECT_TRUE(shown.size() == 1 && shown[0].starts_with("The \"Encoding\" setting \"latin2\" names no code page"));
 }
 
 TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
@@ -207,11 +229,11 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
         form.view.cacher = " Oak ";
         ASSERT_TRUE(form.handlers.Form_QueryUnload());
         form.handlers.Form_Unload();
-        // Spaces kept; Encoding is never written, so it stays as stored.
+        // Spaces kept in paths, not around the name; Encoding is never written, so it stays as stored.
         EXPECT_EQ(form.store.values, (Stored{{"Startup/GPXPath", " C:\\week.gpx"},
                                              {"Startup/CSVPath", ""},
                                              {"Startup/IconPath", "D:\\Icons "},
-                                             {"Startup/Name", " Oak "},
+                                             {"Startup/Name", "Oak"},
                                              {"Startup/Include", row.website ? "U" : "C"},
                                              {"Startup/Hint", row.hinted ? "Y" : "N"},
                                              {"Startup/Kinds", row.byType ? "Type" : "Container"},
@@ -250,15 +272,17 @@ const std::string kDone = "Complete!|information|Conversion|";
 const std::string kWrite =
     "I have a problem writing the CSV file, please check it or select another.|warning|Conversion|";
 
-// Convert runs over the controls and the "Encoding" setting; every outcome has its boxes. A CSV
-// name that would replace a GPX or zip file is refused before the question, whatever the answer,
-// and nothing is written: not even the icon table, which would set the icon box.
+// Convert runs over the controls (the path boxes read as pasted paths) and the "Encoding" setting;
+// every outcome has its boxes, "Complete!" with what was written, or that nothing was. A CSV name
+// that would replace a GPX or zip file is refused before the question, whatever the answer, and
+// nothing is written: not even the icon table, which would set the icon box.
 TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     testing::TempDir dir;
     const std::string oak = dir.Write("oak.gpx", testing::kOakGpx), out = dir.path("out.csv");
     const std::string none = dir.path("none.gpx"), lost = dir.path("no/out.csv");
     const std::string other = dir.Write("other.gpx", testing::kOakGpx), zip = dir.Write("pq.zip", "PK\x03\x04");
     const std::string gpxName = ": the name is a GPX or zip file's, not a CSV file's";
+    const std::string wrote = "1 waypoint written to " + out, kept = "Nothing was written; " + out + " is as it was.";
     const struct {
         std::string gpx, mm;
         bool exists;
@@ -267,9 +291,9 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
     } rows[] = {
         {"", out, false, BoxAnswer::Yes, {kNames}},
         {none, out, true, BoxAnswer::Yes, {kLoad + none + ": No such file or directory"}},
-        {oak, out, false, BoxAnswer::No, {kDone}},
-        {oak, out, true, BoxAnswer::No, {kAsk + out, kDone}},
-        {oak, out, true, BoxAnswer::Yes, {kAsk + out, kDone}},
+        {" \"" + oak + "\"", out + "\t", false, BoxAnswer::No, {kDone + wrote}},
+        {oak, out, true, BoxAnswer::No, {kAsk + out, kDone + kept}},
+        {oak, out, true, BoxAnswer::Yes, {kAsk + out, kDone + wrote}},
         {oak, lost, false, BoxAnswer::Yes, {kWrite + lost + ": the folder does not exist"}},
         {oak, oak, false, BoxAnswer::Yes, {kWrite + oak + ": the file is the GPX file being converted"}},
         {oak, other, false, BoxAnswer::Yes, {kWrite + other + gpxName}},
@@ -280,31 +304,51 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
         std::filesystem::remove(out);
         if (row.exists) dir.Write("out.csv", "old");
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
-        form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = "C:\\Icons", form.view.cacher = "Alice";
+        form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = " C:\\Icons", form.view.cacher = "Alice";
         form.view.choices = {{"link", true}, {"hints", true}};
         form.view.answer = row.answer;
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.shown, row.shown) << row.gpx << " > " << row.mm;
-        const bool written = row.shown.back().starts_with("Complete!") && !(row.exists && row.answer == BoxAnswer::No);
-        EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : "C:\\Icons") << row.gpx;
-        if (written && row.gpx == oak) {
+        const bool written = row.shown.back().ends_with(wrote);
+        EXPECT_EQ(form.view.icon, written ? "C:\\Icons\\" : " C:\\Icons") << row.gpx;
+        if (written) {
             EXPECT_EQ(testing::Lines(ReadFile(out)).at(80), testing::OakLine("306", "\xC3\xA9", true, true));
         }
     }
 }
 
-// The question names the full path; what the run could not do justice to follows "Complete!", a line each.
-TEST(Form, TheQuestionNamesTheFullPathAndCompleteWhatWasLeftOutOrLost) {
+// The question and "Complete!" name the CSV file by its full path; what the run could not do
+// justice to follows the written line, a line each.
+TEST(Form, TheBoxesNameTheFullPathAndTellWhatWasLost) {
     FakeView view;
-    AskReplace(view, "out.csv");
     RunResult result;
-    result.outcome = RunOutcome::Written, result.leftOut = 2, result.substituted = 880,
+    result.outcome = RunOutcome::Written, result.waypoints = 683, result.leftOut = 2, result.substituted = 880,
     result.codePage = "windows-1252";
-    TellOutcome(view, result);
-    const std::u8string full = (std::filesystem::current_path() / "out.csv").u8string();
-    EXPECT_EQ(view.shown, (Shown{kAsk + std::string(full.begin(), full.end()),
-                                 "Complete!\n2 waypoints without coordinates left out\n880 characters not in "
-                                 "windows-1252 written as \"?\"|information|Conversion|"}));
+    AskReplace(view, "week.csv");
+    TellOutcome(view, result, "week.csv");
+    const std::u8string full = (std::filesystem::current_path() / "week.csv").u8string();
+    const std::string path(full.begin(), full.end());
+    EXPECT_EQ(view.shown, (Shown{kAsk + path, kDone + "683 waypoints written to " + path +
+                                                  "\n2 waypoints without coordinates left out\n880 characters "
+                                                  "not in windows-1252 written as \"?\""}));
+}
+
+// No control covers a part of another at any resolution from 96 to 288 dots per inch; Windows paints
+// a label's background over whatever its rectangle reaches.
+TEST(Form, NoControlCoversAnother) {
+    std::set<std::string> covered;
+    for (int dpi = 96; dpi <= 288; ++dpi) {
+        const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+        for (const ControlLayout& a : kFormControls) {
+            for (const ControlLayout& b : kFormControls) {
+                const ControlLayout p = Drawn(a), q = Drawn(b);
+                const bool across = px(p.left) + px(p.width) > px(q.left) && px(q.left) + px(q.width) > px(p.left);
+                if (&a != &b && across && px(p.top) + px(p.height) > px(q.top) && px(q.top) + px(q.height) > px(p.top))
+                    covered.insert(std::string(a.name));
+            }
+        }
+    }
+    EXPECT_EQ(covered, std::set<std::string>{});
 }
 
 // The busy cursor covers the run but not its boxes; a close during the run waits for its end, a
@@ -318,21 +362,23 @@ TEST(Form, AWindowClosedDuringARunClosesAfterItsLastBox) {
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.events,
                   (std::vector<std::string>{"busy", "worker", "arrow", "box", "busy", "arrow", "box", "close"}));
-        EXPECT_EQ(form.view.shown.back(), failure.empty() ? kDone : kWrite + form.view.mm + ": no thread");
+        EXPECT_EQ(form.view.shown.back(), failure.empty()
+                                              ? kDone + "Nothing was written; " + form.view.mm + " is as it was."
+                                              : kWrite + form.view.mm + ": no thread");
         EXPECT_EQ(form.view.gpx, gpx);
         EXPECT_TRUE(form.handlers.Form_QueryUnload());
     }
 }
 
-// An empty box is refused; a relative folder is taken from the CSV file's folder; different files
-// are replaced after a Yes only (the boxes tell how many were written).
+// An empty box is refused; the box is read as a pasted path, a relative folder taken from the CSV
+// file's folder; different files are replaced after a Yes only (the boxes tell how many were written).
 TEST(Form, WriteIconsHereAsksBeforeReplacing) {
     testing::TempDir dir;
     Form form;
     form.view.mm = dir.path("out.csv");
     form.view.icon = " ";
     form.handlers.OptionsMenu_Click(kOptionsMenu.back());
-    form.view.icon = "MM Icons\\";
+    form.view.icon = "\"MM Icons\\\" ";
     const std::string folder = std::filesystem::path(dir.path("MM Icons")).make_preferred().string();
     const std::string parking = dir.path("MM Icons/parking.bmp");
     form.handlers.mnuWriteIcons_Click();

@@ -16,7 +16,8 @@ namespace corvane::testing {
 
 // Cancels every browse: what a browse does with its answer is the handlers' and tested with them.
 struct CancellingFileDialog : FileDialog {
-    std::optional<QString> ChooseFile(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    using Text = const QString&;
+    std::optional<QString> ChooseFile(Text, Text, Text, Text) override { return std::nullopt; }
 };
 
 // Records every box as "prompt|kind|title|detail" and answers each question with answer, the rest with OK.

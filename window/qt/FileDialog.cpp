@@ -4,11 +4,12 @@
 namespace corvane {
 
 std::optional<QString> QtFileDialog::ChooseFile(const QString& filter, const QString& initialDirectory,
-                                                const QString& fileName) {
+                                                const QString& fileName, const QString& defaultSuffix) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(defaultSuffix);
     const QString directory = initialDirectory.isEmpty() ? lastDirectory_ : initialDirectory;
     if (!directory.isEmpty()) dialog.setDirectory(directory);
     // Only the name: a folder here would override the initial folder just set.

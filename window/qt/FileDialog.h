@@ -13,9 +13,10 @@ class FileDialog {
 public:
     virtual ~FileDialog() = default;
     // Let the user pick a file in an open dialog with this filter ("Name (*.ext);;..."), initial
-    // folder ("" lets the dialog choose) and file name; the chosen full path, or nothing on cancel
+    // folder ("" lets the dialog choose) and file name, adding defaultSuffix ("" for none) to a name
+    // typed without an extension; the chosen full path, or nothing on cancel
     virtual std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
-                                              const QString& fileName) = 0;
+                                              const QString& fileName, const QString& defaultSuffix) = 0;
 };
 
 // Qt's file dialog. It accepts names that do not exist yet, so that the CSV file to
@@ -27,8 +28,8 @@ public:
     // A dialog that stays over parent while it is shown
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
-    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory,
-                                      const QString& fileName) override;
+    std::optional<QString> ChooseFile(const QString& filter, const QString& initialDirectory, const QString& fileName,
+                                      const QString& defaultSuffix) override;
 
 private:
     QWidget* parent_;

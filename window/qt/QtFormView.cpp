@@ -93,9 +93,10 @@ BoxAnswer QtFormView::MsgBox(const std::string& prompt, BoxKind kind, const std:
 }
 
 std::optional<std::string> QtFormView::ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                                  const std::string& fileName) {
-    const std::optional<QString> chosen = dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory),
-                                                             QString::fromStdString(fileName));
+                                                  const std::string& fileName, const std::string& defaultExtension) {
+    const std::optional<QString> chosen =
+        dialog_.ChooseFile(QtFilter(filter), QString::fromStdString(initialDirectory), QString::fromStdString(fileName),
+                           QString::fromStdString(defaultExtension));
     if (!chosen) return std::nullopt;
     return QDir::toNativeSeparators(*chosen).toStdString();
 }

@@ -44,7 +44,7 @@ public:
     BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
                      const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                          const std::string& fileName) override;
+                                          const std::string& fileName, const std::string& defaultExtension) override;
     // A QThread, while an event loop that leaves out user input keeps the window painted; what
     // the work throws is thrown again here
     void RunOnWorker(const std::function<void()>& work) override;

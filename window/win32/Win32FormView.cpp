@@ -101,10 +101,11 @@ BoxAnswer Win32FormView::MsgBox(const std::string& prompt, BoxKind kind, const s
 }
 
 std::optional<std::string> Win32FormView::ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                                     const std::string& fileName) {
+                                                     const std::string& fileName, const std::string& defaultExtension) {
     const std::wstring filters = DialogFilter(filter);
     const std::wstring folder = Utf16(initialDirectory);
     const std::wstring name = Utf16(fileName);
+    const std::wstring extension = Utf16(defaultExtension);
     std::vector<wchar_t> file(32768, L'\0');
     std::copy_n(name.begin(), std::min(name.size(), file.size() - 1), file.begin());
     OPENFILENAMEW dialog{};
@@ -114,6 +115,7 @@ std::optional<std::string> Win32FormView::ChooseFile(const std::string& filter, 
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     // The Explorer dialog with no checks: the CSV file to create need not exist, and it is not
     // asked about here; the conversion asks before replacing it.
     dialog.Flags = OFN_EXPLORER;

@@ -45,7 +45,7 @@ public:
     BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
                      const std::string& detail) override;
     std::optional<std::string> ChooseFile(const std::string& filter, const std::string& initialDirectory,
-                                          const std::string& fileName) override;
+                                          const std::string& fileName, const std::string& defaultExtension) override;
     void RunOnWorker(const std::function<void()>& work) override;
     void OnWindowThread(const std::function<void()>& work) override;
     // IDC_APPSTARTING while busy (the window still paints), else the arrow

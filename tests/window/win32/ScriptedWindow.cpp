@@ -2,7 +2,8 @@
 // CORVANE_CLICKS names the buttons to click once the window is up, in order ("focus" logs the
 // control with the keyboard focus, "away" activates another window and closes it, "options" chooses
 // each check entry of the Options menu, "drop" drops the two files of a pocket query);
-// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel);
+// CORVANE_ANSWERS the answers to the Yes/No boxes (OK boxes answer OK, file dialogs Cancel, except
+// that the first file dialog opens the name CORVANE_TYPED, when given, as if typed into it);
 // CORVANE_LOG receives the window's title, client size and GPX box's place in it, the menu bar,
 // and every box shown.
 #include "Win32Window.h"
@@ -11,6 +12,7 @@
 #include "Utf16.h"
 #include "Win32MessageBox.h"
 
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,6 +38,7 @@ struct Script {
     std::FILE* log = nullptr;
     std::vector<std::string> clicks;
     std::size_t next = 0;
+    std::string typed;  // the name to type into the next file dialog, "" for none
     bool clicking = false;
     int answer = IDCANCEL;  // what the box or dialog now up is answered
 };
@@ -63,7 +67,10 @@ std::string Entries(HMENU menu) {
 void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
     const HWND active = GetActiveWindow();
     if (active != nullptr && active != script.form->Handle()) {
-        PostMessageW(active, WM_COMMAND, static_cast<WPARAM>(script.answer), 0);
+        // No box is up (its answer would be set): a file dialog, whose name field is cmb13.
+        const bool typing = script.answer == IDCANCEL && !script.typed.empty();
+        if (typing) SetDlgItemTextW(active, cmb13, corvane::Utf16(std::exchange(script.typed, {})).c_str());
+        PostMessageW(active, WM_COMMAND, static_cast<WPARAM>(typing ? IDOK : script.answer), 0);
         return;
     }
     if (script.clicking || script.next == script.clicks.size()) return;
@@ -138,6 +145,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     script.form = &form;
     if (!form.Create()) return 1;
     script.clicks = List("CORVANE_CLICKS");
+    script.typed = std::getenv("CORVANE_TYPED") != nullptr ? std::getenv("CORVANE_TYPED") : "";
     wchar_t title[64] = {};
     GetWindowTextW(form.Handle(), title, 64);
     RECT client{}, box{};

@@ -1,10 +1,11 @@
 #!/bin/sh
 # The Win32 window under Wine: it opens with its title, its client area at its size below the menu
 # bar and the controls in their places, Close writes the registry values, Convert over preset
-# values writes the CSV file corvane-cli.exe writes, and No keeps an existing CSV file; after a
-# box, a file dialog or another window the focus is back where it was; the GPX file named as the
-# CSV file too is refused in a box; the Options menu's checks are kept; of the two files of a
-# pocket query dropped together, the caches file is taken.
+# values writes the CSV file corvane-cli.exe writes, and No keeps an existing CSV file; the CSV
+# file's dialog adds .csv to a name typed without one; after a box, a file dialog or another window
+# the focus is back where it was; the GPX file named as the CSV file too is refused in a box; the
+# Options menu's checks are kept; of the two files of a pocket query dropped together, the caches
+# file is taken.
 # Runs on the test run's X display (Xvfb) and Wine prefix.
 set -eu
 wine_program=$1 window=$2 cli=$3 gpx=$4 work=$5
@@ -17,9 +18,10 @@ rm -rf "$work" && mkdir -p "$work"
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
 
-# Run the window with these clicks and Yes/No answers; its log in $work/log
+# Run the window with these clicks, Yes/No answers and the name to type into a file dialog; its log in $work/log
 run() {
-  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_LOG=$(winpath "$work/log") wine "$window" || fail "status $?"
+  CORVANE_CLICKS=$1 CORVANE_ANSWERS=$2 CORVANE_TYPED=${3:-} CORVANE_LOG=$(winpath "$work/log") wine "$window" ||
+    fail "status $?"
   tr -d '\r' <"$work/log" >"$work/log.txt"
 }
 
@@ -55,18 +57,23 @@ gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
 } >"$work/preset.reg"
 wine reg import "$(winpath "$work/preset.reg")" >/dev/null 2>&1
 run cmdConvert,focus,cmdGPX,focus,away,focus,cmdClose ""
-grep -qx 'box|Complete!|64|Conversion' "$work/log.txt" || fail "no Complete! box"
+grep -qF " waypoints written to $csv_w|64|Conversion" "$work/log.txt" || fail "no Complete! box naming the file"
 [ "$(grep '^focus|' "$work/log.txt" | tr '\n' ' ')" = "focus|cmdConvert focus|cmdGPX focus|cmdGPX " ] || fail "focus lost"
 wine "$cli" --quiet --icons 'C:\Icons' --name 'Oak Leaf' --link website --hints "$gpx_w" "$(winpath "$work/cli.csv")"
 cmp "$work/window.csv" "$work/cli.csv" || fail "the window's CSV file differs from corvane-cli.exe's"
 stored | grep -qx 'IconPath=C:\\Icons\\' || fail "the icon folder was not stored with its backslash"
 
-# An existing CSV file: after No it is unchanged. Then every option is chosen in the Options menu.
+# An existing CSV file: after No it is unchanged. Then the CSV file's dialog, in the CSV file's
+# folder, adds .csv to a name typed without an extension; here to the name of a file that exists,
+# since Wine's open dialog, unlike Microsoft's description of lpstrDefExt, takes the extension off
+# again when no such file exists. Then every option is chosen in the Options menu.
 printf 'keep me\r\n' >"$work/window.csv"
 cp "$work/window.csv" "$work/before.csv"
-run cmdConvert,options,cmdClose 7
+: >"$work/week2.csv"
+run cmdConvert,cmdMM,options,cmdClose 7 week2
 grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
+stored | grep -qxF "CSVPath=$(winpath "$work")\\week2.csv" || fail "the dialog gave $(stored | grep CSVPath)"
 
 # The GPX file in both boxes: the write message with its reason, and no question (answered No, were it asked).
 # The options chosen before are checked; of a pocket query's two files dropped, the caches file is taken.
@@ -75,4 +82,4 @@ run cmdConvert,drop,cmdClose 7
 grep -q ': the file is the GPX file being converted|48|Conversion$' "$work/log.txt" && ! grep -q '|36|' "$work/log.txt" || fail "the GPX file as the CSV file was not refused"
 menu +
 stored | grep -q '^GPXPath=Z:.*\\pq\.gpx$' || fail "the dropped caches file is not the GPX file"
-echo "window opened at $size ($dpi dpi) below its menu bar; registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; the GPX file refused as the CSV file; options kept; the caches file dropped"
+echo "window opened at $size ($dpi dpi) below its menu bar; registry values stored; CSV identical to corvane-cli.exe's; No kept the file; the CSV dialog added .csv; focus kept; the GPX file refused as the CSV file; options kept; the caches file dropped"
