@@ -1,5 +1,5 @@
 // The same protection as the command line's, then each outcome's box, its reason as the detail,
-// and "Complete!" with its left-out line.
+// and "Complete!" with its left-out lines.
 #include "ConvertSequence.h"
 
 #include "GpxProtection.h"
@@ -16,10 +16,12 @@ std::string FullPath(const std::string& path) {
     return error ? path : Utf8Of(full);
 }
 
-// The lines under "Complete!": the waypoints left out and the characters written as "?", each when there are any
+// The lines under "Complete!": the waypoints left out for each reason and the characters written as
+// "?", each when there are any
 std::string CompleteLines(const RunResult& result) {
     std::string lines;
     if (result.leftOut != 0) lines += "\n" + LeftOutLine(result.leftOut);
+    for (const std::string& line : LeftOutLines(result.leftOutBy)) lines += "\n" + line;
     if (result.substituted != 0) lines += "\n" + SubstitutedLine(result.substituted, result.codePage);
     return lines;
 }
