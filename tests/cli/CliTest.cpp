@@ -1,7 +1,6 @@
 // corvane-cli: what each argument list asks for, and, by running the program, each exit status
 // with what it prints, the standard streams and the question on a terminal.
 #include "CommandLine.h"
-#include "OptionList.h"
 #include "OptionTable.h"
 #include "RunCli.h"
 #include "Support.h"
@@ -29,10 +28,8 @@ std::string Described(const cli::ParseResult& result) {
     for (const OptionRow& row : kOptionTable) {
         if (row.text && c.settings.*row.text != defaults.*row.text)
             text += " --" + std::string(row.name) + "='" + c.settings.*row.text + "'";
-        if (!row.item.empty() && OptionHead(row) && ListText(row, c.settings) != "")
-            text += " --" + std::string(row.name) + "=" + ListText(row, c.settings);
-        if (!row.yes || !row.item.empty() || c.settings.*row.yes == defaults.*row.yes) continue;
-        text += " --" + std::string(row.name);
+        if (!row.yes || c.settings.*row.yes == defaults.*row.yes) continue;
+        text += " --" + std::string(row.name) + (row.item.empty() ? "" : "=" + std::string(row.item));
         for (const OptionWord& word : row.words)
             if (!row.valueName.empty() && word.value == c.settings.*row.yes) text += "=" + std::string(word.word);
     }
@@ -66,7 +63,7 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
         {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
         {{"--leave-out=found,own", "--leave-out", "unavailable,found", "a.gpx"},
-         "'a.gpx' > 'a.csv' --leave-out=found,unavailable"},
+         "'a.gpx' > 'a.csv' --leave-out=found --leave-out=unavailable"},
         {{"--leave-out", "found,", "a.gpx"},
          "error: --leave-out takes found, own or unavailable, separated by commas, not ''"},
         {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},
@@ -148,10 +145,6 @@ TEST(Cli, WhatTheRunCouldNotKeepIsTold) {
         "Complete!\nRead standard input\n1 waypoint written to standard output\n1 waypoint without coordinates "
         "left out\n2 caches you found left out\n1 of your own caches left out\n1 unavailable cache left out\n"
         "1 waypoint of a left-out cache left out\n");
-    TempDir dir;
-    const std::string gpx = dir.Write("oak.gpx", kOakGpx), twice = "Read " + gpx + "\nRead " + gpx + "\n";
-    EXPECT_EQ(RunCli({"-o", "-", gpx, gpx}).err,
-              "Complete!\n" + twice + "1 waypoint written to standard output\n1 double left out\n");
     EXPECT_EQ(RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж</name></wpt></gpx>").err,
               "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n");
 }
