@@ -73,7 +73,9 @@ struct ScriptedBoxes : corvane::MessageBoxView {
     std::vector<std::string> answers = List("CORVANE_ANSWERS");
     corvane::BoxAnswer MsgBox(const std::string& prompt, corvane::BoxKind kind, const std::string& title,
                               const std::string& detail) override {
-        std::fprintf(script.log, "box|%s|%u|%s\n", prompt.c_str(), corvane::BoxStyle(kind), title.c_str());
+        // The detail, when there is one, on lines of its own under the prompt, as the box shows it
+        const std::string text = detail.empty() ? prompt : prompt + "\n" + detail;
+        std::fprintf(script.log, "box|%s|%u|%s\n", text.c_str(), corvane::BoxStyle(kind), title.c_str());
         const bool question = kind == corvane::BoxKind::Question;
         script.answer = !question ? IDOK : answers.empty() ? IDNO : std::atoi(answers.front().c_str());
         if (question && !answers.empty()) answers.erase(answers.begin());

@@ -61,7 +61,7 @@ grep -q '|36|' "$work/log.txt" || fail "no Yes/No question before replacing"
 cmp -s "$work/window.csv" "$work/before.csv" || fail "the CSV file was replaced after No"
 
 # The GPX file in both boxes: the write message with its reason, and no question (answered No, were it asked).
-"$wine" reg add "$key" /v CSVPath /d "$gpx_w" /f >/dev/null
+wine reg add "$key" /v CSVPath /d "$gpx_w" /f >/dev/null
 run cmdConvert,cmdClose 7
 grep -q ': the file is the GPX file being converted|48|Conversion$' "$work/log.txt" && ! grep -q '|36|' "$work/log.txt" || fail "the GPX file as the CSV file was not refused"
 echo "window opened at $size ($dpi dpi); registry values stored; CSV identical to corvane-cli.exe's; No kept the file; focus kept; the GPX file refused as the CSV file"
