@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace corvane {
 namespace {
@@ -30,12 +31,9 @@ TEST(WaypointFilter, EachWaypointGoesOnTheMapOrIsCountedWhyNot) {
         {"again", W("GC1", kFound) + W("GC3")},
         {"q.gpx", W("GC1", kFound)},
         {"q-wpts.gpx", W("PK1")}};
-    const struct {
-        std::vector<std::string> named;
-        const char* leaveOut;
-        std::string written;   // the codes, in order
-        LeftOutCounts counts;  // found, own, unavailable, waypoints of left-out caches, doubles
-    } rows[] = {
+    // The files named, what is left out, the codes written in order, and the counts of found, own,
+    // unavailable, waypoints of left-out caches and doubles
+    const std::tuple<std::vector<std::string>, std::string, std::string, LeftOutCounts> rows[] = {
         {{"each"}, "", "GC1 GC2 GC3 GC4 GC5 GC6 OC1 ", {}},
         {{"each"}, "found", "GC2 GC3 GC5 GC6 OC1 ", {2, 0, 0, 0, 0}},
         {{"each"}, "own", "GC1 GC3 GC4 GC5 GC6 OC1 ", {0, 1, 0, 0, 0}},
@@ -47,6 +45,7 @@ TEST(WaypointFilter, EachWaypointGoesOnTheMapOrIsCountedWhyNot) {
         // waypoint without a code is no double.
         {{"twice", "again"}, "found", "GC1 GC1 PK1 - GC3 ", {0, 0, 0, 0, 1}},
         {{"twice", "twice"}, "", "GC1 GC1 PK1 - - ", {0, 0, 0, 0, 3}},
+        // A pocket query's caches file brings its waypoints file, after it, unless that was named too.
         {{"q.gpx"}, "found", "", {1, 0, 0, 1, 0}},
         {{"q-wpts.gpx", "q.gpx"}, "", "PK1 GC1 ", {}},
         {{"q.gpx", "q-wpts.gpx"}, "", "GC1 PK1 ", {}},
@@ -55,22 +54,22 @@ TEST(WaypointFilter, EachWaypointGoesOnTheMapOrIsCountedWhyNot) {
     for (const auto& [name, wpts] : files)
         dir.Write(name, "<gpx><name>HD</name>" + testing::Groundspeak(wpts) + "</gpx>");
     const auto list = std::find_if(kOptionTable.begin(), kOptionTable.end(), [](auto& r) { return !r.item.empty(); });
-    for (const auto& row : rows) {
+    for (const auto& [named, leaveOut, codes, counts] : rows) {
         for (const bool byType : {false, true}) {
             MemorySink sink;
             RunOptions options;
             options.userName = "Kate", options.kindsByType = byType, options.output.sink = &sink;
-            ReadList(*list, row.leaveOut, options);
-            for (const std::string& name : row.named) options.inputs.push_back({dir.path(name)});
+            ReadList(*list, leaveOut, options);
+            for (const std::string& name : named) options.inputs.push_back({dir.path(name)});
             const RunResult result = RunConversion(options);
             std::string written;
             for (const std::string& line : testing::Lines(sink.text())) {
                 const std::size_t at = line.find(",0.0,1,") + 7, end = line.find(',', at);
                 if (line.starts_with("WP04")) written += (end == at ? "-" : line.substr(at, end - at)) + " ";
             }
-            EXPECT_EQ(written, row.written) << row.named[0] << " " << row.leaveOut;
-            EXPECT_EQ(testing::Lines(sink.text()).size(), (byType ? 87 : 80) + result.waypoints) << row.named[0];
-            EXPECT_EQ(result.leftOutBy, row.counts) << row.named[0] << " " << row.leaveOut;
+            EXPECT_EQ(written, codes) << named[0] << " " << leaveOut;
+            EXPECT_EQ(testing::Lines(sink.text()).size(), (byType ? 87 : 80) + result.waypoints) << named[0];
+            EXPECT_EQ(result.leftOutBy, counts) << named[0] << " " << leaveOut;
         }
     }
 }
