@@ -37,7 +37,7 @@ dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)$/\1/p' "$wor
 [ -n "$dpi" ] || fail "no window titled Corvane Conversion"
 size=$(awk -v d="$dpi" 'BEGIN { printf "%dx%d", int(4680 * d / 1440 + 0.5), int(4665 * d / 1440 + 0.5) }')
 grep -qx "window|Corvane Conversion|$size|$dpi" "$work/log.txt" || fail "client area is not $size at $dpi dpi"
-[ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath=\\MM Icons\\ Include=C Kinds=Container Name= " ] || fail "stored: $(stored)"
+[ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath=\\MM Icons\\ Include=C Kinds=Container LeaveOut= Name= " ] || fail "stored: $(stored)"
 
 # Preset values: Convert writes what corvane-cli.exe writes for the same inputs.
 gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
