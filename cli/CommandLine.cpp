@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "Failure.h"
+#include "OptionList.h"
 #include "OptionTable.h"
 #include "OutputName.h"
 #include "OwnName.h"
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace corvane::cli {
@@ -59,14 +62,32 @@ constexpr auto kOtherOptions = std::to_array<Option>({
 // Every option, in the order --help lists them
 std::vector<Option> Options() {
     std::vector<Option> options(kOutputOptions.begin(), kOutputOptions.end());
-    for (const OptionRow& row : kOptionTable) options.push_back({row.name, row.valueName, row.help, nullptr, &row});
+    for (const OptionRow& row : kOptionTable) {
+        if (OptionHead(row)) options.push_back({row.name, row.valueName, row.help, nullptr, &row});
+    }
     options.insert(options.end(), kOtherOptions.begin(), kOtherOptions.end());
     return options;
 }
 
-// Store an option of the option table: a text as given, a flag as yes, a choice as its word says;
-// returns a reason when the value is none of the choice's words
+// The items of row's list for a refusal: "found, own or unavailable"
+std::string ListItems(const OptionRow& row) {
+    const std::span<const OptionRow> rows = ListRows(row);
+    std::string items;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        items += std::string(i == 0 ? "" : i + 1 == rows.size() ? " or " : ", ") + std::string(rows[i].item);
+    return items;
+}
+
+// Store an option of the option table: a text as given, a flag as yes, a choice as its word says,
+// a list's items as the list names them; returns a reason when the value is none of the choice's
+// words or names no item of the list
 std::string StoreRow(const OptionRow& row, RunSettings& settings, std::string_view value) {
+    if (!row.item.empty()) {
+        const std::optional<std::string> unknown = ReadList(row, value, settings);
+        if (!unknown) return {};
+        return "--" + std::string(row.name) + " takes " + ListItems(row) + ", separated by commas, not '" + *unknown +
+               "'";
+    }
     if (row.text) {
         settings.*row.text = row.trimmed ? TrimmedName(value) : value;
         return {};
@@ -90,16 +111,16 @@ constexpr std::size_t kHelpIndent = 21;
 
 // The line broken at blanks into lines of at most kHelpWidth columns, each but the first
 // indented by indent blanks, each ended by a newline
-std::string Wrapped(std::string_view line, std::size_t indent) {
-    std::string text;
+std::string Wrapped(std::string_view text, std::size_t indent) {
+    std::string wrapped, line(text);
     while (line.size() > kHelpWidth) {
         std::size_t cut = line.rfind(' ', kHelpWidth);
-        if (cut == std::string_view::npos || cut <= indent) cut = line.find(' ', kHelpWidth);
-        if (cut == std::string_view::npos) break;
-        text += std::string(line.substr(0, cut)) + "\n" + std::string(indent, ' ');
-        line.remove_prefix(cut + 1);
+        if (cut == std::string::npos || cut <= indent) cut = line.find(' ', kHelpWidth);
+        if (cut == std::string::npos) break;
+        wrapped += line.substr(0, cut) + "\n";
+        line = std::string(indent, ' ') + line.substr(cut + 1);
     }
-    return text + std::string(line) + "\n";
+    return wrapped + line + "\n";
 }
 
 // The option called name, or nullptr when there is none

@@ -146,9 +146,11 @@ int RunCommandLine(std::span<const std::string> args) {
         // A CSV on standard output must not have the report mixed into it.
         std::FILE* report = toStdout ? stderr : stdout;
         const std::string destination = toStdout ? "standard output" : commandLine.csv;
-        std::fprintf(report, "%s\n%s\n", std::string(kMsgComplete.prompt).c_str(),
-                     WrittenLine(result.waypoints, destination).c_str());
+        std::fprintf(report, "%s\n", std::string(kMsgComplete.prompt).c_str());
+        for (const std::string& file : result.filesRead) std::fprintf(report, "Read %s\n", file.c_str());
+        std::fprintf(report, "%s\n", WrittenLine(result.waypoints, destination).c_str());
         if (result.leftOut != 0) std::fprintf(report, "%s\n", LeftOutLine(result.leftOut).c_str());
+        for (const std::string& line : LeftOutLines(result.leftOutBy)) std::fprintf(report, "%s\n", line.c_str());
         break;
     }
     }

@@ -19,6 +19,7 @@ void CacheRecord::Reset() {
     Symbol.clear();
     Description.clear();
     Comment.clear();
+    Parent.clear();
     IsCache = false;
     Unavailable = false;
     // A cache without a link or hint of its own must not be written with the previous one's.

@@ -30,6 +30,7 @@ struct CacheRecord {
     std::string Symbol;                 // sym text, as written
     std::string Description;            // desc text, as written
     std::string Comment;                // cmt text, as written
+    std::string Parent;                 // gsak:Parent text: the code of the cache a child waypoint belongs to
     bool IsCache = false;               // true once a groundspeak:cache element is met; child waypoints have none
     bool Unavailable = false;           // the cache is archived or not available
     bool FirstWaypoint = false;         // true while no wpt element of the current document has been met

@@ -3,6 +3,7 @@
 
 #include "AsciiCase.h"
 #include "Sniff.h"
+#include "Utf8Path.h"
 #include "ZipArchive.h"
 
 #include <algorithm>
@@ -107,21 +108,46 @@ bool LoadInput(const GpxInput& input, GpxDocuments& documents, Failure& failure,
     return true;
 }
 
+// The waypoints file of a pocket query's caches file: NAME-wpts.gpx for NAME.gpx; "" for any other input
+std::string WaypointsFile(const GpxInput& input) {
+    if (input.stream != nullptr || !AsciiLowercase(input.name).ends_with(".gpx")) return {};
+    const std::string stem = input.name.substr(0, input.name.size() - 4);
+    if (AsciiLowercase(stem).ends_with(kWaypointsSuffix)) return {};
+    return stem + std::string(kWaypointsSuffix) + input.name.substr(stem.size());
+}
+
+bool Named(const std::vector<GpxInput>& inputs, const std::string& name) {
+    const std::filesystem::path path = PathOf(name).lexically_normal();
+    return std::any_of(inputs.begin(), inputs.end(), [&](const GpxInput& input) {
+        return input.stream == nullptr && PathOf(input.name).lexically_normal() == path;
+    });
+}
+
 }  // namespace
 
-bool LoadGpxInputs(const std::vector<GpxInput>& inputs, GpxDocuments& documents, Failure& failure,
-                   const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {
+bool LoadGpxInputs(const std::vector<GpxInput>& inputs, GpxDocuments& documents, std::vector<std::string>& filesRead,
+                   Failure& failure, const std::function<void(std::size_t)>& bytesRead, std::uint64_t zipLimit) {
     std::size_t total = 0;
     ReadProgress progress;
     if (bytesRead) progress = [&](std::size_t read) { bytesRead(total + read); };
-    for (const GpxInput& input : inputs) {
+    // Reasons name the file as given, or the stream by its name.
+    const auto load = [&](const GpxInput& input) {
         failure = {};
-        if (!LoadInput(input, documents, failure, progress, zipLimit, total)) {
-            // Reasons name the file as given, or the stream by its name.
+        const bool loaded = LoadInput(input, documents, failure, progress, zipLimit, total);
+        if (loaded)
+            filesRead.push_back(input.name);
+        else
             failure.path = input.name;
-            return false;
-        }
+        return loaded;
+    };
+    for (const GpxInput& input : inputs) {
+        if (!load(input)) return false;
+        const std::string waypoints = WaypointsFile(input);
+        if (waypoints.empty() || Named(inputs, waypoints) || load({waypoints})) continue;
+        // Most caches files come without one.
+        if (failure.cause != std::errc::no_such_file_or_directory) return false;
     }
+    failure = {};
     return true;
 }
 

@@ -3,10 +3,8 @@
 
 #include "AsciiCase.h"
 #include "CacheRecord.h"
-#include "CsvWriter.h"
 #include "OwnName.h"
 #include "RunSettings.h"
-#include "WaypointLine.h"
 #include "WaypointLink.h"
 
 #include <algorithm>
@@ -19,7 +17,7 @@ namespace {
 struct Walk {
     CacheRecord& record;
     const RunSettings& settings;
-    CsvWriter& out;
+    const CollectedWaypoint& collected;
 };
 
 void ContainerRule(Walk& walk, std::string_view text) {
@@ -104,6 +102,7 @@ constexpr TextRow kTextRows[] = {
     {"cmt", [](Walk& w, std::string_view t) { w.record.Comment.assign(t); }},
     {"sym", SymRule},
     {"groundspeak:placed_by", PlacedByRule},
+    {"gsak:Parent", [](Walk& w, std::string_view t) { w.record.Parent.assign(t); }},
 };
 
 // Most text of a GPX file (descriptions, logs) is in elements that no row names; a mask of
@@ -139,7 +138,7 @@ void StartWaypoint(Walk& walk, pugi::xml_node wpt) {
     if (record.FirstWaypoint)
         record.FirstWaypoint = false;
     else
-        WriteWaypoint(record, walk.settings, walk.out);
+        walk.collected(record);
     record.Reset();
     // Position decides, not the attribute's name: GPX writers put lat before lon.
     const pugi::xml_attribute first = wpt.first_attribute();
@@ -188,8 +187,9 @@ private:
 
 }  // namespace
 
-void WalkGpx(pugi::xml_node document, CacheRecord& record, const RunSettings& settings, CsvWriter& out) {
-    Walker walker(Walk{record, settings, out});
+void WalkGpx(pugi::xml_node document, CacheRecord& record, const RunSettings& settings,
+             const CollectedWaypoint& collected) {
+    Walker walker(Walk{record, settings, collected});
     document.traverse(walker);
 }
 

@@ -1,9 +1,12 @@
 // The texts that tell how a conversion went: prompt and title.
 #pragma once
 
+#include "WaypointFilter.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -28,6 +31,9 @@ std::string WrittenLine(std::size_t count, std::string_view destination);
 std::string NothingWrittenLine(std::string_view path);
 // "3 waypoints without coordinates left out", the line that follows "Complete!" when there are any
 std::string LeftOutLine(std::size_t count);
+// "12 caches you found left out", "500 doubles left out": a line for each reason that left any
+// waypoint out, in the order of LeftOutBy
+std::vector<std::string> LeftOutLines(const LeftOutCounts& counts);
 // "2 characters not in windows-1252 written as "?"", the line that follows "Complete!" when there are any
 std::string SubstitutedLine(std::size_t count, std::string_view codePage);
 // "9 bytes not valid in UTF-8 written as "?" (the GPX file is not in the encoding it declares)", the line

@@ -27,11 +27,15 @@ struct OptionWord {
 // store, and in a text box of the form that the window reads as its own control.
 // A yes-or-no option is a flag (no value) or a choice of two words on the command line, one of
 // two texts in the store, and a control or a menu entry in the window.
+// A list item is a yes-or-no option that shares one command-line option and one key with the rows
+// next to it that have the same key: the option's value and the stored text are a list of the items
+// that say yes, separated by commas (OptionList.h). The list's first row has its value name and help.
 struct OptionRow {
     std::string_view name{};            // on the command line, after "--"
     std::string_view valueName{};       // what --help shows for its value; "" for a flag
     std::string_view help{};            // its line in --help, after the name and value
     std::array<OptionWord, 2> words{};  // a choice's two words, in the order a refusal names them
+    std::string_view item{};            // a list item's word in the list; "" for any other option
     std::string_view key{};             // the setting's key
     // The texts stored for yes and for no. A stored text reads as yes when it is exactly storedYes,
     // or, with yesUnlessNo, when it is anything but exactly storedNo; the texts of users' stores
@@ -70,6 +74,15 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      .key = "Kinds", .storedYes = "Type", .storedNo = "Container",
      .control = OptionControl::MenuEntry, .controlName = "mnuIconsByType", .caption = "Icons by cache type",
      .yes = &RunSettings::kindsByType},
+    {.name = "leave-out", .valueName = "LIST",
+     .help = "leave out caches, each with its waypoints: LIST is any of found (by you), own (placed by you) and "
+             "unavailable (archived or disabled), separated by commas",
+     .item = "found", .key = "LeaveOut", .controlName = "mnuLeaveOutFound", .caption = "Leave out caches I found",
+     .yes = &RunSettings::leaveOutFound},
+    {.name = "leave-out", .item = "own", .key = "LeaveOut", .controlName = "mnuLeaveOutOwn",
+     .caption = "Leave out my own caches", .yes = &RunSettings::leaveOutOwn},
+    {.name = "leave-out", .item = "unavailable", .key = "LeaveOut", .controlName = "mnuLeaveOutUnavailable",
+     .caption = "Leave out unavailable caches", .yes = &RunSettings::leaveOutUnavailable},
 });
 // clang-format on
 

@@ -8,6 +8,7 @@
 #include "IconTable.h"
 #include "SaveFile.h"
 #include "TextEncoder.h"
+#include "WaypointFilter.h"
 #include "WaypointLine.h"
 
 #include <new>
@@ -15,22 +16,40 @@
 namespace corvane {
 namespace {
 
-// The icon table, then one line per waypoint of every document; false when the sink failed.
+// Hand every waypoint of every document to collected, in order, each document a file of the filter's
+void EachWaypoint(const GpxDocuments& documents, const RunSettings& settings, WaypointFilter& filter,
+                  const CollectedWaypoint& collected) {
+    // The waypoint being collected; each document is walked whole before the next begins, so
+    // that the texts ahead of the next one's first waypoint (its own name, its description)
+    // never reach the last of this one.
+    CacheRecord record;
+    for (const auto& document : documents) {
+        filter.NextFile();
+        record.FirstWaypoint = true;
+        WalkGpx(document->document(), record, settings, collected);
+        // The walk hands a waypoint on when the next one begins, so the last is still pending.
+        if (!record.FirstWaypoint) collected(record);
+    }
+}
+
+// The icon table, then one line per waypoint of every document that the filter keeps; false when
+// the sink failed.
 bool WriteCsv(const GpxDocuments& documents, const RunOptions& options, Sink& sink, RunResult& result) {
     TextEncoder encoder(options.codePage);
     CsvWriter out(sink, encoder);
     if (options.progress) out.ReportFlushes([&](std::size_t written) { options.progress({0, written}); });
     result.iconFolder = WriteIconTable(options, out);
-    // The waypoint being collected; each document is written whole before the next begins, so
-    // that the texts ahead of the next one's first waypoint (its own name, its description)
-    // never reach the last of this one.
-    CacheRecord record;
-    for (const auto& document : documents) {
-        record.FirstWaypoint = true;
-        WalkGpx(document->document(), record, options, out);
-        // The walk writes a waypoint when the next one begins, so the last is still pending.
-        if (!record.FirstWaypoint) WriteWaypoint(record, options, out);
+    WaypointFilter filter(options);
+    if (filter.LeavesCachesOut()) {
+        EachWaypoint(documents, options, filter, [&](const CacheRecord& record) { filter.Learn(record); });
+        filter.Rewind();
     }
+    EachWaypoint(documents, options, filter, [&](const CacheRecord& record) {
+        if (const auto why = filter.Judge(record))
+            ++result.leftOutBy[static_cast<std::size_t>(*why)];
+        else
+            WriteWaypoint(record, options, out);
+    });
     result.waypoints = out.waypoints();
     result.leftOut = out.leftOut();
     result.substituted = encoder.substituted();
@@ -67,7 +86,7 @@ RunResult RunConversion(const RunOptions& options) {
     if (options.progress) bytesRead = [&](std::size_t bytes) { options.progress({bytes, 0}); };
     bool loaded = false;
     try {
-        loaded = LoadGpxInputs(options.inputs, documents, result.failure, bytesRead);
+        loaded = LoadGpxInputs(options.inputs, documents, result.filesRead, result.failure, bytesRead);
     } catch (const std::bad_alloc&) {
         // A document larger than the memory left is one that does not load.
         documents.clear();

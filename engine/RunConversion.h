@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "GpxInputs.h"
 #include "RunSettings.h"
+#include "WaypointFilter.h"
 
 #include <cstddef>
 #include <functional>
@@ -52,6 +53,9 @@ struct RunResult {
     RunOutcome outcome = RunOutcome::NamesMissing;
     std::size_t waypoints = 0;  // WP04 lines written
     std::size_t leftOut = 0;    // waypoints without coordinates, left out when icons follow the cache type
+    LeftOutCounts leftOutBy{};  // waypoints the filter left out, by LeftOutBy
+    // Every file read, as named: the inputs, each pocket query's waypoints file after its caches file
+    std::vector<std::string> filesRead;
     // The icon folder as the icon lines name it; set once the table was written
     std::optional<std::string> iconFolder;
     // LoadFailed, WriteFailed: why; no cause when a sink failed without saying why

@@ -18,6 +18,10 @@ struct RunSettings {
     bool includeHints = false;                    // the comment carries the hint
     bool linkToWebsite = false;                   // the link is the cache's URL, else the CacheMate link
     bool kindsByType = false;                     // icons follow the cache type, not the container
+    // Caches left out of the map, each with its own waypoints (WaypointFilter.h)
+    bool leaveOutFound = false;        // those the user found
+    bool leaveOutOwn = false;          // those the user placed
+    bool leaveOutUnavailable = false;  // the archived and the disabled
 };
 
 }  // namespace corvane

@@ -16,11 +16,13 @@ std::string FullPath(const std::string& path) {
     return error ? path : Utf8Of(full);
 }
 
-// The lines under "Complete!": where the waypoints went, then the waypoints left out, the
-// characters written as "?" and the bytes not valid in the GPX file's encoding, each when there are any
+// The lines under "Complete!": where the waypoints went, then the waypoints left out for each
+// reason, the characters written as "?" and the bytes not valid in the GPX file's encoding, each
+// when there are any
 std::string CompleteLines(const RunResult& result, const std::string& output) {
     std::string lines = WrittenLine(result.waypoints, FullPath(output));
     if (result.leftOut != 0) lines += "\n" + LeftOutLine(result.leftOut);
+    for (const std::string& line : LeftOutLines(result.leftOutBy)) lines += "\n" + line;
     if (result.substituted != 0) lines += "\n" + SubstitutedLine(result.substituted, result.codePage);
     if (result.invalidBytes != 0) lines += "\n" + InvalidBytesLine(result.invalidBytes);
     return lines;

@@ -26,7 +26,8 @@ bool IsDeviceName(std::wstring_view name) {
     while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
     std::wstring upper;
     for (const wchar_t c : name) upper += AsciiUpper(c);
-    static constexpr std::array<std::wstring_view, 6> kDevices{L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
+    static constexpr auto kDevices =
+        std::to_array<std::wstring_view>({L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"});
     for (const std::wstring_view device : kDevices) {
         if (upper == device) return true;
     }

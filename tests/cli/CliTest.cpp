@@ -29,7 +29,7 @@ std::string Described(const cli::ParseResult& result) {
         if (row.text && c.settings.*row.text != defaults.*row.text)
             text += " --" + std::string(row.name) + "='" + c.settings.*row.text + "'";
         if (!row.yes || c.settings.*row.yes == defaults.*row.yes) continue;
-        text += " --" + std::string(row.name);
+        text += " --" + std::string(row.name) + (row.item.empty() ? "" : "=" + std::string(row.item));
         for (const OptionWord& word : row.words)
             if (!row.valueName.empty() && word.value == c.settings.*row.yes) text += "=" + std::string(word.word);
     }
@@ -61,6 +61,10 @@ TEST(CommandLine, ReadsEachArgumentList) {
         {{"--kinds", "type", "a.gpx"}, "'a.gpx' > 'a.csv' --kinds=type"},
         {{"--kinds=type", "--kinds=container", "a.gpx"}, "'a.gpx' > 'a.csv'"},
         {{"--kinds", "Type", "a.gpx"}, "error: --kinds takes container or type, not 'Type'"},
+        {{"--leave-out=found,own", "--leave-out", "unavailable,found", "a.gpx"},
+         "'a.gpx' > 'a.csv' --leave-out=found --leave-out=unavailable"},
+        {{"--leave-out", "found,", "a.gpx"},
+         "error: --leave-out takes found, own or unavailable, separated by commas, not ''"},
         {{"--force", "--write-icons", "D", "--quiet"}, "icons into 'D' force quiet"},
         {{"--write-icons=D", "a.gpx"}, "error: --write-icons takes no file names, but 'a.gpx' was given"},
         // clang-format on
@@ -100,8 +104,8 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
         std::string out, err, written;  // written: the one file the run may change
     } rows[] = {
         // clang-format off
-        {{gpx}, 0, "Complete!\n1 waypoint written to " + dir.path("oak.csv") + "\n", "", dir.path("oak.csv")},
-        {{"--force", gpx, csv}, 0, "Complete!\n1 waypoint written to " + csv + "\n", "", csv},
+        {{gpx}, 0, "Complete!\nRead " + gpx + "\n1 waypoint written to " + dir.path("oak.csv") + "\n", "", dir.path("oak.csv")},
+        {{"--force", gpx, csv}, 0, "Complete!\nRead " + gpx + "\n1 waypoint written to " + csv + "\n", "", csv},
         {{"--quiet", "-o", dir.path("new.gpx"), gpx}, 0, "", "", dir.path("new.gpx")},  // -o names a CSV file, .gpx or not
         {{"--bogus", gpx}, 1, "", "corvane-cli: unknown option '--bogus'\n" + help, ""},
         {{"", csv}, 1, "", "Please give me some file names to play with.\n" + help, ""},
@@ -129,25 +133,22 @@ TEST(Cli, EachExitStatusWithWhatItPrints) {
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
 }
 
-// Waypoints left out follow the report; text lost to the code page is told even when nothing else is.
+// Waypoints left out follow the report, a line for each reason; text lost to the code page is told
+// even when nothing else is.
 TEST(Cli, WhatTheRunCouldNotKeepIsTold) {
-    EXPECT_EQ(RunCli({"--kinds", "type", "-"}, R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/></gpx>)").err,
-              "Complete!\n1 waypoint written to standard output\n1 waypoint without coordinates left out\n");
+    EXPECT_EQ(
+        RunCli({"--kinds", "type", "--leave-out", "found,own,unavailable", "--name", "Kate", "-"},
+               Groundspeak(R"(<gpx><wpt lat="" lon="1"/><wpt lat="2" lon="3"/><wpt><sym>Geocache Found</sym>)"
+                           R"(</wpt><wpt><sym>Geocache Found</sym></wpt><wpt><g:placed_by>Kate</g:placed_by></wpt>)"
+                           R"(<wpt><name>GC3</name><g:cache archived="True"/></wpt><wpt><name>PK3</name></wpt></gpx>)"))
+            .err,
+        "Complete!\nRead standard input\n1 waypoint written to standard output\n1 waypoint without coordinates "
+        "left out\n2 caches you found left out\n1 of your own caches left out\n1 unavailable cache left out\n"
+        "1 waypoint of a left-out cache left out\n");
     EXPECT_EQ(
         RunCli({"--quiet", "--encoding", "windows-1252", "-"}, "<gpx><wpt><name>Ж\xE9</name></wpt></gpx>").err,
         "corvane-cli: 3 characters not in windows-1252 written as \"?\"\n"
         "corvane-cli: 3 bytes not valid in UTF-8 written as \"?\" (the GPX file is not in the encoding it declares)\n");
-}
-
-// One icon table, then each file's waypoints; the second file's own name stays out of the first's last line.
-TEST(Cli, SeveralFilesIntoOneCsv) {
-    TempDir dir;
-    const std::string gpx = dir.Write("oak.gpx", kOakGpx);
-    const std::string named = dir.Write("named.gpx", "<gpx><name>PQ</name>" + std::string(kOakGpx.substr(5)));
-    EXPECT_EQ(RunCli({"-o", dir.path("all.csv"), gpx, named}).out,
-              "Complete!\n2 waypoints written to " + dir.path("all.csv") + "\n");
-    const std::vector<std::string> lines = Lines(ReadFile(dir.path("all.csv")));
-    EXPECT_EQ(std::vector(lines.begin() + 79, lines.end()), std::vector({lines[79], OakLine(), OakLine()}));
 }
 
 TEST(Cli, StandardStreamsAndTheEncodingOption) {
@@ -157,7 +158,8 @@ TEST(Cli, StandardStreamsAndTheEncodingOption) {
         const CliResult result = RunCli(args, std::string(kOakGpx));
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(Lines(result.out).back(), OakLine("106", args.size() == 1 ? "\xE9" : "\xC3\xA9"));
-        EXPECT_EQ(result.err, "Complete!\n1 waypoint written to standard output\n");
+        EXPECT_EQ(result.err, "Complete!\nRead " + (args.size() == 1 ? "standard input" : gpx) +
+                                  "\n1 waypoint written to standard output\n");
     }
 }
 

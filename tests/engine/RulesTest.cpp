@@ -11,10 +11,8 @@ namespace corvane {
 namespace {
 
 // A waypoint at 1,2 named code and holding body, "g:" standing for "groundspeak:"
-std::string Wpt(const std::string& code, std::string body) {
-    for (std::size_t at = 0; (at = body.find("g:", at)) != std::string::npos; at += 2)
-        if (body[at - 1] == '<' || body[at - 1] == '/') body.replace(at, 2, "groundspeak:");
-    return "<wpt lat=\"1\" lon=\"2\"><name>" + code + "</name>" + body + "</wpt>";
+std::string Wpt(const std::string& code, const std::string& body) {
+    return "<wpt lat=\"1\" lon=\"2\"><name>" + code + "</name>" + testing::Groundspeak(body) + "</wpt>";
 }
 
 // The WP04 lines of a conversion, each followed by "\n"

@@ -29,8 +29,9 @@ std::string Gpx(const std::string& name) {
 // The name of each document's first waypoint, in load order, or why the inputs did not load
 std::string Loaded(const std::vector<GpxInput>& inputs, std::uint64_t zipLimit = kZipLimit) {
     GpxDocuments documents;
+    std::vector<std::string> files;
     Failure failure;
-    if (!LoadGpxInputs(inputs, documents, failure, {}, zipLimit)) return Reason(failure);
+    if (!LoadGpxInputs(inputs, documents, files, failure, {}, zipLimit)) return Reason(failure);
     std::string names;
     for (const auto& document : documents)
         names += document->document().first_child().first_child().child_value("name");

@@ -37,7 +37,7 @@ struct MemoryStore : SettingsStore {
     }
 };
 
-// Controls as fields, the options' by their names on the command line; the dialog answers with the
+// Controls as fields, the options' by their controls' names; the dialog answers with the
 // queued names, boxes are recorded as "prompt|kind|title|detail" and questions answered with
 // answer; the worker runs in place, then throws failure when it is set.
 struct FakeView : FormView {
@@ -61,8 +61,8 @@ struct FakeView : FormView {
     void setTxtIcon(const std::string& text) override { icon = text; }
     std::string txtCacher() override { return cacher; }
     void setTxtCacher(const std::string& text) override { cacher = text; }
-    bool Choice(const OptionRow& option) override { return choices[option.name]; }
-    void SetChoice(const OptionRow& option, bool yes) override { choices[option.name] = yes; }
+    bool Choice(const OptionRow& option) override { return choices[option.controlName]; }
+    void SetChoice(const OptionRow& option, bool yes) override { choices[option.controlName] = yes; }
     BoxAnswer MsgBox(const std::string& prompt, BoxKind kind, const std::string& title,
                      const std::string& detail) override {
         const char* kinds[] = {"warning", "question", "information"};
@@ -207,12 +207,12 @@ TEST(Form, AnUnknownEncodingIsToldAtStart) {
 
 TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
     const struct {
-        const char *include, *hint, *kinds;
+        const char *include, *hint, *kinds, *leaveOut, *saved;  // saved: the list as saved again
         bool website, hinted, byType;
-    } rows[] = {{"C", "Y", "Type", false, true, true},
-                {"U", "N", "Container", true, false, false},
-                {"c", "y", "type", true, false, false},
-                {nullptr, nullptr, nullptr, false, false, false}};
+    } rows[] = {{"C", "Y", "Type", "unavailable,found", "found,unavailable", false, true, true},
+                {"U", "N", "Container", "own,Found", "own", true, false, false},
+                {"c", "y", "type", "", "", true, false, false},
+                {nullptr, nullptr, nullptr, nullptr, "", false, false, false}};
     for (const auto& row : rows) {
         Stored stored{{"Startup/GPXPath", " C:\\week.gpx"},
                       {"Startup/CSVPath", ""},
@@ -220,16 +220,15 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
                       {"Startup/Encoding", "utf-8"}};
         if (row.include)
             stored.insert({{"Startup/Include", row.include}, {"Startup/Hint", row.hint}, {"Startup/Kinds", row.kinds}});
+        if (row.leaveOut) stored["Startup/LeaveOut"] = row.leaveOut;
         Form form(stored);
-        EXPECT_EQ(form.view.choices, (std::map<std::string_view, bool>{
-                                         {"hints", row.hinted}, {"link", row.website}, {"kinds", row.byType}}))
-            << row.include;
         // The stored CSV path, even empty, replaces the one the GPX path gives.
         EXPECT_EQ(form.view.mm, "");
         form.view.cacher = " Oak ";
         ASSERT_TRUE(form.handlers.Form_QueryUnload());
         form.handlers.Form_Unload();
         // Spaces kept in paths, not around the name; Encoding is never written, so it stays as stored.
+        // The options are saved from the view, so they show what loading set there too.
         EXPECT_EQ(form.store.values, (Stored{{"Startup/GPXPath", " C:\\week.gpx"},
                                              {"Startup/CSVPath", ""},
                                              {"Startup/IconPath", "D:\\Icons "},
@@ -237,6 +236,7 @@ TEST(Form, SettingsFillTheControlsAndCloseSavesThem) {
                                              {"Startup/Include", row.website ? "U" : "C"},
                                              {"Startup/Hint", row.hinted ? "Y" : "N"},
                                              {"Startup/Kinds", row.byType ? "Type" : "Container"},
+                                             {"Startup/LeaveOut", row.saved},
                                              {"Startup/Encoding", "utf-8"}}));
     }
 }
@@ -255,7 +255,7 @@ TEST(Form, OptionsMenuEntriesTurnTheirOptionsOnAndOff) {
         for (const MenuItem& item : kOptionsMenu) {
             if (!item.option) continue;
             form.handlers.OptionsMenu_Click(item);
-            EXPECT_EQ(form.view.choices[item.option->name], on) << item.caption;
+            EXPECT_EQ(form.view.choices[item.name], on) << item.caption;
         }
         form.handlers.Form_Unload();
         EXPECT_EQ(Form(form.store.values).view.choices, form.view.choices);
@@ -303,7 +303,7 @@ TEST(Form, ConvertShowsTheBoxesOfItsOutcome) {
         if (row.exists) dir.Write("out.csv", "old");
         Form form(std::map<std::string, std::string>{{"Startup/Encoding", "utf-8"}});
         form.view.gpx = row.gpx, form.view.mm = row.mm, form.view.icon = " C:\\Icons", form.view.cacher = "Alice";
-        form.view.choices = {{"link", true}, {"hints", true}};
+        form.view.choices = {{"optURL0", true}, {"chkHint", true}};
         form.view.answer = row.answer;
         form.handlers.cmdConvert_Click();
         EXPECT_EQ(form.view.shown, row.shown) << row.gpx << " > " << row.mm;
@@ -321,14 +321,15 @@ TEST(Form, TheBoxesNameTheFullPathAndTellWhatWasLost) {
     FakeView view;
     RunResult result;
     result.outcome = RunOutcome::Written, result.waypoints = 683, result.leftOut = 2, result.substituted = 880,
-    result.codePage = "windows-1252";
+    result.codePage = "windows-1252", result.leftOutBy = {12, 0, 0, 0, 500};
     AskReplace(view, "week.csv");
     TellOutcome(view, result, "week.csv");
     const std::u8string full = (std::filesystem::current_path() / "week.csv").u8string();
     const std::string path(full.begin(), full.end());
-    EXPECT_EQ(view.shown, (Shown{kAsk + path, kDone + "683 waypoints written to " + path +
-                                                  "\n2 waypoints without coordinates left out\n880 characters "
-                                                  "not in windows-1252 written as \"?\""}));
+    EXPECT_EQ(view.shown,
+              (Shown{kAsk + path, kDone + "683 waypoints written to " + path +
+                                      "\n2 waypoints without coordinates left out\n12 caches you found left out\n"
+                                      "500 doubles left out\n880 characters not in windows-1252 written as \"?\""}));
 }
 
 // No control covers a part of another at any resolution from 96 to 288 dots per inch; Windows paints

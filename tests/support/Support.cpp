@@ -53,6 +53,12 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+std::string Groundspeak(std::string text) {
+    for (std::size_t at = 0; (at = text.find("g:", at)) != std::string::npos; at += 2)
+        if (at > 0 && (text[at - 1] == '<' || text[at - 1] == '/')) text.replace(at, 2, "groundspeak:");
+    return text;
+}
+
 std::vector<std::string> Lines(std::string_view csv) {
     std::vector<std::string> lines;
     for (std::size_t end; (end = csv.find("\r\n")) != std::string_view::npos; csv.remove_prefix(end + 2))

@@ -31,6 +31,9 @@ private:
 // The whole contents of a file, or "" when it cannot be read
 std::string ReadFile(const std::string& path);
 
+// text with each element name's "g:" (after "<" or "</") spelt out as "groundspeak:"
+std::string Groundspeak(std::string text);
+
 // The lines of a CSV text without their CR LF; a last line without one ends in "<no CR LF>"
 std::vector<std::string> Lines(std::string_view csv);
 

@@ -44,7 +44,7 @@ dpi=$(sed -n 's/^window|Corvane Conversion|[0-9]*x[0-9]*|\([0-9]*\)|.*$/\1/p' "$
 size=$(awk -v d="$dpi" 'BEGIN { t = d / 1440; printf "%dx%d|%d|%d,%d", int(4680 * t + .5), int(4665 * t + .5), d, int(120 * t + .5), int(360 * t + .5) }')
 grep -qx "window|Corvane Conversion|$size" "$work/log.txt" || fail "client area and GPX box are not $size"
 menu '[^+|-]'
-[ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath=\\MM Icons\\ Include=C Kinds=Container Name= " ] || fail "stored: $(stored)"
+[ "$(stored | tr '\n' ' ')" = "CSVPath= GPXPath= Hint=N IconPath=\\MM Icons\\ Include=C Kinds=Container LeaveOut= Name= " ] || fail "stored: $(stored)"
 
 # Preset values: Convert writes what corvane-cli.exe writes for the same inputs.
 gpx_w=$(winpath "$gpx") csv_w=$(winpath "$work/window.csv")
