@@ -14,11 +14,12 @@ foreach(gpx IN LISTS gpx_files)
   foreach(code_page IN LISTS code_pages)
     set(options --name "Corvid Kate" --hints --encoding ${code_page} --force --quiet "${gpx}")
     execute_process(COMMAND "${LINUX_CLI}" ${options} "${WORK}/linux.csv" RESULT_VARIABLE linux_status
-                    OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
+                    OUTPUT_QUIET ERROR_VARIABLE linux_said TIMEOUT 60)
     execute_process(COMMAND "${WINE}" "${WINDOWS_CLI}" ${options} "${WORK}/windows.csv"
-                    RESULT_VARIABLE windows_status OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
+                    RESULT_VARIABLE windows_status OUTPUT_QUIET ERROR_VARIABLE windows_said TIMEOUT 60)
     if(NOT linux_status STREQUAL windows_status)
-      message(FATAL_ERROR "${name} in ${code_page}: exit status ${linux_status} on Linux, ${windows_status} on Windows")
+      message(FATAL_ERROR "${name} in ${code_page}: exit status ${linux_status} on Linux, ${windows_status} on "
+                          "Windows\nLinux said: ${linux_said}\nWindows said: ${windows_said}")
     endif()
     # A file that does not load gives no CSV file on either system.
     if(NOT linux_status EQUAL 0)
