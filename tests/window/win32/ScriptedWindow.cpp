@@ -95,8 +95,7 @@ void CALLBACK Play(HWND, UINT, UINT_PTR, DWORD) {
         // As the shell drops files: a DROPFILES, then each name and its null, then one more null
         constexpr wchar_t kFiles[] = L"pq-wpts.gpx\0pq.gpx\0";
         auto* drop = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + sizeof(kFiles)));
-        drop->pFiles = sizeof(DROPFILES);
-        drop->fWide = TRUE;
+        *drop = {sizeof(DROPFILES), {}, FALSE, TRUE};
         std::memcpy(drop + 1, kFiles, sizeof(kFiles));
         SendMessageW(form, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         return;
