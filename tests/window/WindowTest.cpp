@@ -112,8 +112,10 @@ private slots:
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
             t.settings.setValue("Startup/Encoding", "utf-8");
+            // A list as a hand-edited file without quotes gives it, and back as the window writes it.
             if (!kinds.isEmpty())
-                t.settings.setValue("Startup/Kinds", kinds), t.settings.setValue("Startup/Include", "U");
+                t.settings.setValue("Startup/Kinds", kinds), t.settings.setValue("Startup/Include", "U"),
+                    t.settings.setValue("Startup/LeaveOut", QStringList{"found", "unavailable"});
             QtWindow& w = t.Open();
             w.show();
             const QMenuBar* bar = w.findChild<QMenuBar*>();
@@ -127,6 +129,7 @@ private slots:
             QCOMPARE(w.size(), QSize(pixels(kFormWidth), bar->height() + pixels(kFormHeight)));
             auto* entry = options->findChild<QAction*>("mnuIconsByType");
             QCOMPARE(entry->isChecked(), kinds == "Type");
+            QCOMPARE(options->findChild<QAction*>("mnuLeaveOutUnavailable")->isChecked(), kinds == "Type");
             entry->trigger();
             t.Box("txtIcon")->setText(" ");
             options->actions().last()->trigger();
@@ -150,6 +153,7 @@ private slots:
             t.window->close();
             t.settings.sync();
             QCOMPARE(t.settings.value("Startup/Kinds").toString(), kinds == "Type" ? "Container" : "Type");
+            QCOMPARE(t.settings.value("Startup/LeaveOut").toString(), kinds == "Type" ? "found,unavailable" : "");
         }
     }
 

@@ -23,7 +23,10 @@ QString PathOf(const std::string& section, const std::string& key) {
 
 std::string QtSettingsStore::GetSetting(const std::string&, const std::string& section, const std::string& key,
                                         const std::string& fallback) {
-    return Open(file_)->value(PathOf(section, key), QString::fromStdString(fallback)).toString().toStdString();
+    const QVariant value = Open(file_)->value(PathOf(section, key), QString::fromStdString(fallback));
+    // A list typed into the file by hand without quotes ("LeaveOut=found,own") reads as a list.
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',').toStdString();
+    return value.toString().toStdString();
 }
 
 void QtSettingsStore::SaveSetting(const std::string&, const std::string& section, const std::string& key,
