@@ -3,6 +3,7 @@
 // the conversion itself with the engine.
 #include "BmpFile.h"
 #include "IconSet.h"
+#include "Messages.h"
 #include "QtMessageBox.h"
 #include "Support.h"
 #include "WindowTestSupport.h"
@@ -107,7 +108,7 @@ private slots:
     // "Icons by cache type", one of them, is kept as Kinds and read by Convert with the other
     // controls (the link pair as stored, the hint box as ticked); the run goes on a worker while
     // the window shows its boxes and sets the icon box afterwards. "Write Corvane's Icons Here"
-    // runs its handler.
+    // runs its handler. The GPX file named as the CSV file too is refused in a box.
     void optionsMenuBarAndConvert() {
         for (const QString kinds : {"Type", ""}) {
             TestWindow t;
@@ -135,14 +136,19 @@ private slots:
             options->actions().last()->trigger();
             TempDir dir;
             const std::string out = dir.Write("out.csv", "old");
-            t.Box("txtGPX")->setText(QString::fromStdString(dir.Write("oak.gpx", kOakGpx)));
+            const QString gpx = QString::fromStdString(dir.Write("oak.gpx", kOakGpx));
+            t.Box("txtGPX")->setText(gpx), t.Box("txtMM")->setText(gpx);
+            t.boxes->answer = BoxAnswer::Yes;
+            QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
+            QCOMPARE(ReadFile(gpx.toStdString()), std::string(kOakGpx));
             t.Box("txtMM")->setText(QString::fromStdString(out));
             t.Box("txtIcon")->setText("C:\\Icons"), t.Box("txtCacher")->setText("Alice"), t.Hint()->setChecked(true);
-            t.boxes->answer = BoxAnswer::Yes;
             QTest::mouseClick(t.Button("cmdConvert"), Qt::LeftButton);
             QCOMPARE(
                 t.boxes->shown,
                 QStringList({"Please name the icon folder first.|warning|Memory Map Icons|",
+                             QString::fromUtf8(kMsgWriteFailed.prompt) + "|warning|Conversion|" + gpx +
+                                 ": the file is the GPX file being converted",
                              "Overwrite the existing file?|question|Conversion|" + QString::fromStdString(out),
                              "Complete!|information|Conversion|1 waypoint written to " + QString::fromStdString(out)}));
             QCOMPARE(t.Box("txtIcon")->text(), QStringLiteral("C:\\Icons\\"));
