@@ -15,7 +15,9 @@ foreach(gpx IN LISTS gpx_files)
     set(options --name "Corvid Kate" --hints --encoding ${code_page} --force --quiet "${gpx}")
     execute_process(COMMAND "${LINUX_CLI}" ${options} "${WORK}/linux.csv" RESULT_VARIABLE linux_status
                     OUTPUT_QUIET ERROR_VARIABLE linux_said TIMEOUT 60)
-    execute_process(COMMAND "${WINE}" "${WINDOWS_CLI}" ${options} "${WORK}/windows.csv"
+    # Wine's own errors go to the same output, so that a run Wine could not start says why.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEDEBUG=-all,err+all "${WINE}" "${WINDOWS_CLI}" ${options}
+                            "${WORK}/windows.csv"
                     RESULT_VARIABLE windows_status OUTPUT_QUIET ERROR_VARIABLE windows_said TIMEOUT 60)
     if(NOT linux_status STREQUAL windows_status)
       message(FATAL_ERROR "${name} in ${code_page}: exit status ${linux_status} on Linux, ${windows_status} on "
