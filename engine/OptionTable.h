@@ -4,6 +4,7 @@
 #include "RunSettings.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -85,5 +86,10 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      .caption = "Leave out unavailable caches", .yes = &RunSettings::leaveOutUnavailable},
 });
 // clang-format on
+
+// The row's place in the option table, for state a front-end keeps by row
+inline std::size_t RowIndex(const OptionRow& row) {
+    return static_cast<std::size_t>(&row - kOptionTable.data());
+}
 
 }  // namespace corvane

@@ -69,13 +69,13 @@ void QtFormView::setTxtCacher(const std::string& text) {
 
 bool QtFormView::Choice(const OptionRow& option) {
     if (option.control == OptionControl::MenuEntry)
-        return menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())];
+        return menuChecks_[RowIndex(option)];
     return Named<QAbstractButton>(controls_.form, option.controlName)->isChecked();
 }
 
 void QtFormView::SetChoice(const OptionRow& option, bool yes) {
     if (option.control == OptionControl::MenuEntry) {
-        menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())] = yes;
+        menuChecks_[RowIndex(option)] = yes;
         Named<QAction>(controls_.form, option.controlName)->setChecked(yes);
     } else if (option.control == OptionControl::CheckBox) {
         Named<QAbstractButton>(controls_.form, option.controlName)->setChecked(yes);

@@ -79,13 +79,13 @@ void Win32FormView::setTxtCacher(const std::string& text) {
 
 bool Win32FormView::Choice(const OptionRow& option) {
     if (option.control == OptionControl::MenuEntry)
-        return menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())];
+        return menuChecks_[RowIndex(option)];
     return SendMessageW(control_(option.controlName), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32FormView::SetChoice(const OptionRow& option, bool yes) {
     if (option.control == OptionControl::MenuEntry) {
-        menuChecks_[static_cast<std::size_t>(&option - kOptionTable.data())] = yes;
+        menuChecks_[RowIndex(option)] = yes;
         CheckMenuItem(GetMenu(form_), MenuCommand(option), MF_BYCOMMAND | (yes ? MF_CHECKED : MF_UNCHECKED));
         return;
     }
