@@ -25,10 +25,15 @@ set(ENV{PKG_CONFIG_PATH} "")
 
 # The tests run under Wine, in a prefix of their own inside the build folder; the DLL overrides
 # keep Wine from offering to install Mono and Gecko. Tests are listed when CTest runs, so that
-# building needs no Wine.
+# building needs no Wine. Every Windows program the build and the tests start goes through
+# CORVANE_RUN_WINE, which starts Wine with an address layout it can always use (see run-wine.in).
 find_program(CORVANE_WINE wine)
 if(CORVANE_WINE)
+  set(CORVANE_RUN_WINE ${CMAKE_BINARY_DIR}/run-wine)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/run-wine.in ${CORVANE_RUN_WINE} @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                  WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
-      WINEDLLOVERRIDES=mscoree,mshtml= ${CORVANE_WINE})
+      WINEDLLOVERRIDES=mscoree,mshtml= ${CORVANE_RUN_WINE})
 endif()
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
