@@ -30,9 +30,8 @@ set(ENV{PKG_CONFIG_PATH} "")
 find_program(CORVANE_WINE wine)
 if(CORVANE_WINE)
   set(CORVANE_RUN_WINE ${CMAKE_BINARY_DIR}/run-wine)
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/run-wine.in ${CORVANE_RUN_WINE} @ONLY
-                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                  WORLD_READ WORLD_EXECUTE)
+  # The template is executable, and configure_file keeps its permissions.
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/run-wine.in ${CORVANE_RUN_WINE} @ONLY)
   set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
       WINEDLLOVERRIDES=mscoree,mshtml= ${CORVANE_RUN_WINE})
 endif()
